@@ -1,0 +1,48 @@
+#include "blok_panelu.h"
+
+#include "vzhled.h"
+
+#include <QPlainTextEdit>
+
+BlokPanelu::BlokPanelu(int vyska, std::initializer_list<PopisPanelu> panely, Udalost aktivni,
+                       QWidget* rodic)
+    : QTabWidget(rodic) {
+    setFixedHeight(vyska);
+    QFont pismo(RodinaPisma());
+    pismo.setPointSize(8);
+    for (const PopisPanelu& popis : panely) {
+        auto* panel = new QPlainTextEdit(this);
+        panel->setObjectName(popis.jmeno);
+        panel->setReadOnly(true);
+        panel->setLineWrapMode(QPlainTextEdit::NoWrap);
+        panel->setFont(pismo);
+        // The credits' Alarm[0] pane holds a few short lines and shows no scroll bars.
+        if (popis.udalost == Udalost::Alarm0) {
+            panel->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+            panel->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        }
+        const int index = addTab(panel, popis.titulek);
+        if (popis.udalost == aktivni)
+            setCurrentIndex(index);
+        m_panely[popis.udalost] = panel;
+    }
+}
+
+QPlainTextEdit* BlokPanelu::panel(Udalost udalost) const {
+    const auto it = m_panely.find(udalost);
+    return it == m_panely.end() ? nullptr : it->second;
+}
+
+void VyplnPanel(QPlainTextEdit* panel, const std::vector<std::string>& radky) {
+    std::string text;
+    std::size_t delka = 0;
+    for (const std::string& radek : radky)
+        delka += radek.size() + 1;
+    text.reserve(delka);
+    for (std::size_t i = 0; i < radky.size(); ++i) {
+        if (i > 0)
+            text += '\n';
+        text += radky[i];
+    }
+    panel->setPlainText(QString::fromStdString(text));
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+// The block of code panes docked along the bottom of a generator tab: an inner tab strip whose
+// pages each hold one read-only pane for one event of the target engine's object.
+
+#include <QTabWidget>
+
+#include <initializer_list>
+#include <map>
+#include <string>
+#include <vector>
+
+class QPlainTextEdit;
+
+enum class Udalost { Create, Step, Draw, Alarm0 };
+
+struct PopisPanelu {
+    Udalost udalost;
+    QString titulek;
+    QString jmeno;
+};
+
+class BlokPanelu : public QTabWidget {
+    Q_OBJECT
+public:
+    BlokPanelu(int vyska, std::initializer_list<PopisPanelu> panely, Udalost aktivni,
+               QWidget* rodic = nullptr);
+
+    // The pane of that event, or nullptr when the block has none.
+    QPlainTextEdit* panel(Udalost udalost) const;
+
+private:
+    std::map<Udalost, QPlainTextEdit*> m_panely;
+};
+
+// Replaces the pane's text with the lines in one call.
+void VyplnPanel(QPlainTextEdit* panel, const std::vector<std::string>& radky);

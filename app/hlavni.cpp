@@ -1,0 +1,148 @@
+#include "hlavni.h"
+
+#include "blok_panelu.h"
+#include "funkcni_panel.h"
+#include "zalozka_highskore.h"
+#include "zalozka_menu.h"
+#include "zalozka_nastaveni.h"
+#include "zalozka_titulky.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QTabBar>
+#include <QTabWidget>
+
+THlavni::THlavni(QWidget* rodic) : QMainWindow(rodic) {
+    setObjectName(QStringLiteral("Hlavni"));
+    setWindowTitle(QStringLiteral("Kodovar"));
+    resize(732, 726);
+
+    auto* stavovyRadek = new QStatusBar(this);
+    stavovyRadek->setObjectName(QStringLiteral("StatusBar1"));
+    stavovyRadek->setSizeGripEnabled(false);
+    stavovyRadek->setFixedHeight(19);
+    m_stav = new QLabel(stavovyRadek);
+    m_stav->setObjectName(QStringLiteral("Panel0"));
+    m_stav->setFixedWidth(50);
+    stavovyRadek->addWidget(m_stav);
+    setStatusBar(stavovyRadek);
+
+    m_zalozky = new QTabWidget;
+    m_zalozky->setObjectName(QStringLiteral("PageControl1"));
+    m_zalozky->tabBar()->setExpanding(false);
+    m_menu = new ZalozkaMenu(m_stav);
+    m_nastaveni = new ZalozkaNastaveni;
+    m_highskore = new ZalozkaHighskore;
+    m_titulky = new ZalozkaTitulky;
+    m_zalozky->addTab(m_menu, QStringLiteral("Menu"));
+    m_zalozky->addTab(m_nastaveni, QStringLiteral("Nastavení"));
+    m_zalozky->addTab(m_highskore, QStringLiteral("HighSkóre"));
+    m_zalozky->addTab(m_titulky, QStringLiteral("Titulky"));
+    m_highskore->setObjectName(QStringLiteral("TabSheet5"));
+    m_bloky = {m_menu->panely(), m_nastaveni->panely(), m_highskore->panely(),
+               m_titulky->panely()};
+
+    m_funkce = new FunkcniPanel;
+    m_delic = new QSplitter(Qt::Horizontal);
+    m_delic->setObjectName(QStringLiteral("Splitter1"));
+    m_delic->setHandleWidth(3);
+    m_delic->setChildrenCollapsible(false);
+    m_delic->addWidget(m_zalozky);
+    m_delic->addWidget(m_funkce);
+    m_delic->setStretchFactor(0, 1);
+    m_delic->setStretchFactor(1, 0);
+    m_delic->setSizes({732 - 162 - 3, 162});
+    setCentralWidget(m_delic);
+
+    vytvorMenu();
+    m_popupCreate = vytvorMazaciMenu(QStringLiteral("PopupMenu2"), QStringLiteral("Smazatve1"),
+                                     &THlavni::Smazatve1Click);
+    m_popupStep = vytvorMazaciMenu(QStringLiteral("PopupMenu3"), QStringLiteral("Smazatve2"),
+                                   &THlavni::Smazatve2Click);
+    m_popupDraw = vytvorMazaciMenu(QStringLiteral("PopupMenu4"), QStringLiteral("Smazatve3"),
+                                   &THlavni::Smazatve3Click);
+    for (BlokPanelu* blok : m_bloky)
+        pripojMazaciMenu(blok);
+
+    FormCreate();
+}
+
+void THlavni::vytvorMenu() {
+    menuBar()->setObjectName(QStringLiteral("MainMenu1"));
+
+    QMenu* soubor = menuBar()->addMenu(QStringLiteral("Soubor"));
+    soubor->setObjectName(QStringLiteral("Soubor1"));
+    QAction* konec = soubor->addAction(QStringLiteral("Konec"));
+    konec->setObjectName(QStringLiteral("Konec1"));
+    connect(konec, &QAction::triggered, this, &THlavni::Konec1Click);
+
+    QMenu* zobrazit = menuBar()->addMenu(QStringLiteral("Zobrazit"));
+    zobrazit->setObjectName(QStringLiteral("Zobrazit1"));
+    m_funkce1 = zobrazit->addAction(QStringLiteral("Funkce"));
+    m_funkce1->setObjectName(QStringLiteral("Funkce1"));
+    m_funkce1->setCheckable(true);
+    m_funkce1->setChecked(true);
+    connect(m_funkce1, &QAction::triggered, this, &THlavni::Funkce1Click);
+
+    QMenu* napoveda = menuBar()->addMenu(QStringLiteral("Nápověda"));
+    napoveda->setObjectName(QStringLiteral("Npovda1"));
+    QAction* oProgramu = napoveda->addAction(QStringLiteral("O Programu"));
+    oProgramu->setObjectName(QStringLiteral("OProgramu1"));
+}
+
+QMenu* THlavni::vytvorMazaciMenu(const QString& jmenoMenu, const QString& jmenoPolozky,
+                                 void (THlavni::*obsluha)()) {
+    auto* menu = new QMenu(this);
+    menu->setObjectName(jmenoMenu);
+    QAction* smazat = menu->addAction(QStringLiteral("Smazat vše"));
+    smazat->setObjectName(jmenoPolozky);
+    connect(smazat, &QAction::triggered, this, obsluha);
+    return menu;
+}
+
+void THlavni::pripojMazaciMenu(BlokPanelu* blok) {
+    const std::array<std::pair<Udalost, QMenu*>, 3> menu{
+        {{Udalost::Create, m_popupCreate}, {Udalost::Step, m_popupStep}, {Udalost::Draw, m_popupDraw}}};
+    for (const auto& [udalost, popup] : menu) {
+        QPlainTextEdit* panel = blok->panel(udalost);
+        if (!panel)
+            continue;
+        panel->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(panel, &QWidget::customContextMenuRequested, this,
+                [panel, popup](const QPoint& bod) { popup->popup(panel->mapToGlobal(bod)); });
+    }
+}
+
+int THlavni::LevyOkrajTlacitka(int vnejsiSirka, int sirkaSeznamu) {
+    return vnejsiSirka / 2 - 30 - sirkaSeznamu;
+}
+
+void THlavni::FormCreate() { FormResize(); }
+
+void THlavni::FormResize() {
+    m_menu->UmistiTlacitko(LevyOkrajTlacitka(frameGeometry().width(), m_funkce->seznam()->width()));
+}
+
+void THlavni::resizeEvent(QResizeEvent* udalost) {
+    QMainWindow::resizeEvent(udalost);
+    FormResize();
+}
+
+void THlavni::Konec1Click() { QCoreApplication::quit(); }
+
+void THlavni::Funkce1Click() { m_funkce->seznam()->setVisible(m_funkce1->isChecked()); }
+
+// The clear-all menus pick the pane by the active main tab, not by the pane they opened on.
+void THlavni::smazPanel(Udalost udalost) {
+    if (QPlainTextEdit* panel = m_bloky[static_cast<std::size_t>(m_zalozky->currentIndex())]->panel(udalost))
+        panel->clear();
+}
+
+void THlavni::Smazatve1Click() { smazPanel(Udalost::Create); }
+void THlavni::Smazatve2Click() { smazPanel(Udalost::Step); }
+void THlavni::Smazatve3Click() { smazPanel(Udalost::Draw); }

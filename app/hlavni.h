@@ -1,0 +1,74 @@
+#pragma once
+
+// The main window composes: menus, status bar, the splitter between the tab area and the
+// function panel, and one page class per generator tab. Each page owns its controls, data
+// and handlers; the window keeps only what spans the tabs (the clear-all menus and the
+// placement of the Menu tab's button).
+
+#include <QMainWindow>
+
+#include <array>
+
+class BlokPanelu;
+class FunkcniPanel;
+class QAction;
+class QLabel;
+class QMenu;
+class QSplitter;
+class QTabWidget;
+class ZalozkaHighskore;
+class ZalozkaMenu;
+class ZalozkaNastaveni;
+class ZalozkaTitulky;
+enum class Udalost;
+
+class THlavni : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit THlavni(QWidget* rodic = nullptr);
+
+    // Left edge of the Menu tab's generate button for the window's outer width and the
+    // function list's width.
+    static int LevyOkrajTlacitka(int vnejsiSirka, int sirkaSeznamu);
+
+    int KtereUpravit() const { return m_ktereUpravit; }
+    void NastavKtere(int index) { m_ktereUpravit = index; }
+    int Ktere2Upravit() const { return m_ktere2Upravit; }
+    void NastavKtere2(int index) { m_ktere2Upravit = index; }
+
+public Q_SLOTS:
+    void Konec1Click();
+    void Funkce1Click();
+    void Smazatve1Click();
+    void Smazatve2Click();
+    void Smazatve3Click();
+
+protected:
+    void resizeEvent(QResizeEvent* udalost) override;
+
+private:
+    void vytvorMenu();
+    QMenu* vytvorMazaciMenu(const QString& jmenoMenu, const QString& jmenoPolozky,
+                            void (THlavni::*obsluha)());
+    void pripojMazaciMenu(BlokPanelu* blok);
+    void smazPanel(Udalost udalost);
+    void FormCreate();
+    void FormResize();
+
+    QLabel* m_stav;
+    QTabWidget* m_zalozky;
+    ZalozkaMenu* m_menu;
+    ZalozkaNastaveni* m_nastaveni;
+    ZalozkaHighskore* m_highskore;
+    ZalozkaTitulky* m_titulky;
+    std::array<BlokPanelu*, 4> m_bloky{};
+    FunkcniPanel* m_funkce;
+    QSplitter* m_delic;
+    QAction* m_funkce1;
+    QMenu* m_popupCreate;
+    QMenu* m_popupStep;
+    QMenu* m_popupDraw;
+
+    int m_ktereUpravit = -1;
+    int m_ktere2Upravit = -1;
+};

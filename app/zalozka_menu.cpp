@@ -1,0 +1,148 @@
+#include "zalozka_menu.h"
+
+#include "blok_panelu.h"
+#include "cele_cislo.h"
+#include "generuj_menu.h"
+#include "hlaseni.h"
+#include "vzhled.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+struct NavrhRadku {
+    int vrch;
+    const char* popisek;
+    const char* jmenoPopisku;
+    std::array<const char*, 4> jmena;
+    std::array<const char*, 4> texty;
+};
+
+constexpr std::array<NavrhRadku, 5> navrhRadku{{
+    {79, "Položka 1:", "sLabel2", {"sEdit1", "sEdit6", "sEdit7", "sEdit8"},
+     {"Nova hra", "250", "150", "room_goto(novahra)"}},
+    {121, "Položka 2:", "sLabel3", {"sEdit2", "sEdit9", "sEdit13", "sEdit17"}, {"", "250", "180", ""}},
+    {167, "Položka 3:", "sLabel4", {"sEdit3", "sEdit10", "sEdit14", "sEdit18"}, {"", "250", "210", ""}},
+    {209, "Položka 4:", "sLabel5", {"sEdit4", "sEdit11", "sEdit15", "sEdit19"}, {"", "250", "240", ""}},
+    {249, "Položka 5:", "sLabel6", {"sEdit5", "sEdit12", "sEdit16", "sEdit20"}, {"", "250", "270", ""}},
+}};
+
+constexpr std::array<int, 4> levaPole{192, 328, 407, 501};
+constexpr std::array<int, 4> sirkaPole{113, 65, 66, 92};
+
+QLabel* popisek(QWidget* rodic, const QString& text, int x, int y, int bodu, bool tucne) {
+    auto* l = new QLabel(text, rodic);
+    QFont pismo(RodinaPisma());
+    pismo.setPointSize(bodu);
+    pismo.setBold(tucne);
+    l->setFont(pismo);
+    l->adjustSize();
+    l->move(x, y);
+    return l;
+}
+
+} // namespace
+
+ZalozkaMenu::ZalozkaMenu(QLabel* stavovyPanel, QWidget* rodic) : QWidget(rodic), m_stav(stavovyPanel) {
+    auto* plocha = new QWidget(this);
+
+    popisek(plocha, QStringLiteral("Počet položek:"), 24, 24, 10, false);
+    m_pocet = new QComboBox(plocha);
+    m_pocet->setObjectName(QStringLiteral("sComboBox1"));
+    m_pocet->setEditable(true);
+    m_pocet->setInsertPolicy(QComboBox::NoInsert);
+    m_pocet->setCompleter(nullptr);
+    m_pocet->addItems({"1", "2", "3", "4", "5"});
+    m_pocet->setCurrentIndex(-1);
+    m_pocet->setEditText(QStringLiteral("5"));
+    m_pocet->setGeometry(128, 23, 65, 21);
+
+    popisek(plocha, QStringLiteral("Text položky"), 208, 48, 8, true);
+    popisek(plocha, QStringLiteral("Pozice x"), 336, 48, 8, true);
+    popisek(plocha, QStringLiteral("Pozice y"), 424, 48, 8, true);
+    popisek(plocha, QStringLiteral("Akce"), 528, 48, 8, true);
+
+    for (std::size_t r = 0; r < navrhRadku.size(); ++r) {
+        const NavrhRadku& navrh = navrhRadku[r];
+        m_radky[r].popisek =
+            popisek(plocha, QString::fromUtf8(navrh.popisek), 104, navrh.vrch + 1, 10, false);
+        m_radky[r].popisek->setObjectName(QString::fromLatin1(navrh.jmenoPopisku));
+        for (std::size_t p = 0; p < 4; ++p) {
+            auto* pole = new QLineEdit(QString::fromUtf8(navrh.texty[p]), plocha);
+            pole->setObjectName(QString::fromLatin1(navrh.jmena[p]));
+            pole->setGeometry(levaPole[p], navrh.vrch, sirkaPole[p], 21);
+            m_radky[r].pole[p] = pole;
+        }
+    }
+
+    m_tlacitko = new QPushButton(QStringLiteral("Vygenerovat kód"), plocha);
+    m_tlacitko->setObjectName(QStringLiteral("sButton1"));
+    m_tlacitko->setGeometry(0, 290, 105, 25);
+
+    m_panely = new BlokPanelu(179,
+                              {{Udalost::Create, QStringLiteral("Create"), QStringLiteral("RichEdit1")},
+                               {Udalost::Step, QStringLiteral("Step"), QStringLiteral("RichEdit2")},
+                               {Udalost::Draw, QStringLiteral("Draw"), QStringLiteral("RichEdit3")}},
+                              Udalost::Draw, this);
+
+    auto* rozlozeni = new QVBoxLayout(this);
+    rozlozeni->setContentsMargins(0, 0, 0, 0);
+    rozlozeni->setSpacing(0);
+    rozlozeni->addWidget(plocha, 1);
+    rozlozeni->addWidget(m_panely);
+
+    connect(m_tlacitko, &QPushButton::clicked, this, &ZalozkaMenu::sButton1Click);
+    connect(m_pocet->lineEdit(), &QLineEdit::textEdited, this, &ZalozkaMenu::sComboBox1Change);
+    connect(m_pocet, &QComboBox::activated, this, &ZalozkaMenu::sComboBox1Change);
+}
+
+void ZalozkaMenu::UmistiTlacitko(int levo) { m_tlacitko->move(levo, 290); }
+
+void ZalozkaMenu::sButton1Click() {
+    VstupMenu vstup;
+    vstup.pocet = m_pocet->currentText().toStdString();
+    for (std::size_t r = 0; r < m_radky.size(); ++r) {
+        const auto& pole = m_radky[r].pole;
+        vstup.radky[r] = {pole[0]->text().toStdString(), pole[1]->text().toStdString(),
+                          pole[2]->text().toStdString(), pole[3]->text().toStdString()};
+    }
+
+    m_stav->setText(QStringLiteral("0%"));
+    const MenuSkript skript = GenerujMenu(vstup);
+    VyplnPanel(m_panely->panel(Udalost::Create), skript.create);
+    VyplnPanel(m_panely->panel(Udalost::Draw), skript.draw);
+    VyplnPanel(m_panely->panel(Udalost::Step), skript.step);
+    if (skript.chyba) {
+        Hlaseni::UkazChybu(this, QString::fromStdString(skript.chyba->zprava));
+        return;
+    }
+    // The generation is one synchronous step, so the progress texts pass without a repaint;
+    // they are kept so the panel ends the way it always has.
+    for (const char* stav : {"22%", "50%", "75%", "100%", ""})
+        m_stav->setText(QString::fromLatin1(stav));
+}
+
+void ZalozkaMenu::sComboBox1Change() {
+    if (m_pocet->currentText() == QStringLiteral("0"))
+        m_pocet->setEditText(QStringLiteral("1"));
+
+    const auto prevod = PrevedNaCislo(m_pocet->currentText().toStdString());
+    if (const auto* chyba = std::get_if<Chyba>(&prevod)) {
+        Hlaseni::UkazChybu(this, QString::fromStdString(chyba->zprava));
+        return;
+    }
+    const std::int32_t n = std::get<std::int32_t>(prevod);
+    if (n < 1 || n > 5)
+        return;
+    for (std::size_t r = 0; r < m_radky.size(); ++r) {
+        const bool viditelny = static_cast<std::int32_t>(r) < n;
+        m_radky[r].popisek->setVisible(viditelny);
+        for (QLineEdit* pole : m_radky[r].pole)
+            pole->setVisible(viditelny);
+    }
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+// The "Menu" tab: the item count box, five item rows and the generate button, feeding
+// GenerujMenu and showing its Create, Step and Draw lines.
+
+#include <QWidget>
+
+#include <array>
+
+class BlokPanelu;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+class ZalozkaMenu : public QWidget {
+    Q_OBJECT
+public:
+    // The status panel is the main window's; only this tab writes to it.
+    explicit ZalozkaMenu(QLabel* stavovyPanel, QWidget* rodic = nullptr);
+
+    BlokPanelu* panely() const { return m_panely; }
+    void UmistiTlacitko(int levo);
+
+public Q_SLOTS:
+    void sButton1Click();
+    void sComboBox1Change();
+
+private:
+    struct Radek {
+        QLabel* popisek;
+        std::array<QLineEdit*, 4> pole; // text, x, y, action
+    };
+
+    QLabel* m_stav;
+    QComboBox* m_pocet;
+    std::array<Radek, 5> m_radky{};
+    QPushButton* m_tlacitko;
+    BlokPanelu* m_panely;
+};

@@ -1,0 +1,18 @@
+#pragma once
+
+// Whole-number conversion of texts the author typed: optional leading blanks, an optional
+// sign, then decimal digits or hexadecimal digits after "$", "x", "X", "0x" or "0X", nothing
+// after them, and a value that fits a signed 32-bit integer.
+
+#include "chyba.h"
+
+#include <cstdint>
+#include <string_view>
+#include <variant>
+
+using VysledekPrevodu = std::variant<std::int32_t, Chyba>;
+
+VysledekPrevodu PrevedNaCislo(std::string_view text);
+
+// The message of a failed conversion: the text stands unchanged between doubled apostrophes.
+Chyba ChybaPrevodu(std::string_view text);

@@ -1,0 +1,9 @@
+#pragma once
+
+#include <string>
+
+// An error that stopped a generator; the window shows its message in the error box.
+struct Chyba {
+    std::string zprava;
+    bool operator==(const Chyba&) const = default;
+};

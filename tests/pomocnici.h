@@ -1,0 +1,58 @@
+#pragma once
+
+// Small helpers for driving the real windows: find controls by their names, fire actions,
+// read panes, and catch message boxes instead of clicking them.
+
+#include "hlaseni.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QPlainTextEdit>
+#include <QTest>
+#include <QTimer>
+#include <QWidget>
+
+#include <functional>
+#include <utility>
+#include <vector>
+
+template <typename T> T* najdi(QObject* koren, const char* jmeno) {
+    T* objekt = koren->findChild<T*>(QString::fromLatin1(jmeno));
+    if (!objekt)
+        qFatal("no %s named %s", T::staticMetaObject.className(), jmeno);
+    return objekt;
+}
+
+inline void spustAkci(QObject* koren, const char* jmeno) { najdi<QAction>(koren, jmeno)->trigger(); }
+
+inline QString textPanelu(QObject* koren, const char* jmeno) {
+    return najdi<QPlainTextEdit>(koren, jmeno)->toPlainText();
+}
+
+// Records every message box shown while it lives.
+class ZachyceniHlaseni {
+public:
+    ZachyceniHlaseni() {
+        Hlaseni::NastavLapac(
+            [this](Hlaseni::Druh druh, const QString& text) { zpravy.emplace_back(druh, text); });
+    }
+    ~ZachyceniHlaseni() { Hlaseni::NastavLapac({}); }
+    ZachyceniHlaseni(const ZachyceniHlaseni&) = delete;
+    ZachyceniHlaseni& operator=(const ZachyceniHlaseni&) = delete;
+
+    std::vector<std::pair<Hlaseni::Druh, QString>> zpravy;
+};
+
+// Runs `akce` on the next modal window once it is up; the caller then opens the modal.
+inline void obsluzModalni(std::function<void(QWidget*)> akce) {
+    auto* casovac = new QTimer;
+    casovac->setInterval(10);
+    QObject::connect(casovac, &QTimer::timeout, casovac, [casovac, akce = std::move(akce)] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            casovac->stop();
+            casovac->deleteLater();
+            akce(modal);
+        }
+    });
+    casovac->start();
+}

@@ -1,0 +1,171 @@
+#include "hlavni.h"
+#include "pomocnici.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QTabWidget>
+
+class TestHlavni : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void startovniStav();
+    void bloky_panelu();
+    void umisteniTlacitka_data();
+    void umisteniTlacitka();
+    void umisteniVOkne();
+    void smazatVse_data();
+    void smazatVse();
+};
+
+void TestHlavni::startovniStav() {
+    THlavni okno;
+    okno.show();
+    QCOMPARE(okno.windowTitle(), QStringLiteral("Kodovar"));
+    auto* zalozky = najdi<QTabWidget>(&okno, "PageControl1");
+    QCOMPARE(zalozky->currentIndex(), 0);
+    QStringList titulky;
+    for (int i = 0; i < zalozky->count(); ++i)
+        titulky << zalozky->tabText(i);
+    QCOMPARE(titulky, (QStringList{"Menu", "Nastavení", "HighSkóre", "Titulky"}));
+
+    QStringList menu;
+    for (QAction* a : okno.menuBar()->actions())
+        menu << a->text();
+    QCOMPARE(menu, (QStringList{"Soubor", "Zobrazit", "Nápověda"}));
+    QCOMPARE(najdi<QAction>(&okno, "Konec1")->text(), QStringLiteral("Konec"));
+    QCOMPARE(najdi<QAction>(&okno, "OProgramu1")->text(), QStringLiteral("O Programu"));
+    QVERIFY(najdi<QAction>(&okno, "Funkce1")->isChecked());
+
+    auto* stav = najdi<QLabel>(najdi<QStatusBar>(&okno, "StatusBar1"), "Panel0");
+    QVERIFY(stav->text().isEmpty());
+    QCOMPARE(stav->width(), 50);
+    for (QPlainTextEdit* panel : okno.findChildren<QPlainTextEdit*>()) {
+        QVERIFY2(panel->toPlainText().isEmpty(), qPrintable(panel->objectName()));
+        QVERIFY(panel->isReadOnly());
+    }
+    QCOMPARE(okno.KtereUpravit(), -1);
+    QCOMPARE(okno.Ktere2Upravit(), -1);
+    QCOMPARE(najdi<QWidget>(&okno, "sPanel2")->width(), 162);
+    QCOMPARE(najdi<QSplitter>(&okno, "Splitter1")->handleWidth(), 3);
+}
+
+// Each tab's block: inner captions in order, pane names, height and the inner tab up at start.
+void TestHlavni::bloky_panelu() {
+    THlavni okno;
+    const struct {
+        const char* prvniPanel;
+        QStringList titulky;
+        QStringList panely;
+        int vyska;
+        int aktivni;
+    } bloky[] = {
+        {"RichEdit1", {"Create", "Step", "Draw"}, {"RichEdit1", "RichEdit2", "RichEdit3"}, 179, 2},
+        {"RichEdit4", {"Create", "Step", "Draw"}, {"RichEdit4", "RichEdit5", "RichEdit6"}, 195, 2},
+        {"RichEdit9", {"Draw"}, {"RichEdit9"}, 187, 0},
+        {"RichEdit16", {"Create", "Alarm[0]", "Draw"}, {"RichEdit16", "RichEdit22", "RichEdit18"}, 195, 0},
+    };
+    for (const auto& b : bloky) {
+        auto* blok = qobject_cast<QTabWidget*>(
+            najdi<QPlainTextEdit>(&okno, b.prvniPanel)->parentWidget()->parentWidget());
+        QVERIFY(blok);
+        QStringList titulky, panely;
+        for (int i = 0; i < blok->count(); ++i) {
+            titulky << blok->tabText(i);
+            panely << blok->widget(i)->objectName();
+        }
+        QCOMPARE(titulky, b.titulky);
+        QCOMPARE(panely, b.panely);
+        QCOMPARE(blok->height(), b.vyska);
+        QCOMPARE(blok->currentIndex(), b.aktivni);
+    }
+    QCOMPARE(najdi<QPlainTextEdit>(&okno, "RichEdit22")->contextMenuPolicy(), Qt::DefaultContextMenu);
+    QCOMPARE(najdi<QPlainTextEdit>(&okno, "RichEdit9")->contextMenuPolicy(), Qt::CustomContextMenu);
+}
+
+void TestHlavni::umisteniTlacitka_data() {
+    QTest::addColumn<int>("sirka");
+    QTest::addColumn<int>("seznam");
+    QTest::addColumn<int>("levo");
+    QTest::addRow("even") << 1040 << 160 << 330;
+    QTest::addRow("odd") << 1041 << 160 << 330;
+    QTest::addRow("narrow goes negative") << 300 << 160 << -40;
+    QTest::addRow("negative truncates toward zero") << -3 << 0 << -31;
+}
+
+void TestHlavni::umisteniTlacitka() {
+    QFETCH(int, sirka);
+    QFETCH(int, seznam);
+    QFETCH(int, levo);
+    QCOMPARE(THlavni::LevyOkrajTlacitka(sirka, seznam), levo);
+}
+
+// The real window: resizing moves the button; dragging the splitter does not.
+void TestHlavni::umisteniVOkne() {
+    THlavni okno;
+    okno.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&okno));
+    auto* delic = najdi<QSplitter>(&okno, "Splitter1");
+    auto* seznam = najdi<QListWidget>(&okno, "sListBox1");
+    auto* tlacitko = najdi<QPushButton>(&okno, "sButton1");
+
+    // The outer width counts the window frame.
+    const int ramecek = okno.frameGeometry().width() - okno.width();
+    okno.resize(1040 - ramecek, 700);
+    delic->setSizes({1040, 162});
+    okno.resize(1041 - ramecek, 700);
+    QCOMPARE(okno.frameGeometry().width(), 1041);
+    QCOMPARE(seznam->width(), 160);
+    QCOMPARE(tlacitko->x(), 330);
+    QCOMPARE(tlacitko->y(), 290);
+
+    delic->setSizes({800, 262});
+    QCOMPARE(seznam->width(), 260);
+    QCOMPARE(tlacitko->x(), 330);
+    okno.resize(1040 - ramecek, 700);
+    QCOMPARE(tlacitko->x(), 1040 / 2 - 30 - 260);
+}
+
+void TestHlavni::smazatVse_data() {
+    QTest::addColumn<int>("zalozka");
+    QTest::addColumn<QString>("polozka");
+    QTest::addColumn<QString>("smazany");
+
+    QTest::addRow("menu create") << 0 << "Smazatve1" << "RichEdit1";
+    QTest::addRow("menu step") << 0 << "Smazatve2" << "RichEdit2";
+    QTest::addRow("menu draw") << 0 << "Smazatve3" << "RichEdit3";
+    QTest::addRow("settings create") << 1 << "Smazatve1" << "RichEdit4";
+    QTest::addRow("settings step") << 1 << "Smazatve2" << "RichEdit5";
+    QTest::addRow("settings draw") << 1 << "Smazatve3" << "RichEdit6";
+    QTest::addRow("highscore create") << 2 << "Smazatve1" << "";
+    QTest::addRow("highscore draw") << 2 << "Smazatve3" << "RichEdit9";
+    QTest::addRow("credits create") << 3 << "Smazatve1" << "RichEdit16";
+    QTest::addRow("credits step") << 3 << "Smazatve2" << "";
+    QTest::addRow("credits draw") << 3 << "Smazatve3" << "RichEdit18";
+}
+
+// "Smazat vše" clears the one pane of its event on the active tab and nothing else.
+void TestHlavni::smazatVse() {
+    QFETCH(int, zalozka);
+    QFETCH(QString, polozka);
+    QFETCH(QString, smazany);
+
+    THlavni okno;
+    const QList<QPlainTextEdit*> panely = okno.findChildren<QPlainTextEdit*>();
+    QCOMPARE(panely.size(), 10);
+    for (QPlainTextEdit* panel : panely)
+        panel->setPlainText(QStringLiteral("obsah"));
+    najdi<QTabWidget>(&okno, "PageControl1")->setCurrentIndex(zalozka);
+
+    spustAkci(&okno, qPrintable(polozka));
+
+    for (QPlainTextEdit* panel : panely)
+        QCOMPARE(panel->toPlainText().isEmpty(), panel->objectName() == smazany);
+}
+
+QTEST_MAIN(TestHlavni)
+#include "test_hlavni.moc"
