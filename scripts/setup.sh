@@ -5,6 +5,7 @@ top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
 paketyBehu=(cmake ninja-build g++ qt6-base-dev libgl-dev)
 paketyTestu=(xvfb openbox xdotool x11-utils)
+paketyFuzz=(clang libclang-rt-14-dev)
 
 instaluj() {
     local chybi=()

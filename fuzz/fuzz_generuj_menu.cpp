@@ -1,0 +1,37 @@
+// Feeds GenerujMenu random records and checks its line counts against the count text's
+// value, the count text copied unconverted, and that two runs agree.
+
+#include "cele_cislo.h"
+#include "generuj_menu.h"
+
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <algorithm>
+#include <cstdlib>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    FuzzedDataProvider vstupy(data, size);
+    VstupMenu vstup;
+    vstup.pocet = vstupy.ConsumeRandomLengthString(16);
+    for (RadekMenu& r : vstup.radky)
+        r = {vstupy.ConsumeRandomLengthString(), vstupy.ConsumeRandomLengthString(),
+             vstupy.ConsumeRandomLengthString(), vstupy.ConsumeRandomLengthString()};
+
+    const MenuSkript s = GenerujMenu(vstup);
+    const MenuSkript znovu = GenerujMenu(vstup);
+    if (s.create != znovu.create || s.step != znovu.step || s.draw != znovu.draw)
+        std::abort();
+
+    const VysledekPrevodu n = PrevedNaCislo(vstup.pocet);
+    if (const auto* hodnota = std::get_if<std::int32_t>(&n)) {
+        const std::size_t k = static_cast<std::size_t>(std::clamp(*hodnota, 0, 5));
+        const std::size_t step = k == 0 ? 12 : 13 + 9 * (k - 1);
+        if (s.chyba || s.create.size() != 1 + k || s.draw.size() != k || s.step.size() != step)
+            std::abort();
+        if (s.step[1] != " if(global.m_vybrany < " + vstup.pocet + "){")
+            std::abort();
+    } else if (!s.chyba || s.create.size() != 1 || !s.step.empty() || !s.draw.empty()) {
+        std::abort();
+    }
+    return 0;
+}
