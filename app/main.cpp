@@ -2,6 +2,7 @@
 #include "vzhled.h"
 
 #include <QApplication>
+#include <QIcon>
 
 int main(int argc, char* argv[]) {
     QApplication aplikace(argc, argv);
@@ -9,6 +10,11 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationDisplayName(QStringLiteral("Kodovar"));
     QApplication::setApplicationVersion(QStringLiteral(KODOVAR_VERZE));
     NastavVzhled(aplikace);
+
+    QIcon ikona;
+    for (int velikost : {16, 32, 48, 64, 128, 256})
+        ikona.addFile(QStringLiteral(":/ikona/kodovar-%1.png").arg(velikost));
+    QApplication::setWindowIcon(ikona);
 
     THlavni hlavni;
     hlavni.showMaximized();
