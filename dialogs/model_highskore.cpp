@@ -20,7 +20,7 @@ QVariant ModelHighskore::data(const QModelIndex& index, int role) const {
     if (!checkIndex(index, CheckIndexOption::IndexIsValid))
         return {};
     if (role == Qt::TextAlignmentRole && index.column() == Nick)
-        return QVariant::fromValue(Qt::Alignment(Qt::AlignCenter));
+        return int(Qt::AlignCenter);
     if (role != Qt::DisplayRole)
         return {};
     const PolozkaHighskore& p = m_polozky[static_cast<std::size_t>(index.row())];
@@ -32,7 +32,7 @@ QVariant ModelHighskore::headerData(int sekce, Qt::Orientation orientace, int ro
     if (orientace != Qt::Horizontal || sekce < 0 || sekce >= PocetSloupcu)
         return {};
     if (role == Qt::TextAlignmentRole && sekce == Nick)
-        return QVariant::fromValue(Qt::Alignment(Qt::AlignCenter));
+        return int(Qt::AlignCenter);
     if (role != Qt::DisplayRole)
         return {};
     static const std::array<QString, PocetSloupcu> nazvy{
