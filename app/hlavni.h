@@ -33,8 +33,9 @@ public:
 
     int KtereUpravit() const { return m_ktereUpravit; }
     void NastavKtere(int index) { m_ktereUpravit = index; }
-    int Ktere2Upravit() const { return m_ktere2Upravit; }
-    void NastavKtere2(int index) { m_ktere2Upravit = index; }
+    // The highscore edit index lives with its tab.
+    int Ktere2Upravit() const;
+    void NastavKtere2(int index);
 
 public Q_SLOTS:
     void Konec1Click();
@@ -70,5 +71,4 @@ private:
     QMenu* m_popupDraw;
 
     int m_ktereUpravit = -1;
-    int m_ktere2Upravit = -1;
 };

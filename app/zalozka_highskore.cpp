@@ -1,23 +1,108 @@
 #include "zalozka_highskore.h"
 
 #include "blok_panelu.h"
+#include "generuj_highskore.h"
+#include "highskore.h"
+#include "hlaseni.h"
+#include "model_highskore.h"
 
+#include <QHeaderView>
+#include <QMenu>
 #include <QPushButton>
+#include <QTreeView>
 #include <QVBoxLayout>
 
 ZalozkaHighskore::ZalozkaHighskore(QWidget* rodic) : QWidget(rodic) {
+    m_model = new ModelHighskore(this);
+    m_seznam = new QTreeView(this);
+    m_seznam->setObjectName(QStringLiteral("ListView1"));
+    m_seznam->setModel(m_model);
+    m_seznam->setRootIsDecorated(false);
+    m_seznam->setItemsExpandable(false);
+    m_seznam->setUniformRowHeights(true);
+    m_seznam->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_seznam->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_seznam->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    QHeaderView* hlavicka = m_seznam->header();
+    hlavicka->setStretchLastSection(false);
+    hlavicka->setSectionsMovable(false);
+    hlavicka->setSectionResizeMode(0, QHeaderView::Fixed);
+    hlavicka->resizeSection(0, 35);
+    hlavicka->setSectionResizeMode(1, QHeaderView::Stretch);
+    hlavicka->setSectionResizeMode(2, QHeaderView::Stretch);
+
+    m_popup = new QMenu(this);
+    m_popup->setObjectName(QStringLiteral("PopupMenu5"));
+    const auto polozka = [this](const char* jmeno, const QString& text,
+                                void (ZalozkaHighskore::*obsluha)()) {
+        QAction* akce = m_popup->addAction(text);
+        akce->setObjectName(QString::fromLatin1(jmeno));
+        connect(akce, &QAction::triggered, this, obsluha);
+    };
+    polozka("Pidatpoloku2", QStringLiteral("Přidat položku"), &ZalozkaHighskore::Pidatpoloku2Click);
+    m_popup->addSeparator();
+    polozka("Upravitpoloku2", QStringLiteral("Upravit položku"),
+            &ZalozkaHighskore::Upravitpoloku2Click);
+    m_popup->addSeparator();
+    polozka("Smazapoloku1", QStringLiteral("Smazat položku"), &ZalozkaHighskore::Smazapoloku1Click);
+    m_seznam->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_seznam, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& bod) { m_popup->popup(m_seznam->viewport()->mapToGlobal(bod)); });
+
     m_tlacitko = new QPushButton(QStringLiteral("Vygenerovat kód"), this);
     m_tlacitko->setObjectName(QStringLiteral("sButton3"));
     m_tlacitko->setFixedHeight(32);
+    connect(m_tlacitko, &QPushButton::clicked, this, &ZalozkaHighskore::sButton3Click);
 
-    m_panely = new BlokPanelu(187, {{Udalost::Draw, QStringLiteral("Draw"), QStringLiteral("RichEdit9")}},
-                              Udalost::Draw, this);
+    m_panely =
+        new BlokPanelu(187, {{Udalost::Draw, QStringLiteral("Draw"), QStringLiteral("RichEdit9")}},
+                       Udalost::Draw, this);
     m_panely->setObjectName(QStringLiteral("PageControl4"));
 
     auto* rozlozeni = new QVBoxLayout(this);
     rozlozeni->setContentsMargins(0, 0, 0, 0);
     rozlozeni->setSpacing(0);
-    rozlozeni->addStretch(1);
+    rozlozeni->addWidget(m_seznam, 1);
     rozlozeni->addWidget(m_tlacitko);
     rozlozeni->addWidget(m_panely);
+}
+
+int ZalozkaHighskore::vybranyRadek() const {
+    const QModelIndexList vybrane = m_seznam->selectionModel()->selectedRows();
+    return vybrane.isEmpty() ? -1 : vybrane.first().row();
+}
+
+void ZalozkaHighskore::otevriDialog() {
+    THighskore dialog(*m_model, m_ktere2Upravit, this);
+    dialog.exec();
+    NastavKtere2(-1);
+}
+
+void ZalozkaHighskore::Pidatpoloku2Click() {
+    otevriDialog();
+}
+
+void ZalozkaHighskore::Upravitpoloku2Click() {
+    const int radek = vybranyRadek();
+    if (radek < 0)
+        return;
+    NastavKtere2(radek);
+    otevriDialog();
+}
+
+void ZalozkaHighskore::Smazapoloku1Click() {
+    const int radek = vybranyRadek();
+    if (radek < 0) {
+        Hlaseni::UkazOdmitnuti(this, QStringLiteral("Není vybraná žádná položka!"));
+        return;
+    }
+    m_model->Smaz(radek);
+}
+
+void ZalozkaHighskore::sButton3Click() {
+    if (m_model->pocet() == 0) {
+        Hlaseni::UkazOdmitnuti(this, QStringLiteral("Nejsou vytvořené žádné položky!"));
+        return;
+    }
+    VyplnPanel(m_panely->panel(Udalost::Draw), GenerujHighskore(m_model->polozky()));
 }

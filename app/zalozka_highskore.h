@@ -1,12 +1,15 @@
 #pragma once
 
-// The "HighSkóre" tab: the highscore rows and the generate button above the Draw
-// pane.
+// The "HighSkóre" tab: the highscore rows with their context menu and entry dialog, and the
+// generate button above the Draw pane.
 
 #include <QWidget>
 
 class BlokPanelu;
+class ModelHighskore;
+class QMenu;
 class QPushButton;
+class QTreeView;
 
 class ZalozkaHighskore : public QWidget {
     Q_OBJECT
@@ -15,7 +18,23 @@ public:
 
     BlokPanelu* panely() const { return m_panely; }
 
+    int Ktere2Upravit() const { return m_ktere2Upravit; }
+    void NastavKtere2(int index) { m_ktere2Upravit = index; }
+
+public Q_SLOTS:
+    void Pidatpoloku2Click();
+    void Upravitpoloku2Click();
+    void Smazapoloku1Click();
+    void sButton3Click();
+
 private:
+    int vybranyRadek() const;
+    void otevriDialog();
+
+    ModelHighskore* m_model;
+    QTreeView* m_seznam;
+    QMenu* m_popup;
     QPushButton* m_tlacitko;
     BlokPanelu* m_panely;
+    int m_ktere2Upravit = -1;
 };

@@ -1,0 +1,105 @@
+#include "highskore.h"
+
+#include "model_highskore.h"
+#include "vzhled.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+
+namespace {
+
+QFont pismo(int pixelu) {
+    QFont f(RodinaPisma());
+    f.setPixelSize(pixelu);
+    return f;
+}
+
+QLabel* popisek(QWidget* rodic, const char* jmeno, const QString& text, int x, int y) {
+    auto* l = new QLabel(text, rodic);
+    l->setObjectName(QString::fromLatin1(jmeno));
+    l->setFont(pismo(13));
+    QPalette paleta = l->palette();
+    paleta.setColor(QPalette::WindowText,
+                    QColor(BarvaPopisku[0], BarvaPopisku[1], BarvaPopisku[2]));
+    l->setPalette(paleta);
+    l->adjustSize();
+    l->move(x, y);
+    return l;
+}
+
+QLineEdit* pole(QWidget* rodic, const char* jmeno, int x, int y) {
+    auto* e = new QLineEdit(rodic);
+    e->setObjectName(QString::fromLatin1(jmeno));
+    QPalette paleta = e->palette();
+    paleta.setColor(QPalette::Base, Qt::white);
+    paleta.setColor(QPalette::Text, Qt::black);
+    e->setPalette(paleta);
+    e->setGeometry(x, y, 169, 21);
+    return e;
+}
+
+QPushButton* tlacitko(QWidget* rodic, const char* jmeno, const QString& text, int x) {
+    auto* b = new QPushButton(text, rodic);
+    b->setObjectName(QString::fromLatin1(jmeno));
+    b->setAutoDefault(false);
+    b->setGeometry(x, 128, 75, 25);
+    return b;
+}
+
+} // namespace
+
+THighskore::THighskore(ModelHighskore& model, int ktere, QWidget* rodic)
+    : QDialog(rodic, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                         Qt::WindowCloseButtonHint),
+      m_model(model), m_ktere(ktere) {
+    setObjectName(QStringLiteral("Highskore"));
+    setWindowTitle(QStringLiteral("Kodovar - Přidat do Highskóre"));
+    setFont(pismo(11));
+    setFixedSize(321, 171);
+
+    popisek(this, "sLabel1", QStringLiteral("Nick:"), 50, 32);
+    popisek(this, "sLabel2", QStringLiteral("Skóre:"), 40, 73);
+    m_nick = pole(this, "sEdit1", 104, 31);
+    m_skore = pole(this, "sEdit2", 104, 72);
+    m_pridat = tlacitko(this, "sButton1", QStringLiteral("Přidat"), 72);
+    m_zrusit = tlacitko(this, "sButton2", QStringLiteral("Zrušit"), 168);
+
+    setTabOrder(m_pridat, m_zrusit);
+    setTabOrder(m_zrusit, m_nick);
+    setTabOrder(m_nick, m_skore);
+    m_pridat->setFocus();
+
+    if (const QScreen* obrazovka = QGuiApplication::primaryScreen())
+        move(obrazovka->availableGeometry().center() - rect().center());
+
+    connect(m_pridat, &QPushButton::clicked, this, &THighskore::sButton1Click);
+    connect(m_zrusit, &QPushButton::clicked, this, &THighskore::sButton2Click);
+
+    FormCreate();
+}
+
+void THighskore::FormCreate() {
+    const QString n = QString::number(m_model.pocet());
+    m_nick->setText(QStringLiteral("global.nick") + n);
+    m_skore->setText(QStringLiteral("global.skore") + n);
+    if (m_ktere != -1) {
+        const PolozkaHighskore& p = m_model.polozky()[static_cast<std::size_t>(m_ktere)];
+        m_nick->setText(QString::fromStdString(p.nick));
+        m_skore->setText(QString::fromStdString(p.skore));
+    }
+}
+
+void THighskore::sButton1Click() {
+    if (m_ktere == -1)
+        m_model.Pridej(m_nick->text(), m_skore->text());
+    else
+        m_model.Uprav(m_ktere, m_nick->text(), m_skore->text());
+    accept();
+}
+
+void THighskore::sButton2Click() {
+    reject();
+}
