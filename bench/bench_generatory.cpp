@@ -1,5 +1,6 @@
 // The pure generators on their own, at growing input sizes.
 
+#include "generuj_highskore.h"
 #include "generuj_menu.h"
 
 #include <benchmark/benchmark.h>
@@ -16,6 +17,17 @@ void BM_GenerujMenu(benchmark::State& stav) {
         benchmark::DoNotOptimize(GenerujMenu(vstup));
 }
 BENCHMARK(BM_GenerujMenu);
+
+void BM_GenerujHighskore(benchmark::State& stav) {
+    std::vector<PolozkaHighskore> radky;
+    for (std::int64_t i = 0; i < stav.range(0); ++i)
+        radky.push_back({std::to_string(i + 1), "global.nick" + std::to_string(i),
+                         "global.skore" + std::to_string(i)});
+    for (auto _ : stav)
+        benchmark::DoNotOptimize(GenerujHighskore(radky));
+    stav.SetComplexityN(stav.range(0));
+}
+BENCHMARK(BM_GenerujHighskore)->Arg(20)->Arg(200)->Arg(2000)->Arg(20000)->Complexity(benchmark::oN);
 
 } // namespace
 

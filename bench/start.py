@@ -1,0 +1,28 @@
+#!/usr/bin/env python3
+"""Times two start-up programs alternately, A then B, and prints each one's median wall time
+(ms) and median peak resident memory (MiB) as tab-separated lines."""
+import os
+import statistics
+import subprocess
+import sys
+import time
+
+kodovar, holy, opakovani = sys.argv[1], sys.argv[2], int(sys.argv[3])
+prostredi = dict(os.environ, QT_QPA_PLATFORM="offscreen")
+mereni = {"kodovar": ([], []), "holy": ([], [])}
+
+for _ in range(opakovani):
+    for nazev, program in (("kodovar", kodovar), ("holy", holy)):
+        zacatek = time.perf_counter()
+        proces = subprocess.Popen([program], env=prostredi, stdout=subprocess.DEVNULL,
+                                  stderr=subprocess.DEVNULL)
+        _, stav, vyuziti = os.wait4(proces.pid, 0)
+        trvani = (time.perf_counter() - zacatek) * 1000
+        if stav != 0:
+            sys.exit(f"{program} failed with status {stav}")
+        mereni[nazev][0].append(trvani)
+        mereni[nazev][1].append(vyuziti.ru_maxrss / 1024)
+
+for nazev, (casy, pameti) in mereni.items():
+    print(f"{nazev}_cas\t{statistics.median(casy):.2f}")
+    print(f"{nazev}_pamet\t{statistics.median(pameti):.2f}")

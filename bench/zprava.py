@@ -1,0 +1,55 @@
+#!/usr/bin/env python3
+"""Prints the benchmark table from the figures the bench programs wrote."""
+import json
+import re
+import sys
+from pathlib import Path
+
+vysledky = Path(sys.argv[1])
+
+
+def radek(nazev, hodnota, podlaha, pomer, cil):
+    splneno = "yes" if pomer <= cil else "NO"
+    print(f"| {nazev} | {hodnota} | {podlaha} | {pomer:.2f}x | <= {cil}x | {splneno} |")
+
+
+print("| figure | Kodovar | floor | ratio | goal | met |")
+print("|---|---|---|---|---|---|")
+
+panely = vysledky / "panely.txt"
+if panely.exists():
+    for line in panely.read_text().splitlines():
+        nazev, nase, podlaha = line.split("\t")
+        nase, podlaha = float(nase), float(podlaha)
+        radek(f"click to filled panes: {nazev}", f"{nase:.2f} ms", f"{podlaha:.2f} ms", nase / podlaha, 1.2)
+
+data = json.loads((vysledky / "generatory.json").read_text())
+rady = {}
+for b in data["benchmarks"]:
+    m = re.fullmatch(r"(BM_\w+)/(\d+)", b["name"])
+    if m and b.get("run_type") == "iteration":
+        rady.setdefault(m.group(1), []).append((int(m.group(2)), b["cpu_time"]))
+    if b["name"].endswith("_BigO"):
+        rady.setdefault(b["name"][:-5] + "_bigo", b["big_o"])
+for nazev, body in rady.items():
+    if nazev.endswith("_bigo"):
+        continue
+    body.sort()
+    for (n1, t1), (n2, t2) in zip(body, body[1:]):
+        if n2 == 10 * n1:
+            radek(f"growth {nazev[3:]} {n1}->{n2}", f"{t2 / 1e3:.1f} us", f"10 x {t1 / 1e3:.1f} us",
+                  t2 / t1 / 10, 1.1)
+    print(f"| complexity {nazev[3:]} | {rady.get(nazev + '_bigo', '?')} | O(N) | | | |")
+
+start = vysledky / "start.txt"
+if start.exists():
+    hodnoty = dict(line.split("\t") for line in start.read_text().splitlines())
+    for druh, jednotka in (("cas", "ms"), ("pamet", "MiB")):
+        nase, podlaha = float(hodnoty[f"kodovar_{druh}"]), float(hodnoty[f"holy_{druh}"])
+        jmeno = "start-up time" if druh == "cas" else "start-up peak memory"
+        radek(jmeno, f"{nase:.1f} {jednotka}", f"{podlaha:.1f} {jednotka}", nase / podlaha, 1.5)
+
+hledani = vysledky / "hledani.txt"
+if hledani.exists():
+    nase, podlaha = map(float, hledani.read_text().split())
+    radek("search per keystroke (median)", f"{nase:.2f} us", f"{podlaha:.2f} us", nase / podlaha, 2.0)
