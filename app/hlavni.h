@@ -31,8 +31,8 @@ public:
     // function list's width.
     static int LevyOkrajTlacitka(int vnejsiSirka, int sirkaSeznamu);
 
-    int KtereUpravit() const { return m_ktereUpravit; }
-    void NastavKtere(int index) { m_ktereUpravit = index; }
+    int KtereUpravit() const;
+    void NastavKtere(int index);
     int Ktere2Upravit() const { return m_ktere2Upravit; }
     void NastavKtere2(int index) { m_ktere2Upravit = index; }
 
@@ -69,6 +69,5 @@ private:
     QMenu* m_popupStep;
     QMenu* m_popupDraw;
 
-    int m_ktereUpravit = -1;
     int m_ktere2Upravit = -1;
 };
