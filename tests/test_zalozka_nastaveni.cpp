@@ -135,6 +135,12 @@ void TestZalozkaNastaveni::pridani_navrhY() {
                 d->frameGeometry().center() - d->screen()->availableGeometry().center();
             QVERIFY2(posun.manhattanLength() <= 4, "centred on the screen");
             QCOMPARE(d->focusWidget(), najdi<QWidget>(d, "sButton1"));
+            QStringList poradi;
+            for (QWidget* w = d->focusWidget(); poradi.size() < 7; w = w->nextInFocusChain())
+                if (w->focusPolicy() & Qt::TabFocus)
+                    poradi << w->objectName();
+            QCOMPARE(poradi, (QStringList{"sButton1", "sButton2", "sEdit1", "sEdit2", "sEdit3",
+                                          "sEdit4", "sEdit5"}));
             QCOMPARE(okno.KtereUpravit(), -1);
             QCOMPARE(pole(d, "sEdit1")->text(), QStringLiteral("Zvuk"));
             QCOMPARE(pole(d, "sEdit3")->text(), QStringLiteral("200"));
