@@ -31,10 +31,16 @@ QString TextChyby(const QString& zprava) {
     return zprava;
 }
 
-void UkazChybu(QWidget* rodic, const QString& zprava) { ukaz(rodic, Druh::Chyba, TextChyby(zprava)); }
+void UkazChybu(QWidget* rodic, const QString& zprava) {
+    ukaz(rodic, Druh::Chyba, TextChyby(zprava));
+}
 
-void UkazOdmitnuti(QWidget* rodic, const QString& text) { ukaz(rodic, Druh::Odmitnuti, text); }
+void UkazOdmitnuti(QWidget* rodic, const QString& text) {
+    ukaz(rodic, Druh::Odmitnuti, text);
+}
 
-void NastavLapac(Lapac novy) { lapac() = std::move(novy); }
+void NastavLapac(Lapac novy) {
+    lapac() = std::move(novy);
+}
 
 } // namespace Hlaseni

@@ -118,6 +118,14 @@ void THlavni::pripojMazaciMenu(BlokPanelu* blok) {
     }
 }
 
+int THlavni::KtereUpravit() const {
+    return m_nastaveni->KtereUpravit();
+}
+
+void THlavni::NastavKtere(int index) {
+    m_nastaveni->NastavKtere(index);
+}
+
 int THlavni::LevyOkrajTlacitka(int vnejsiSirka, int sirkaSeznamu) {
     return vnejsiSirka / 2 - 30 - sirkaSeznamu;
 }

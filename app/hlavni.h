@@ -31,9 +31,9 @@ public:
     // function list's width.
     static int LevyOkrajTlacitka(int vnejsiSirka, int sirkaSeznamu);
 
-    int KtereUpravit() const { return m_ktereUpravit; }
-    void NastavKtere(int index) { m_ktereUpravit = index; }
-    // The highscore edit index lives with its tab.
+    // The edit indices live with their tabs.
+    int KtereUpravit() const;
+    void NastavKtere(int index);
     int Ktere2Upravit() const;
     void NastavKtere2(int index);
 
@@ -69,6 +69,4 @@ private:
     QMenu* m_popupCreate;
     QMenu* m_popupStep;
     QMenu* m_popupDraw;
-
-    int m_ktereUpravit = -1;
 };

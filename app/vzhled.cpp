@@ -7,9 +7,10 @@
 #include <QStyleFactory>
 
 QString RodinaPisma() {
-    static const QString rodina = QFontDatabase::hasFamily(QStringLiteral("Tahoma"))
-                                      ? QStringLiteral("Tahoma")
-                                      : QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
+    static const QString rodina =
+        QFontDatabase::hasFamily(QStringLiteral("Tahoma"))
+            ? QStringLiteral("Tahoma")
+            : QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
     return rodina;
 }
 

@@ -24,12 +24,31 @@ struct NavrhRadku {
 };
 
 constexpr std::array<NavrhRadku, 5> navrhRadku{{
-    {79, "Položka 1:", "sLabel2", {"sEdit1", "sEdit6", "sEdit7", "sEdit8"},
+    {79,
+     "Položka 1:",
+     "sLabel2",
+     {"sEdit1", "sEdit6", "sEdit7", "sEdit8"},
      {"Nova hra", "250", "150", "room_goto(novahra)"}},
-    {121, "Položka 2:", "sLabel3", {"sEdit2", "sEdit9", "sEdit13", "sEdit17"}, {"", "250", "180", ""}},
-    {167, "Položka 3:", "sLabel4", {"sEdit3", "sEdit10", "sEdit14", "sEdit18"}, {"", "250", "210", ""}},
-    {209, "Položka 4:", "sLabel5", {"sEdit4", "sEdit11", "sEdit15", "sEdit19"}, {"", "250", "240", ""}},
-    {249, "Položka 5:", "sLabel6", {"sEdit5", "sEdit12", "sEdit16", "sEdit20"}, {"", "250", "270", ""}},
+    {121,
+     "Položka 2:",
+     "sLabel3",
+     {"sEdit2", "sEdit9", "sEdit13", "sEdit17"},
+     {"", "250", "180", ""}},
+    {167,
+     "Položka 3:",
+     "sLabel4",
+     {"sEdit3", "sEdit10", "sEdit14", "sEdit18"},
+     {"", "250", "210", ""}},
+    {209,
+     "Položka 4:",
+     "sLabel5",
+     {"sEdit4", "sEdit11", "sEdit15", "sEdit19"},
+     {"", "250", "240", ""}},
+    {249,
+     "Položka 5:",
+     "sLabel6",
+     {"sEdit5", "sEdit12", "sEdit16", "sEdit20"},
+     {"", "250", "270", ""}},
 }};
 
 constexpr std::array<int, 4> levaPole{192, 328, 407, 501};
@@ -48,7 +67,8 @@ QLabel* popisek(QWidget* rodic, const QString& text, int x, int y, int bodu, boo
 
 } // namespace
 
-ZalozkaMenu::ZalozkaMenu(QLabel* stavovyPanel, QWidget* rodic) : QWidget(rodic), m_stav(stavovyPanel) {
+ZalozkaMenu::ZalozkaMenu(QLabel* stavovyPanel, QWidget* rodic)
+    : QWidget(rodic), m_stav(stavovyPanel) {
     auto* plocha = new QWidget(this);
 
     popisek(plocha, QStringLiteral("Počet položek:"), 24, 24, 10, false);
@@ -84,11 +104,12 @@ ZalozkaMenu::ZalozkaMenu(QLabel* stavovyPanel, QWidget* rodic) : QWidget(rodic),
     m_tlacitko->setObjectName(QStringLiteral("sButton1"));
     m_tlacitko->setGeometry(0, 290, 105, 25);
 
-    m_panely = new BlokPanelu(179,
-                              {{Udalost::Create, QStringLiteral("Create"), QStringLiteral("RichEdit1")},
-                               {Udalost::Step, QStringLiteral("Step"), QStringLiteral("RichEdit2")},
-                               {Udalost::Draw, QStringLiteral("Draw"), QStringLiteral("RichEdit3")}},
-                              Udalost::Draw, this);
+    m_panely =
+        new BlokPanelu(179,
+                       {{Udalost::Create, QStringLiteral("Create"), QStringLiteral("RichEdit1")},
+                        {Udalost::Step, QStringLiteral("Step"), QStringLiteral("RichEdit2")},
+                        {Udalost::Draw, QStringLiteral("Draw"), QStringLiteral("RichEdit3")}},
+                       Udalost::Draw, this);
 
     auto* rozlozeni = new QVBoxLayout(this);
     rozlozeni->setContentsMargins(0, 0, 0, 0);
@@ -101,7 +122,9 @@ ZalozkaMenu::ZalozkaMenu(QLabel* stavovyPanel, QWidget* rodic) : QWidget(rodic),
     connect(m_pocet, &QComboBox::activated, this, &ZalozkaMenu::sComboBox1Change);
 }
 
-void ZalozkaMenu::UmistiTlacitko(int levo) { m_tlacitko->move(levo, 290); }
+void ZalozkaMenu::UmistiTlacitko(int levo) {
+    m_tlacitko->move(levo, 290);
+}
 
 void ZalozkaMenu::sButton1Click() {
     VstupMenu vstup;

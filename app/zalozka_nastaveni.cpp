@@ -1,25 +1,115 @@
 #include "zalozka_nastaveni.h"
 
 #include "blok_panelu.h"
+#include "generuj_nastaveni.h"
+#include "hlaseni.h"
+#include "model_nastaveni.h"
+#include "nastaveni.h"
 
+#include <QHeaderView>
+#include <QMenu>
 #include <QPushButton>
+#include <QTreeView>
 #include <QVBoxLayout>
 
 ZalozkaNastaveni::ZalozkaNastaveni(QWidget* rodic) : QWidget(rodic) {
+    vytvorSeznam();
+
     m_tlacitko = new QPushButton(QStringLiteral("Vygenerovat kód"), this);
     m_tlacitko->setObjectName(QStringLiteral("sButton2"));
     m_tlacitko->setFixedHeight(32);
 
-    m_panely = new BlokPanelu(195,
-                              {{Udalost::Create, QStringLiteral("Create"), QStringLiteral("RichEdit4")},
-                               {Udalost::Step, QStringLiteral("Step"), QStringLiteral("RichEdit5")},
-                               {Udalost::Draw, QStringLiteral("Draw"), QStringLiteral("RichEdit6")}},
-                              Udalost::Draw, this);
+    m_panely =
+        new BlokPanelu(195,
+                       {{Udalost::Create, QStringLiteral("Create"), QStringLiteral("RichEdit4")},
+                        {Udalost::Step, QStringLiteral("Step"), QStringLiteral("RichEdit5")},
+                        {Udalost::Draw, QStringLiteral("Draw"), QStringLiteral("RichEdit6")}},
+                       Udalost::Draw, this);
 
     auto* rozlozeni = new QVBoxLayout(this);
     rozlozeni->setContentsMargins(0, 0, 0, 0);
     rozlozeni->setSpacing(0);
-    rozlozeni->addStretch(1);
+    rozlozeni->addWidget(m_seznam, 1);
     rozlozeni->addWidget(m_tlacitko);
     rozlozeni->addWidget(m_panely);
+
+    connect(m_tlacitko, &QPushButton::clicked, this, &ZalozkaNastaveni::sButton2Click);
+}
+
+void ZalozkaNastaveni::vytvorSeznam() {
+    m_model = new ModelNastaveni(this);
+    m_seznam = new QTreeView(this);
+    m_seznam->setObjectName(QStringLiteral("ValueListEditor1"));
+    m_seznam->setModel(m_model);
+    m_seznam->setRootIsDecorated(false);
+    m_seznam->setItemsExpandable(false);
+    m_seznam->setUniformRowHeights(true);
+    m_seznam->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_seznam->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_seznam->setEditTriggers(QAbstractItemView::SelectedClicked |
+                              QAbstractItemView::EditKeyPressed);
+
+    QHeaderView* zahlavi = m_seznam->header();
+    zahlavi->setStretchLastSection(false);
+    zahlavi->setSectionsMovable(false);
+    const int sirky[] = {85, 60, 60};
+    for (int sloupec = 0; sloupec < 3; ++sloupec) {
+        zahlavi->setSectionResizeMode(sloupec, QHeaderView::Fixed);
+        zahlavi->resizeSection(sloupec, sirky[sloupec]);
+    }
+    zahlavi->setSectionResizeMode(3, QHeaderView::Stretch);
+    zahlavi->setSectionResizeMode(4, QHeaderView::Stretch);
+
+    m_popup = new QMenu(this);
+    m_popup->setObjectName(QStringLiteral("PopupMenu1"));
+    QAction* pridat = m_popup->addAction(QStringLiteral("Přidat položku"));
+    pridat->setObjectName(QStringLiteral("Pidatpoloku1"));
+    m_popup->addSeparator();
+    QAction* upravit = m_popup->addAction(QStringLiteral("Upravit položku"));
+    upravit->setObjectName(QStringLiteral("Upravitpoloku1"));
+    m_popup->addSeparator();
+    QAction* smazat = m_popup->addAction(QStringLiteral("Smazat položky"));
+    smazat->setObjectName(QStringLiteral("Smazatpoloky1"));
+    connect(pridat, &QAction::triggered, this, &ZalozkaNastaveni::Pidatpoloku1Click);
+    connect(upravit, &QAction::triggered, this, &ZalozkaNastaveni::Upravitpoloku1Click);
+    connect(smazat, &QAction::triggered, this, &ZalozkaNastaveni::Smazatpoloky1Click);
+
+    m_seznam->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_seznam, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& bod) { m_popup->popup(m_seznam->viewport()->mapToGlobal(bod)); });
+}
+
+void ZalozkaNastaveni::otevriDialog() {
+    auto* dialog = new TNastaveni(*m_model, m_ktereUpravit, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->exec();
+}
+
+void ZalozkaNastaveni::Pidatpoloku1Click() {
+    otevriDialog();
+}
+
+void ZalozkaNastaveni::Upravitpoloku1Click() {
+    const QModelIndexList vybrane = m_seznam->selectionModel()->selectedRows();
+    if (vybrane.isEmpty())
+        return;
+    m_ktereUpravit = vybrane.front().row();
+    otevriDialog();
+}
+
+void ZalozkaNastaveni::Smazatpoloky1Click() {
+    m_model->smazVse();
+}
+
+void ZalozkaNastaveni::sButton2Click() {
+    const NastaveniSkript skript = GenerujNastaveni(m_model->polozky());
+    if (skript.odmitnuti) {
+        Hlaseni::UkazOdmitnuti(this, QString::fromStdString(*skript.odmitnuti));
+        return;
+    }
+    VyplnPanel(m_panely->panel(Udalost::Create), skript.create);
+    VyplnPanel(m_panely->panel(Udalost::Step), skript.step);
+    VyplnPanel(m_panely->panel(Udalost::Draw), skript.draw);
+    if (skript.chyba)
+        Hlaseni::UkazChybu(this, QString::fromStdString(skript.chyba->zprava));
 }

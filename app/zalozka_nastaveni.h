@@ -1,12 +1,16 @@
 #pragma once
 
-// The "Nastavení" tab: the settings entries and the generate button above the Create, Step
-// and Draw panes.
+// The "Nastavení" tab: the settings entries with their context menu and entry dialog, and the
+// generate button above the Create, Step and Draw panes. The tab owns the entries and the
+// settings edit index.
 
 #include <QWidget>
 
 class BlokPanelu;
+class ModelNastaveni;
+class QMenu;
 class QPushButton;
+class QTreeView;
 
 class ZalozkaNastaveni : public QWidget {
     Q_OBJECT
@@ -14,8 +18,23 @@ public:
     explicit ZalozkaNastaveni(QWidget* rodic = nullptr);
 
     BlokPanelu* panely() const { return m_panely; }
+    int KtereUpravit() const { return m_ktereUpravit; }
+    void NastavKtere(int index) { m_ktereUpravit = index; }
+
+public Q_SLOTS:
+    void Pidatpoloku1Click();
+    void Upravitpoloku1Click();
+    void Smazatpoloky1Click();
+    void sButton2Click();
 
 private:
+    void vytvorSeznam();
+    void otevriDialog();
+
+    ModelNastaveni* m_model;
+    QTreeView* m_seznam;
+    QMenu* m_popup;
     QPushButton* m_tlacitko;
     BlokPanelu* m_panely;
+    int m_ktereUpravit = -1;
 };

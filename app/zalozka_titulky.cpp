@@ -10,11 +10,12 @@ ZalozkaTitulky::ZalozkaTitulky(QWidget* rodic) : QWidget(rodic) {
     m_tlacitko->setObjectName(QStringLiteral("sButton4"));
     m_tlacitko->setFixedHeight(32);
 
-    m_panely = new BlokPanelu(195,
-                              {{Udalost::Create, QStringLiteral("Create"), QStringLiteral("RichEdit16")},
-                               {Udalost::Alarm0, QStringLiteral("Alarm[0]"), QStringLiteral("RichEdit22")},
-                               {Udalost::Draw, QStringLiteral("Draw"), QStringLiteral("RichEdit18")}},
-                              Udalost::Create, this);
+    m_panely =
+        new BlokPanelu(195,
+                       {{Udalost::Create, QStringLiteral("Create"), QStringLiteral("RichEdit16")},
+                        {Udalost::Alarm0, QStringLiteral("Alarm[0]"), QStringLiteral("RichEdit22")},
+                        {Udalost::Draw, QStringLiteral("Draw"), QStringLiteral("RichEdit18")}},
+                       Udalost::Create, this);
 
     auto* rozlozeni = new QVBoxLayout(this);
     rozlozeni->setContentsMargins(0, 0, 0, 0);

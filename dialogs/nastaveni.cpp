@@ -1,0 +1,167 @@
+#include "nastaveni.h"
+
+#include "hlaseni.h"
+#include "model_nastaveni.h"
+#include "vzhled.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScreen>
+#include <QToolTip>
+
+namespace {
+
+void popisek(QWidget* rodic, const char* jmeno, const char* text, int x, int y) {
+    auto* l = new QLabel(QString::fromUtf8(text), rodic);
+    l->setObjectName(QString::fromLatin1(jmeno));
+    QFont pismo(RodinaPisma());
+    pismo.setPixelSize(13);
+    l->setFont(pismo);
+    QPalette paleta = l->palette();
+    paleta.setColor(QPalette::WindowText,
+                    QColor(BarvaPopisku[0], BarvaPopisku[1], BarvaPopisku[2]));
+    l->setPalette(paleta);
+    l->adjustSize();
+    l->move(x, y);
+}
+
+QLineEdit* pole(QWidget* rodic, const char* jmeno, const char* text, QRect misto) {
+    auto* p = new QLineEdit(QString::fromUtf8(text), rodic);
+    p->setObjectName(QString::fromLatin1(jmeno));
+    QPalette paleta = p->palette();
+    paleta.setColor(QPalette::Base, Qt::white);
+    paleta.setColor(QPalette::Text, Qt::black);
+    p->setPalette(paleta);
+    p->setGeometry(misto);
+    return p;
+}
+
+QPushButton* tlacitko(QWidget* rodic, const char* jmeno, const char* text, QRect misto) {
+    auto* t = new QPushButton(QString::fromUtf8(text), rodic);
+    t->setObjectName(QString::fromLatin1(jmeno));
+    t->setGeometry(misto);
+    return t;
+}
+
+const char* const napovedaPozice = "Jednotlivé možnosti, oddělujte středníkem";
+const char* const textBubliny = "Jednotlivé hodnoty oddělujte středníkem.";
+
+} // namespace
+
+TNastaveni::TNastaveni(ModelNastaveni& polozky, int& ktereUpravit, QWidget* rodic)
+    : QDialog(rodic, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                         Qt::WindowCloseButtonHint),
+      m_polozky(polozky), m_ktere(ktereUpravit) {
+    setObjectName(QStringLiteral("Nastaveni"));
+    setWindowTitle(QStringLiteral("Kodovar - Přidat položku"));
+    QFont pismo(RodinaPisma());
+    pismo.setPointSize(8);
+    setFont(pismo);
+    setFixedSize(338, 230);
+
+    popisek(this, "sLabel1", "Název položky:", 24, 24);
+    popisek(this, "sLabel2", "Nastavení:", 49, 56);
+    popisek(this, "sLabel5", "Akce:", 77, 86);
+    popisek(this, "sLabel3", "Pozice x:", 58, 120);
+    popisek(this, "sLabel4", "Pozice y:", 58, 152);
+    m_nazev = pole(this, "sEdit1", "Zvuk", {130, 23, 167, 21});
+    m_hodnoty = pole(this, "sEdit2", "ano;ne", {130, 53, 167, 21});
+    m_akce = pole(this, "sEdit5", "global.zvuk = 1;global.zvuk = 0", {130, 85, 167, 21});
+    m_x = pole(this, "sEdit3", "200", {130, 119, 79, 21});
+    m_y = pole(this, "sEdit4", "150", {130, 150, 79, 21});
+    m_x->setToolTip(QString::fromUtf8(napovedaPozice));
+    m_y->setToolTip(QString::fromUtf8(napovedaPozice));
+    m_pridat = tlacitko(this, "sButton1", "Přidat", {80, 195, 75, 25});
+    m_zrusit = tlacitko(this, "sButton2", "Zrušit", {176, 197, 75, 25});
+
+    setTabOrder(m_pridat, m_zrusit);
+    setTabOrder(m_zrusit, m_nazev);
+    setTabOrder(m_nazev, m_hodnoty);
+    setTabOrder(m_hodnoty, m_x);
+    setTabOrder(m_x, m_y);
+    setTabOrder(m_y, m_akce);
+    m_pridat->setFocus();
+
+    m_hodnoty->installEventFilter(this);
+    m_akce->installEventFilter(this);
+    connect(m_pridat, &QPushButton::clicked, this, &TNastaveni::sButton1Click);
+    connect(m_zrusit, &QPushButton::clicked, this, &TNastaveni::sButton2Click);
+
+    if (const QScreen* obrazovka = QGuiApplication::primaryScreen())
+        move(obrazovka->availableGeometry().center() - rect().center());
+    FormCreate();
+}
+
+void TNastaveni::FormCreate() {
+    if (m_ktere < 0 || m_ktere >= m_polozky.rowCount()) {
+        m_ktere = -1;
+        m_y->setText(QString::number(m_polozky.rowCount() * 30 + 150));
+        return;
+    }
+    const PolozkaNastaveni& p = m_polozky.polozky()[static_cast<std::size_t>(m_ktere)];
+    m_nazev->setText(QString::fromStdString(p.Nazev));
+    m_hodnoty->setText(QString::fromStdString(p.Hodnoty));
+    m_akce->setText(QString::fromStdString(p.Akce));
+    m_x->setText(QString::fromStdString(p.PoziceX));
+    m_y->setText(QString::fromStdString(p.PoziceY));
+}
+
+PolozkaNastaveni TNastaveni::zadanaPolozka() const {
+    return {m_nazev->text().toStdString(), m_x->text().toStdString(), m_y->text().toStdString(),
+            m_hodnoty->text().toStdString(), m_akce->text().toStdString()};
+}
+
+void TNastaveni::sButton1Click() {
+    if (m_ktere == -1) {
+        if (m_akce->text().isEmpty()) {
+            Hlaseni::UkazOdmitnuti(this, QStringLiteral("Musíte vyplnit položku akce!"));
+            return;
+        }
+        if (m_hodnoty->text().isEmpty()) {
+            Hlaseni::UkazOdmitnuti(this, QStringLiteral("Musíte vyplnit nastavení!"));
+            return;
+        }
+        m_polozky.pridej(zadanaPolozka());
+    } else {
+        m_polozky.uprav(m_ktere, zadanaPolozka());
+    }
+    accept();
+}
+
+void TNastaveni::sButton2Click() {
+    reject();
+}
+
+// Every way of closing (Přidat, Zrušit, Escape, the close box) passes through here.
+void TNastaveni::done(int vysledek) {
+    m_ktere = -1;
+    QDialog::done(vysledek);
+}
+
+void TNastaveni::sEdit2Click() {
+    ukazBublinu(m_hodnoty, QStringLiteral("Nastavení"));
+}
+
+void TNastaveni::sEdit5Click() {
+    ukazBublinu(m_akce, QStringLiteral("Akce"));
+}
+
+void TNastaveni::ukazBublinu(QLineEdit* pole, const QString& titulek) {
+    const QString text =
+        QStringLiteral("<b>%1</b><br>%2").arg(titulek, QString::fromUtf8(textBubliny));
+    QToolTip::showText(pole->mapToGlobal(QPoint(0, pole->height())), text, pole, {}, 1000);
+}
+
+bool TNastaveni::eventFilter(QObject* objekt, QEvent* udalost) {
+    if (udalost->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(udalost)->button() == Qt::LeftButton) {
+        if (objekt == m_hodnoty)
+            sEdit2Click();
+        else if (objekt == m_akce)
+            sEdit5Click();
+    }
+    return QDialog::eventFilter(objekt, udalost);
+}

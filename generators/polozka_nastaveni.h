@@ -1,0 +1,9 @@
+#pragma once
+
+#include <string>
+
+// One entry of the settings menu, its five texts exactly as typed.
+struct PolozkaNastaveni {
+    std::string Nazev, PoziceX, PoziceY, Hodnoty, Akce;
+    bool operator==(const PolozkaNastaveni&) const = default;
+};
