@@ -62,7 +62,9 @@ TNapoveda::TNapoveda(QWidget* rodic)
     prezdivky->setFlow(QListView::TopToBottom);
     prezdivky->setWrapping(true);
     prezdivky->setUniformItemSizes(true);
+    // The nicknames fit in two columns; a scroll bar would steal a row.
     prezdivky->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    prezdivky->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     prezdivky->setGridSize({prezdivky->contentsRect().width() / 2, 14});
     prezdivky->addItems(Prezdivky);
 

@@ -27,6 +27,8 @@ RychleHledani::Hodiny SkutecneHodiny() {
     return [mereni] { return mereni.elapsed(); };
 }
 
+} // namespace
+
 QStringList VestaveneNazvy() {
     QStringList nazvy;
     nazvy.reserve(static_cast<qsizetype>(NazvyFunkci.size()));
@@ -34,8 +36,6 @@ QStringList VestaveneNazvy() {
         nazvy << QString::fromLatin1(nazev.data(), static_cast<qsizetype>(nazev.size()));
     return nazvy;
 }
-
-} // namespace
 
 void SeradNazvy(QStringList& nazvy, const QLocale& jazyk) {
     QCollator razeni(jazyk);

@@ -6,6 +6,9 @@
 
 class QLocale;
 
+// The built-in function names, in their order under Czech collation.
+QStringList VestaveneNazvy();
+
 // Sorts by the locale's collation, ignoring case; equal names stay next to each other.
 void SeradNazvy(QStringList& nazvy, const QLocale& jazyk);
 
