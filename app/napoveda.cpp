@@ -83,9 +83,10 @@ QLabel* TNapoveda::popisek(const char* jmeno, const QString& text, const QRect& 
                            const QFont& pismo) {
     auto* popisek = new QLabel(text, this);
     popisek->setObjectName(QString::fromLatin1(jmeno));
-    popisek->setGeometry(misto);
     popisek->setFont(pismo);
     popisek->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // Where the design's fonts are missing, wider stand-ins must not cut the text off.
+    popisek->setGeometry({misto.topLeft(), misto.size().expandedTo(popisek->sizeHint())});
     return popisek;
 }
 

@@ -43,7 +43,8 @@ void TestNapoveda::vzhled() {
     };
     for (const auto& p : popisky) {
         auto* popisek = najdi<QLabel>(&okno, p.jmeno);
-        QCOMPARE(popisek->geometry(), p.misto);
+        QCOMPARE(popisek->pos(), p.misto.topLeft());
+        QCOMPARE(popisek->size(), p.misto.size().expandedTo(popisek->sizeHint()));
         QCOMPARE(popisek->text(), p.text);
         QCOMPARE(popisek->font().pixelSize(), p.vyska);
         QCOMPARE(popisek->palette().color(QPalette::WindowText), QColor(43, 53, 77));
