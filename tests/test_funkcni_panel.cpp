@@ -135,6 +135,10 @@ void TestFunkcniPanel::skrytySeznamHleda() {
     auto* hledani = najdi<QLineEdit>(&okno, "Edit1");
     auto* seznam = najdi<SeznamFunkci>(&okno, "sListBox1");
     auto* funkce = najdi<QAction>(&okno, "Funkce1");
+    QCOMPARE(seznam->visualItemRect(seznam->item(0)).height(), 13);
+    QCOMPARE(seznam->font().pixelSize(), 11);
+    QCOMPARE(seznam->selectionMode(), QAbstractItemView::SingleSelection);
+    QCOMPARE(Vybrany(seznam), QString());
 
     funkce->trigger();
     QVERIFY(!funkce->isChecked());
