@@ -1,7 +1,8 @@
 #include "funkcni_panel.h"
 
+#include "seznam_funkci.h"
+
 #include <QLineEdit>
-#include <QListWidget>
 #include <QVBoxLayout>
 
 FunkcniPanel::FunkcniPanel(QWidget* rodic) : QWidget(rodic) {
@@ -10,14 +11,21 @@ FunkcniPanel::FunkcniPanel(QWidget* rodic) : QWidget(rodic) {
     m_hledani = new QLineEdit(this);
     m_hledani->setObjectName(QStringLiteral("Edit1"));
     m_hledani->setFixedHeight(21);
+    m_hledani->setMaxLength(NejdelsiHledani);
+    connect(m_hledani, &QLineEdit::textChanged, this, &FunkcniPanel::Edit1Change);
 
-    m_seznam = new QListWidget(this);
-    m_seznam->setObjectName(QStringLiteral("sListBox1"));
+    m_seznam = new SeznamFunkci(this);
 
-    // A one-pixel border around the list leaves it 160 wide in the 162-wide panel.
+    // A one-pixel border around the list leaves it 160 wide in the 162-wide panel. The field
+    // stays on top when the list is hidden.
     auto* rozlozeni = new QVBoxLayout(this);
     rozlozeni->setContentsMargins(1, 0, 1, 1);
     rozlozeni->setSpacing(0);
-    rozlozeni->addWidget(m_hledani);
+    rozlozeni->addWidget(m_hledani, 0, Qt::AlignTop);
     rozlozeni->addWidget(m_seznam, 1);
+}
+
+// An empty text matches every name, so it selects the first.
+void FunkcniPanel::Edit1Change() {
+    m_seznam->Vyber(PrvniSPredponou(m_seznam->nazvy(), m_hledani->text()));
 }

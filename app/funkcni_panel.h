@@ -5,16 +5,22 @@
 #include <QWidget>
 
 class QLineEdit;
-class QListWidget;
+class SeznamFunkci;
 
 class FunkcniPanel : public QWidget {
     Q_OBJECT
 public:
     explicit FunkcniPanel(QWidget* rodic = nullptr);
 
-    QListWidget* seznam() const { return m_seznam; }
+    SeznamFunkci* seznam() const { return m_seznam; }
+
+    // The longest search text the field accepts; no name is nearly this long.
+    static constexpr int NejdelsiHledani = 128;
+
+public Q_SLOTS:
+    void Edit1Change();
 
 private:
     QLineEdit* m_hledani;
-    QListWidget* m_seznam;
+    SeznamFunkci* m_seznam;
 };

@@ -2,6 +2,8 @@
 
 #include "blok_panelu.h"
 #include "funkcni_panel.h"
+#include "napoveda.h"
+#include "seznam_funkci.h"
 #include "zalozka_highskore.h"
 #include "zalozka_menu.h"
 #include "zalozka_nastaveni.h"
@@ -9,7 +11,6 @@
 
 #include <QApplication>
 #include <QLabel>
-#include <QListWidget>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QSplitter>
@@ -92,6 +93,7 @@ void THlavni::vytvorMenu() {
     napoveda->setObjectName(QStringLiteral("Npovda1"));
     QAction* oProgramu = napoveda->addAction(QStringLiteral("O Programu"));
     oProgramu->setObjectName(QStringLiteral("OProgramu1"));
+    connect(oProgramu, &QAction::triggered, this, &THlavni::OProgramu1Click);
 }
 
 QMenu* THlavni::vytvorMazaciMenu(const QString& jmenoMenu, const QString& jmenoPolozky,
@@ -156,6 +158,11 @@ void THlavni::Konec1Click() {
 
 void THlavni::Funkce1Click() {
     m_funkce->seznam()->setVisible(m_funkce1->isChecked());
+}
+void THlavni::OProgramu1Click() {
+    auto* napoveda = new TNapoveda(this);
+    napoveda->setAttribute(Qt::WA_DeleteOnClose);
+    napoveda->exec();
 }
 
 // The clear-all menus pick the pane by the active main tab, not by the pane they opened on.

@@ -40,6 +40,7 @@ public:
 public Q_SLOTS:
     void Konec1Click();
     void Funkce1Click();
+    void OProgramu1Click();
     void Smazatve1Click();
     void Smazatve2Click();
     void Smazatve3Click();

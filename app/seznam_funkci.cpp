@@ -1,0 +1,89 @@
+#include "seznam_funkci.h"
+
+#include "nazvy_funkci.h"
+#include "vzhled.h"
+
+#include <QCollator>
+#include <QElapsedTimer>
+#include <QKeyEvent>
+#include <QStyledItemDelegate>
+
+#include <algorithm>
+
+namespace {
+
+class VyskaRadku : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    QSize sizeHint(const QStyleOptionViewItem& volby, const QModelIndex& index) const override {
+        return {QStyledItemDelegate::sizeHint(volby, index).width(), 13};
+    }
+};
+
+RychleHledani::Hodiny SkutecneHodiny() {
+    QElapsedTimer mereni;
+    mereni.start();
+    return [mereni] { return mereni.elapsed(); };
+}
+
+} // namespace
+
+QStringList VestaveneNazvy() {
+    QStringList nazvy;
+    nazvy.reserve(static_cast<qsizetype>(NazvyFunkci.size()));
+    for (std::string_view nazev : NazvyFunkci)
+        nazvy << QString::fromLatin1(nazev.data(), static_cast<qsizetype>(nazev.size()));
+    return nazvy;
+}
+
+void SeradNazvy(QStringList& nazvy, const QLocale& jazyk) {
+    QCollator razeni(jazyk);
+    razeni.setCaseSensitivity(Qt::CaseInsensitive);
+    std::stable_sort(nazvy.begin(), nazvy.end(), razeni);
+}
+
+SeznamFunkci::SeznamFunkci(QWidget* rodic)
+    : QListWidget(rodic), m_nazvy(VestaveneNazvy()), m_psani(SkutecneHodiny()) {
+    setObjectName(QStringLiteral("sListBox1"));
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setUniformItemSizes(true);
+    setItemDelegate(new VyskaRadku(this));
+
+    QFont pismo(RodinaPisma());
+    pismo.setPixelSize(11);
+    setFont(pismo);
+    QPalette paleta = palette();
+    paleta.setColor(QPalette::Base, Qt::white);
+    paleta.setColor(QPalette::Text, Qt::black);
+    setPalette(paleta);
+
+    SeradNazvy(m_nazvy, QLocale());
+    addItems(m_nazvy);
+}
+
+void SeznamFunkci::Vyber(std::optional<int> radek) {
+    if (!radek) {
+        setCurrentRow(-1);
+        clearSelection();
+        return;
+    }
+    setCurrentRow(*radek, QItemSelectionModel::ClearAndSelect);
+    scrollToItem(item(*radek));
+}
+
+void SeznamFunkci::keyPressEvent(QKeyEvent* udalost) {
+    const bool prikaz = udalost->modifiers() & (Qt::ControlModifier | Qt::AltModifier);
+    if (udalost->key() == Qt::Key_Backspace && !prikaz) {
+        if (const std::optional<int> radek = m_psani.Backspace(m_nazvy))
+            Vyber(radek);
+        return;
+    }
+    const QString text = udalost->text();
+    if (!prikaz && !text.isEmpty() && text.front().isPrint()) {
+        if (const std::optional<int> radek = m_psani.Znak(text, m_nazvy))
+            Vyber(radek);
+        return;
+    }
+    QListWidget::keyPressEvent(udalost);
+}
