@@ -44,8 +44,7 @@ THlavni::THlavni(QWidget* rodic) : QMainWindow(rodic) {
     m_zalozky->addTab(m_highskore, QStringLiteral("HighSkóre"));
     m_zalozky->addTab(m_titulky, QStringLiteral("Titulky"));
     m_highskore->setObjectName(QStringLiteral("TabSheet5"));
-    m_bloky = {m_menu->panely(), m_nastaveni->panely(), m_highskore->panely(),
-               m_titulky->panely()};
+    m_bloky = {m_menu->panely(), m_nastaveni->panely(), m_highskore->panely(), m_titulky->panely()};
 
     m_funkce = new FunkcniPanel;
     m_delic = new QSplitter(Qt::Horizontal);
@@ -106,8 +105,9 @@ QMenu* THlavni::vytvorMazaciMenu(const QString& jmenoMenu, const QString& jmenoP
 }
 
 void THlavni::pripojMazaciMenu(BlokPanelu* blok) {
-    const std::array<std::pair<Udalost, QMenu*>, 3> menu{
-        {{Udalost::Create, m_popupCreate}, {Udalost::Step, m_popupStep}, {Udalost::Draw, m_popupDraw}}};
+    const std::array<std::pair<Udalost, QMenu*>, 3> menu{{{Udalost::Create, m_popupCreate},
+                                                          {Udalost::Step, m_popupStep},
+                                                          {Udalost::Draw, m_popupDraw}}};
     for (const auto& [udalost, popup] : menu) {
         QPlainTextEdit* panel = blok->panel(udalost);
         if (!panel)
@@ -122,10 +122,14 @@ int THlavni::LevyOkrajTlacitka(int vnejsiSirka, int sirkaSeznamu) {
     return vnejsiSirka / 2 - 30 - sirkaSeznamu;
 }
 
-void THlavni::FormCreate() { FormResize(); }
+void THlavni::FormCreate() {
+    m_titulky->NastavBarvy(QStringLiteral("c_red"), QStringLiteral("c_aqua"));
+    FormResize();
+}
 
 void THlavni::FormResize() {
     m_menu->UmistiTlacitko(LevyOkrajTlacitka(frameGeometry().width(), m_funkce->seznam()->width()));
+    m_titulky->UmistiVzorky();
 }
 
 void THlavni::resizeEvent(QResizeEvent* udalost) {
@@ -133,16 +137,31 @@ void THlavni::resizeEvent(QResizeEvent* udalost) {
     FormResize();
 }
 
-void THlavni::Konec1Click() { QCoreApplication::quit(); }
+bool THlavni::JePozice(const QTreeWidgetItem* uzel) const {
+    return m_titulky->JePozice(uzel);
+}
 
-void THlavni::Funkce1Click() { m_funkce->seznam()->setVisible(m_funkce1->isChecked()); }
+void THlavni::Konec1Click() {
+    QCoreApplication::quit();
+}
+
+void THlavni::Funkce1Click() {
+    m_funkce->seznam()->setVisible(m_funkce1->isChecked());
+}
 
 // The clear-all menus pick the pane by the active main tab, not by the pane they opened on.
 void THlavni::smazPanel(Udalost udalost) {
-    if (QPlainTextEdit* panel = m_bloky[static_cast<std::size_t>(m_zalozky->currentIndex())]->panel(udalost))
+    if (QPlainTextEdit* panel =
+            m_bloky[static_cast<std::size_t>(m_zalozky->currentIndex())]->panel(udalost))
         panel->clear();
 }
 
-void THlavni::Smazatve1Click() { smazPanel(Udalost::Create); }
-void THlavni::Smazatve2Click() { smazPanel(Udalost::Step); }
-void THlavni::Smazatve3Click() { smazPanel(Udalost::Draw); }
+void THlavni::Smazatve1Click() {
+    smazPanel(Udalost::Create);
+}
+void THlavni::Smazatve2Click() {
+    smazPanel(Udalost::Step);
+}
+void THlavni::Smazatve3Click() {
+    smazPanel(Udalost::Draw);
+}

@@ -16,6 +16,7 @@ class QLabel;
 class QMenu;
 class QSplitter;
 class QTabWidget;
+class QTreeWidgetItem;
 class ZalozkaHighskore;
 class ZalozkaMenu;
 class ZalozkaNastaveni;
@@ -35,6 +36,8 @@ public:
     void NastavKtere(int index) { m_ktereUpravit = index; }
     int Ktere2Upravit() const { return m_ktere2Upravit; }
     void NastavKtere2(int index) { m_ktere2Upravit = index; }
+    // True exactly for a top-level node of the credits tree.
+    bool JePozice(const QTreeWidgetItem* uzel) const;
 
 public Q_SLOTS:
     void Konec1Click();
