@@ -1,6 +1,7 @@
 #include "strom_titulku.h"
 
 #include <QMouseEvent>
+#include <QPainter>
 
 #include <algorithm>
 
@@ -71,6 +72,27 @@ std::vector<PolozkaTitulku> StromTitulku::polozky() const {
     for (const QTreeWidgetItem* uzel : uzlyVPoradi(*this))
         vysledek.push_back({uzel->text(0).toStdString(), JePozice(uzel)});
     return vysledek;
+}
+
+// The look draws only the expand arrows, so the connecting lines are drawn here.
+void StromTitulku::drawBranches(QPainter* malir, const QRect& oblast,
+                                const QModelIndex& index) const {
+    malir->save();
+    malir->setPen(QPen(palette().color(QPalette::Mid), 0, Qt::DotLine));
+    const int krok = indentation();
+    const int stred = oblast.center().y();
+    int x = oblast.right() + 1 - krok + krok / 2;
+    const bool prvni = !index.parent().isValid() && index.row() == 0;
+    const bool posledni = !index.siblingAtRow(index.row() + 1).isValid();
+    malir->drawLine(x, prvni ? stred : oblast.top(), x, posledni ? stred : oblast.bottom());
+    malir->drawLine(x, stred, oblast.right(), stred);
+    for (QModelIndex predek = index.parent(); predek.isValid(); predek = predek.parent()) {
+        x -= krok;
+        if (predek.siblingAtRow(predek.row() + 1).isValid())
+            malir->drawLine(x, oblast.top(), x, oblast.bottom());
+    }
+    malir->restore();
+    QTreeWidget::drawBranches(malir, oblast, index);
 }
 
 // Item views select on a right press; here the right button only opens the context menu.

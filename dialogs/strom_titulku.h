@@ -25,6 +25,8 @@ public:
     std::vector<PolozkaTitulku> polozky() const;
 
 protected:
+    void drawBranches(QPainter* malir, const QRect& oblast,
+                      const QModelIndex& index) const override;
     void mousePressEvent(QMouseEvent* udalost) override;
     void mouseReleaseEvent(QMouseEvent* udalost) override;
     void mouseDoubleClickEvent(QMouseEvent* udalost) override;
