@@ -133,11 +133,13 @@ int THlavni::LevyOkrajTlacitka(int vnejsiSirka, int sirkaSeznamu) {
 }
 
 void THlavni::FormCreate() {
+    m_titulky->NastavBarvy(QStringLiteral("c_red"), QStringLiteral("c_aqua"));
     FormResize();
 }
 
 void THlavni::FormResize() {
     m_menu->UmistiTlacitko(LevyOkrajTlacitka(frameGeometry().width(), m_funkce->seznam()->width()));
+    m_titulky->UmistiVzorky();
 }
 
 void THlavni::resizeEvent(QResizeEvent* udalost) {
@@ -150,6 +152,10 @@ int THlavni::Ktere2Upravit() const {
 }
 void THlavni::NastavKtere2(int index) {
     m_highskore->NastavKtere2(index);
+}
+
+bool THlavni::JePozice(const QTreeWidgetItem* uzel) const {
+    return m_titulky->JePozice(uzel);
 }
 
 void THlavni::Konec1Click() {

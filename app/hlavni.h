@@ -16,6 +16,7 @@ class QLabel;
 class QMenu;
 class QSplitter;
 class QTabWidget;
+class QTreeWidgetItem;
 class ZalozkaHighskore;
 class ZalozkaMenu;
 class ZalozkaNastaveni;
@@ -36,6 +37,8 @@ public:
     void NastavKtere(int index);
     int Ktere2Upravit() const;
     void NastavKtere2(int index);
+    // True exactly for a top-level node of the credits tree.
+    bool JePozice(const QTreeWidgetItem* uzel) const;
 
 public Q_SLOTS:
     void Konec1Click();

@@ -1,11 +1,95 @@
 #include "zalozka_titulky.h"
 
 #include "blok_panelu.h"
+#include "dialog_osoby.h"
+#include "dialog_pozice.h"
+#include "generuj_titulky.h"
+#include "hlaseni.h"
+#include "strom_titulku.h"
+#include "volba_barvy.h"
+#include "vzhled.h"
 
+#include <QCheckBox>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QVBoxLayout>
 
+namespace {
+
+void popisek(QWidget* rodic, const QString& text, const char* jmeno, int x, int y) {
+    auto* l = new QLabel(text, rodic);
+    l->setObjectName(QString::fromLatin1(jmeno));
+    QFont pismo(RodinaPisma());
+    pismo.setPixelSize(13);
+    l->setFont(pismo);
+    l->adjustSize();
+    l->move(x, y);
+}
+
+QFont pismoPoli() {
+    QFont pismo(RodinaPisma());
+    pismo.setPixelSize(11);
+    return pismo;
+}
+
+QLineEdit* pole(QWidget* rodic, const char* text, const char* jmeno, QRect misto) {
+    auto* p = new QLineEdit(QString::fromUtf8(text), rodic);
+    p->setObjectName(QString::fromLatin1(jmeno));
+    p->setFont(pismoPoli());
+    p->setGeometry(misto);
+    return p;
+}
+
+QCheckBox* zaskrtavatko(QWidget* rodic, const char* text, const char* jmeno, QRect misto) {
+    auto* z = new QCheckBox(QString::fromUtf8(text), rodic);
+    z->setObjectName(QString::fromLatin1(jmeno));
+    z->setGeometry(misto);
+    return z;
+}
+
+} // namespace
+
 ZalozkaTitulky::ZalozkaTitulky(QWidget* rodic) : QWidget(rodic) {
+    auto* plocha = new QWidget(this);
+    m_strom = new StromTitulku(plocha);
+    auto* rozlozeniPlochy = new QHBoxLayout(plocha);
+    rozlozeniPlochy->setContentsMargins(0, 0, 0, 0);
+    rozlozeniPlochy->addWidget(m_strom);
+    rozlozeniPlochy->addStretch(1);
+
+    popisek(plocha, QStringLiteral("Směr posouvání:"), "sLabel11", 192, 16);
+    m_smer = new QComboBox(plocha);
+    m_smer->setObjectName(QStringLiteral("sComboBox2"));
+    m_smer->setEditable(true);
+    m_smer->setInsertPolicy(QComboBox::NoInsert);
+    m_smer->setCompleter(nullptr);
+    m_smer->addItems({QStringLiteral("nahoru"), QStringLiteral("dolů")});
+    m_smer->setCurrentIndex(-1);
+    m_smer->setEditText(QStringLiteral("nahoru"));
+    m_smer->setGeometry(304, 15, 121, 21);
+
+    popisek(plocha, QStringLiteral("Barva pozice:"), "sLabel12", 212, 48);
+    m_barvaPozice =
+        std::make_unique<VolbaBarvy>(plocha, QStringLiteral("sComboBox3"), QStringLiteral("Image1"),
+                                     QStringLiteral("c_red"), QPoint(328, 47), 47);
+    popisek(plocha, QStringLiteral("Barva osob:"), "sLabel13", 221, 80);
+    m_barvaOsob =
+        std::make_unique<VolbaBarvy>(plocha, QStringLiteral("sComboBox4"), QStringLiteral("Image2"),
+                                     QStringLiteral("c_aqua"), QPoint(328, 79), 80);
+    for (QComboBox* box : {m_smer, m_barvaPozice->box(), m_barvaOsob->box()})
+        box->setFont(pismoPoli());
+
+    m_pismoPozice =
+        vytvorRadekPisma(plocha, 120, 119, 78, "Pozice font",
+                         {"sCheckBox1", "sEdit21", "sCheckBox3", "sCheckBox5", "sEdit23"});
+    m_pismoOsob =
+        vytvorRadekPisma(plocha, 145, 146, 79, "Osoby font",
+                         {"sCheckBox2", "sEdit22", "sCheckBox4", "sCheckBox6", "sEdit24"});
+
     m_tlacitko = new QPushButton(QStringLiteral("Vygenerovat kód"), this);
     m_tlacitko->setObjectName(QStringLiteral("sButton4"));
     m_tlacitko->setFixedHeight(32);
@@ -20,7 +104,147 @@ ZalozkaTitulky::ZalozkaTitulky(QWidget* rodic) : QWidget(rodic) {
     auto* rozlozeni = new QVBoxLayout(this);
     rozlozeni->setContentsMargins(0, 0, 0, 0);
     rozlozeni->setSpacing(0);
-    rozlozeni->addStretch(1);
+    rozlozeni->addWidget(plocha, 1);
     rozlozeni->addWidget(m_tlacitko);
     rozlozeni->addWidget(m_panely);
+
+    vytvorMenu();
+    connect(m_tlacitko, &QPushButton::clicked, this, &ZalozkaTitulky::sButton4Click);
+    connect(m_pismoPozice.spinac, &QCheckBox::toggled, this, &ZalozkaTitulky::sCheckBox1Click);
+    connect(m_pismoOsob.spinac, &QCheckBox::toggled, this, &ZalozkaTitulky::sCheckBox2Click);
+    connect(m_smer->lineEdit(), &QLineEdit::textEdited, this, &ZalozkaTitulky::sComboBox2Change);
+    connect(m_smer, &QComboBox::activated, this, &ZalozkaTitulky::sComboBox2Change);
+    connect(m_barvaPozice->box()->lineEdit(), &QLineEdit::textEdited, this,
+            &ZalozkaTitulky::sComboBox3Change);
+    connect(m_barvaPozice->box(), &QComboBox::activated, this, &ZalozkaTitulky::sComboBox3Select);
+    connect(m_barvaOsob->box()->lineEdit(), &QLineEdit::textEdited, this,
+            &ZalozkaTitulky::sComboBox4Change);
+    connect(m_barvaOsob->box(), &QComboBox::activated, this, &ZalozkaTitulky::sComboBox4Select);
+}
+
+ZalozkaTitulky::~ZalozkaTitulky() = default;
+
+ZalozkaTitulky::RadekPisma
+ZalozkaTitulky::vytvorRadekPisma(QWidget* plocha, int vrch, int vrchEditu, int sirkaSpinace,
+                                 const char* popis, const std::array<const char*, 5>& jmena) {
+    RadekPisma radek;
+    radek.spinac = zaskrtavatko(plocha, popis, jmena[0], QRect(192, vrch, sirkaSpinace, 17));
+    radek.velikost = pole(plocha, "velikost", jmena[1], QRect(288, vrchEditu, 57, 21));
+    radek.tucne = zaskrtavatko(plocha, "tučně", jmena[2], QRect(355, vrch, 52, 17));
+    radek.kurziva = zaskrtavatko(plocha, "kurzíva", jmena[3], QRect(413, vrch, 59, 17));
+    radek.nazev = pole(plocha, "Arial", jmena[4], QRect(478, vrchEditu, 74, 21));
+    radek.ukaz();
+    return radek;
+}
+
+void ZalozkaTitulky::RadekPisma::ukaz() const {
+    const bool zapnuto = spinac->isChecked();
+    for (QWidget* w : std::initializer_list<QWidget*>{velikost, tucne, kurziva, nazev})
+        w->setVisible(zapnuto);
+}
+
+PismoTitulku ZalozkaTitulky::RadekPisma::cti() const {
+    if (!spinac->isChecked())
+        return {};
+    return {true, nazev->text().toStdString(), velikost->text().toStdString(), tucne->isChecked(),
+            kurziva->isChecked()};
+}
+
+void ZalozkaTitulky::vytvorMenu() {
+    m_popup = new QMenu(this);
+    m_popup->setObjectName(QStringLiteral("PopupMenu6"));
+    QAction* pozice = m_popup->addAction(QStringLiteral("Přidat pozici"));
+    pozice->setObjectName(QStringLiteral("Pidatpozici1"));
+    QAction* osoba = m_popup->addAction(QStringLiteral("Přidat osobu"));
+    osoba->setObjectName(QStringLiteral("Pidatosobu1"));
+    m_popup->addSeparator()->setObjectName(QStringLiteral("N7"));
+    // Present for the menu's shape; they carry no action.
+    m_popup->addAction(QStringLiteral("Upravit"))->setObjectName(QStringLiteral("Upravit1"));
+    m_popup->addSeparator()->setObjectName(QStringLiteral("N8"));
+    m_popup->addAction(QStringLiteral("Smazat"))->setObjectName(QStringLiteral("Smazat1"));
+
+    connect(pozice, &QAction::triggered, this, &ZalozkaTitulky::Pidatpozici1Click);
+    connect(osoba, &QAction::triggered, this, &ZalozkaTitulky::Pidatosobu1Click);
+    connect(m_strom, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& bod) { m_popup->popup(m_strom->viewport()->mapToGlobal(bod)); });
+}
+
+bool ZalozkaTitulky::JePozice(const QTreeWidgetItem* uzel) const {
+    return m_strom->JePozice(uzel);
+}
+
+void ZalozkaTitulky::NastavBarvy(const QString& pozice, const QString& osoby) {
+    m_barvaPozice->nastavJmeno(pozice);
+    m_barvaOsob->nastavJmeno(osoby);
+}
+
+void ZalozkaTitulky::UmistiVzorky() {
+    m_barvaPozice->umistiVzorek();
+    m_barvaOsob->umistiVzorek();
+}
+
+void ZalozkaTitulky::Pidatpozici1Click() {
+    TPozice dialog(m_strom, this);
+    dialog.exec();
+}
+
+void ZalozkaTitulky::Pidatosobu1Click() {
+    if (m_strom->topLevelItemCount() == 0) {
+        Hlaseni::UkazOdmitnuti(this, QStringLiteral("Není vytvořená žádná pozice!"));
+        return;
+    }
+    QTreeWidgetItem* vybrany = m_strom->vybrany();
+    if (!vybrany) {
+        Hlaseni::UkazOdmitnuti(this, QStringLiteral("Není vybraná žádná pozice!"));
+        return;
+    }
+    if (!JePozice(vybrany)) {
+        Hlaseni::UkazOdmitnuti(this, QStringLiteral("Musíte vybrat pozici!"));
+        return;
+    }
+    TPridatOS dialog(m_strom, vybrany, this);
+    dialog.exec();
+}
+
+void ZalozkaTitulky::sButton4Click() {
+    const VstupTitulku vstup{m_strom->polozky(),
+                             m_smer->currentText().toStdString(),
+                             m_barvaPozice->text().toStdString(),
+                             m_barvaOsob->text().toStdString(),
+                             m_pismoPozice.cti(),
+                             m_pismoOsob.cti()};
+    const TitulkySkript skript = GenerujTitulky(vstup);
+    if (skript.chyba) {
+        Hlaseni::UkazOdmitnuti(this, QString::fromStdString(skript.chyba->zprava));
+        return;
+    }
+    VyplnPanel(m_panely->panel(Udalost::Create), skript.create);
+    VyplnPanel(m_panely->panel(Udalost::Alarm0), skript.alarm0);
+    VyplnPanel(m_panely->panel(Udalost::Draw), skript.draw);
+}
+
+void ZalozkaTitulky::sCheckBox1Click() {
+    m_pismoPozice.ukaz();
+}
+void ZalozkaTitulky::sCheckBox2Click() {
+    m_pismoOsob.ukaz();
+}
+
+void ZalozkaTitulky::sComboBox2Change() {
+    const QString text = m_smer->currentText();
+    if (text != QStringLiteral("nahoru") && text != QStringLiteral("dolů"))
+        m_smer->setEditText(QStringLiteral("nahoru"));
+}
+
+void ZalozkaTitulky::sComboBox3Change() {
+    m_barvaPozice->hlidej();
+}
+void ZalozkaTitulky::sComboBox3Select() {
+    m_barvaPozice->vyber();
+}
+void ZalozkaTitulky::sComboBox4Change() {
+    m_barvaOsob->hlidej();
+}
+void ZalozkaTitulky::sComboBox4Select() {
+    m_barvaOsob->vyber();
 }

@@ -1,0 +1,29 @@
+#pragma once
+
+// The shared frame of the credits tree's two dialogs: a caption label, one edit and the
+// "Přidat" / "Zrušit" buttons on a fixed-size window centred on the desktop. Neither button
+// is a default or cancel button, so Enter and Escape press nothing.
+
+#include <QDialog>
+
+class QLineEdit;
+class QPushButton;
+
+class DialogTitulku : public QDialog {
+    Q_OBJECT
+public:
+    DialogTitulku(const QString& titulek, QSize plocha, const QString& popisek, const QString& text,
+                  QWidget* rodic);
+
+public Q_SLOTS:
+    void sButton2Click();
+
+protected:
+    QLineEdit* pole() const { return m_pole; }
+    QPushButton* tlacitkoPridat() const { return m_pridat; }
+    void keyPressEvent(QKeyEvent* udalost) override;
+
+private:
+    QLineEdit* m_pole;
+    QPushButton* m_pridat;
+};

@@ -1,0 +1,121 @@
+#include "strom_titulku.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include <algorithm>
+
+namespace {
+
+QTreeWidgetItem* novyUzel(const QString& text) {
+    auto* uzel = new QTreeWidgetItem(QStringList{text});
+    uzel->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemIsEditable);
+    return uzel;
+}
+
+void pridejVPoradi(const QTreeWidgetItem* uzel, std::vector<const QTreeWidgetItem*>& uzly) {
+    uzly.push_back(uzel);
+    for (int i = 0; i < uzel->childCount(); ++i)
+        pridejVPoradi(uzel->child(i), uzly);
+}
+
+// Every node in depth-first pre-order.
+std::vector<const QTreeWidgetItem*> uzlyVPoradi(const QTreeWidget& strom) {
+    std::vector<const QTreeWidgetItem*> uzly;
+    for (int i = 0; i < strom.topLevelItemCount(); ++i)
+        pridejVPoradi(strom.topLevelItem(i), uzly);
+    return uzly;
+}
+
+} // namespace
+
+StromTitulku::StromTitulku(QWidget* rodic) : QTreeWidget(rodic) {
+    setObjectName(QStringLiteral("TreeView1"));
+    setHeaderHidden(true);
+    setColumnCount(1);
+    setIndentation(19);
+    setRootIsDecorated(true);
+    setItemsExpandable(true);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                    QAbstractItemView::SelectedClicked);
+    setContextMenuPolicy(Qt::CustomContextMenu);
+    setFixedWidth(169);
+}
+
+bool StromTitulku::JePozice(const QTreeWidgetItem* uzel) const {
+    return uzel && uzel->treeWidget() == this && !uzel->parent();
+}
+
+bool StromTitulku::obsahujeText(const QString& text) const {
+    const auto uzly = uzlyVPoradi(*this);
+    return std::any_of(uzly.begin(), uzly.end(),
+                       [&text](const QTreeWidgetItem* uzel) { return uzel->text(0) == text; });
+}
+
+void StromTitulku::pridejPozici(const QString& text) {
+    addTopLevelItem(novyUzel(text));
+}
+
+void StromTitulku::pridejOsobu(QTreeWidgetItem* pozice, const QString& text) {
+    pozice->addChild(novyUzel(text));
+    expandRecursively(indexFromItem(pozice));
+}
+
+QTreeWidgetItem* StromTitulku::vybrany() const {
+    const QList<QTreeWidgetItem*> vybrane = selectedItems();
+    return vybrane.isEmpty() ? nullptr : vybrane.first();
+}
+
+std::vector<PolozkaTitulku> StromTitulku::polozky() const {
+    std::vector<PolozkaTitulku> vysledek;
+    for (const QTreeWidgetItem* uzel : uzlyVPoradi(*this))
+        vysledek.push_back({uzel->text(0).toStdString(), JePozice(uzel)});
+    return vysledek;
+}
+
+// The look draws only the expand arrows, so the connecting lines are drawn here.
+void StromTitulku::drawBranches(QPainter* malir, const QRect& oblast,
+                                const QModelIndex& index) const {
+    malir->save();
+    malir->setPen(QPen(palette().color(QPalette::Mid), 0, Qt::DotLine));
+    const int krok = indentation();
+    const int stred = oblast.center().y();
+    int x = oblast.right() + 1 - krok + krok / 2;
+    const bool prvni = !index.parent().isValid() && index.row() == 0;
+    const bool posledni = !index.siblingAtRow(index.row() + 1).isValid();
+    malir->drawLine(x, prvni ? stred : oblast.top(), x, posledni ? stred : oblast.bottom());
+    malir->drawLine(x, stred, oblast.right(), stred);
+    for (QModelIndex predek = index.parent(); predek.isValid(); predek = predek.parent()) {
+        x -= krok;
+        if (predek.siblingAtRow(predek.row() + 1).isValid())
+            malir->drawLine(x, oblast.top(), x, oblast.bottom());
+    }
+    malir->restore();
+    QTreeWidget::drawBranches(malir, oblast, index);
+}
+
+// Item views select on a right press; here the right button only opens the context menu.
+void StromTitulku::mousePressEvent(QMouseEvent* udalost) {
+    if (udalost->button() == Qt::RightButton)
+        return udalost->accept();
+    QTreeWidget::mousePressEvent(udalost);
+}
+
+void StromTitulku::mouseReleaseEvent(QMouseEvent* udalost) {
+    if (udalost->button() == Qt::RightButton)
+        return udalost->accept();
+    QTreeWidget::mouseReleaseEvent(udalost);
+}
+
+void StromTitulku::mouseDoubleClickEvent(QMouseEvent* udalost) {
+    if (udalost->button() == Qt::RightButton)
+        return udalost->accept();
+    QTreeWidget::mouseDoubleClickEvent(udalost);
+}
+
+void StromTitulku::mouseMoveEvent(QMouseEvent* udalost) {
+    if (udalost->buttons() == Qt::RightButton)
+        return udalost->accept();
+    QTreeWidget::mouseMoveEvent(udalost);
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+// Credits generator: the credits tree in tree order and the direction, colour and font options
+// in, the Create, Alarm[0] and Draw lines of an object that scrolls the credits out. Every
+// text goes into the script exactly as typed.
+
+#include "chyba.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+struct PolozkaTitulku {
+    std::string text;
+    bool pozice = false; // a top-level node; a person otherwise
+};
+
+struct PismoTitulku {
+    bool zapnuto = false;
+    std::string nazevPisma;
+    std::string velikost; // copied as typed, never converted
+    bool tucne = false;
+    bool kurziva = false;
+};
+
+struct VstupTitulku {
+    std::vector<PolozkaTitulku> polozky;
+    std::string smer;
+    std::string barvaPozice;
+    std::string barvaOsob;
+    PismoTitulku pismoPozice;
+    PismoTitulku pismoOsob;
+};
+
+struct TitulkySkript {
+    std::vector<std::string> create, alarm0, draw;
+    // Set when there is nothing to scroll; the lists are then empty.
+    std::optional<Chyba> chyba;
+};
+
+TitulkySkript GenerujTitulky(const VstupTitulku& vstup);
