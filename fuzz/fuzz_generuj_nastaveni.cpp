@@ -1,0 +1,64 @@
+// Feeds GenerujNastaveni random entries and checks its line counts against the entries'
+// numbers of values and actions, and that two runs agree.
+
+#include "cele_cislo.h"
+#include "explode.h"
+#include "generuj_nastaveni.h"
+
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace {
+
+std::string text(FuzzedDataProvider& vstupy) {
+    // Numbers often enough that whole scripts come out, not only errors.
+    if (vstupy.ConsumeBool())
+        return std::to_string(vstupy.ConsumeIntegral<std::int32_t>());
+    return vstupy.ConsumeRandomLengthString(24);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    FuzzedDataProvider vstupy(data, size);
+    std::vector<PolozkaNastaveni> polozky(vstupy.ConsumeIntegralInRange<std::size_t>(0, 5));
+    for (PolozkaNastaveni& p : polozky)
+        p = {vstupy.ConsumeRandomLengthString(12), text(vstupy), text(vstupy),
+             vstupy.ConsumeRandomLengthString(40), vstupy.ConsumeRandomLengthString(40)};
+
+    const NastaveniSkript s = GenerujNastaveni(polozky);
+    const NastaveniSkript znovu = GenerujNastaveni(polozky);
+    if (s.create != znovu.create || s.step != znovu.step || s.draw != znovu.draw ||
+        s.odmitnuti != znovu.odmitnuti || s.chyba != znovu.chyba)
+        std::abort();
+
+    const std::size_t n = polozky.size();
+    bool bezAkci = false;
+    std::size_t step = n == 0 ? 0 : 26 + 8 * (n - 1), hodnot = 0;
+    for (const PolozkaNastaveni& p : polozky) {
+        const std::size_t v = Explode(";", p.Hodnoty).size();
+        const std::size_t a = Explode(";", p.Akce).size();
+        bezAkci = bezAkci || a == 0;
+        const std::size_t l = v == 0 ? 0 : (v == 1 ? a : std::min(a, v - 1));
+        step += 16 + a + l;
+        hodnot += v;
+    }
+
+    if (n == 0 || bezAkci) {
+        if (!s.odmitnuti || !s.create.empty() || !s.step.empty() || !s.draw.empty())
+            std::abort();
+        return 0;
+    }
+    if (s.odmitnuti || s.create.size() != 2 * n + 4 || s.step.size() != step)
+        std::abort();
+    const bool xCisla = std::all_of(polozky.begin(), polozky.end(), [](const PolozkaNastaveni& p) {
+        return Explode(";", p.Hodnoty).empty() || std::holds_alternative<std::int32_t>(PrevedNaCislo(p.PoziceX));
+    });
+    if (xCisla != !s.chyba)
+        std::abort();
+    if (!s.chyba && s.draw.size() != n + 3 + 3 * hodnot)
+        std::abort();
+    return 0;
+}
