@@ -9,6 +9,8 @@
 #include <QStyledItemDelegate>
 
 #include <algorithm>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -37,10 +39,19 @@ QStringList VestaveneNazvy() {
     return nazvy;
 }
 
+// One sort key per name, so the collation data is consulted once per name rather than twice
+// per comparison.
 void SeradNazvy(QStringList& nazvy, const QLocale& jazyk) {
     QCollator razeni(jazyk);
     razeni.setCaseSensitivity(Qt::CaseInsensitive);
-    std::stable_sort(nazvy.begin(), nazvy.end(), razeni);
+    std::vector<std::pair<QCollatorSortKey, QString>> klice;
+    klice.reserve(static_cast<std::size_t>(nazvy.size()));
+    for (QString& nazev : nazvy)
+        klice.emplace_back(razeni.sortKey(nazev), std::move(nazev));
+    std::stable_sort(klice.begin(), klice.end(),
+                     [](const auto& a, const auto& b) { return a.first.compare(b.first) < 0; });
+    for (qsizetype i = 0; i < nazvy.size(); ++i)
+        nazvy[i] = std::move(klice[static_cast<std::size_t>(i)].second);
 }
 
 SeznamFunkci::SeznamFunkci(QWidget* rodic)

@@ -2,6 +2,8 @@
 
 #include "generuj_highskore.h"
 #include "generuj_menu.h"
+#include "generuj_nastaveni.h"
+#include "generuj_titulky.h"
 
 #include <benchmark/benchmark.h>
 
@@ -28,6 +30,37 @@ void BM_GenerujHighskore(benchmark::State& stav) {
     stav.SetComplexityN(stav.range(0));
 }
 BENCHMARK(BM_GenerujHighskore)->Arg(20)->Arg(200)->Arg(2000)->Arg(20000)->Complexity(benchmark::oN);
+
+void BM_GenerujNastaveni(benchmark::State& stav) {
+    std::vector<PolozkaNastaveni> polozky;
+    for (std::int64_t i = 0; i < stav.range(0); ++i) {
+        std::string hodnoty, akce;
+        for (int k = 0; k < 10; ++k) {
+            hodnoty += "hodnota" + std::to_string(k) + ";";
+            akce += "global.volba = " + std::to_string(k) + ";";
+        }
+        polozky.push_back(
+            {"Volba" + std::to_string(i), "200", std::to_string(150 + 30 * i), hodnoty, akce});
+    }
+    for (auto _ : stav)
+        benchmark::DoNotOptimize(GenerujNastaveni(polozky));
+    stav.SetComplexityN(stav.range(0));
+}
+BENCHMARK(BM_GenerujNastaveni)->Arg(1)->Arg(10)->Arg(100)->Arg(1000)->Complexity(benchmark::oN);
+
+void BM_GenerujTitulky(benchmark::State& stav) {
+    VstupTitulku vstup;
+    vstup.smer = "nahoru";
+    vstup.barvaPozice = "c_red";
+    vstup.barvaOsob = "c_aqua";
+    vstup.pismoPozice = {true, "Arial", "14", true, false};
+    for (std::int64_t i = 0; i < stav.range(0); ++i)
+        vstup.polozky.push_back({"uzel" + std::to_string(i), i % 5 == 0});
+    for (auto _ : stav)
+        benchmark::DoNotOptimize(GenerujTitulky(vstup));
+    stav.SetComplexityN(stav.range(0));
+}
+BENCHMARK(BM_GenerujTitulky)->Arg(20)->Arg(200)->Arg(2000)->Arg(20000)->Complexity(benchmark::oN);
 
 } // namespace
 
