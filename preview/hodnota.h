@@ -9,12 +9,16 @@ namespace nahled {
 
 using Hodnota = std::variant<double, std::string>;
 
-inline bool JeText(const Hodnota& h) { return std::holds_alternative<std::string>(h); }
+inline bool JeText(const Hodnota& h) {
+    return std::holds_alternative<std::string>(h);
+}
 
 // The text a value is drawn as: whole numbers without decimals, others with two.
 std::string NaText(const Hodnota& h);
 
 // The engine counts a number above one half as true.
-inline bool JePravda(double cislo) { return cislo > 0.5; }
+inline bool JePravda(double cislo) {
+    return cislo > 0.5;
+}
 
 } // namespace nahled

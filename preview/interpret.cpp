@@ -21,7 +21,8 @@ std::pair<std::string, std::optional<std::size_t>> rozdelJmeno(const std::string
     if (zavorka == std::string::npos || jmeno.back() != ']')
         return {jmeno, std::nullopt};
     const std::string cislo = jmeno.substr(zavorka + 1, jmeno.size() - zavorka - 2);
-    if (cislo.empty() || cislo.size() > 5 || cislo.find_first_not_of("0123456789") != std::string::npos ||
+    if (cislo.empty() || cislo.size() > 5 ||
+        cislo.find_first_not_of("0123456789") != std::string::npos ||
         std::stoul(cislo) >= nejvetsiIndex)
         return {jmeno, std::nullopt};
     return {jmeno.substr(0, zavorka), std::stoul(cislo)};
@@ -42,7 +43,9 @@ void zapisDo(Stav& stav, const std::string& nazev, std::optional<std::size_t> in
     pole[*index] = std::move(hodnota);
 }
 
-const char* druhHodnoty(const Hodnota& h) { return JeText(h) ? "text" : "číslo"; }
+const char* druhHodnoty(const Hodnota& h) {
+    return JeText(h) ? "text" : "číslo";
+}
 
 class Interpret {
 public:
@@ -113,7 +116,7 @@ private:
     Hodnota spocti(const std::string& op, const Hodnota& a, const Hodnota& b, int radek) {
         if (JeText(a) != JeText(b))
             chyba(radek, std::string("'") + op + "' nelze použít na " + druhHodnoty(a) + " a " +
-                               druhHodnoty(b));
+                             druhHodnoty(b));
         const auto pravda = [](bool b) { return Hodnota{b ? 1.0 : 0.0}; };
         if (op == "==")
             return pravda(a == b);
@@ -155,8 +158,8 @@ private:
         if (m_s.nahlasene.insert(jmeno).second) {
             m_s.nenastavene.push_back(jmeno);
             m_s.zpravy.push_back({Zprava::Druh::Nenastavena,
-                                  m_s.udalost + ", řádek " + std::to_string(radek) +
-                                      ": proměnná " + jmeno + " není nastavená, čtu ji jako 0"});
+                                  m_s.udalost + ", řádek " + std::to_string(radek) + ": proměnná " +
+                                      jmeno + " není nastavená, čtu ji jako 0"});
         }
         return 0.0;
     }
@@ -198,7 +201,8 @@ private:
             i = index(*cil.deti[0]);
         Hodnota h = vyraz(*p.vyraz);
         if (p.op != "=") {
-            const Hodnota puvodni = i ? prvek(cil.text, *i, cil.radek) : promenna(cil.text, cil.radek);
+            const Hodnota puvodni =
+                i ? prvek(cil.text, *i, cil.radek) : promenna(cil.text, cil.radek);
             h = spocti(p.op.substr(0, 1), puvodni, h, p.radek);
         }
         zapis(cil, std::move(h), i);

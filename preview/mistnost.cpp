@@ -66,7 +66,9 @@ void Mistnost::spust(Udalost udalost) {
     }
 }
 
-std::vector<Zprava> Mistnost::VezmiZpravy() { return std::exchange(m_stav.zpravy, {}); }
+std::vector<Zprava> Mistnost::VezmiZpravy() {
+    return std::exchange(m_stav.zpravy, {});
+}
 
 std::optional<Hodnota> Mistnost::hodnota(const std::string& jmeno) const {
     return Precti(m_stav, jmeno);

@@ -112,7 +112,8 @@ private:
             ++m_p;
             pr->druh = Prikaz::Druh::Kdyz;
             pr->vyraz = vyraz();
-            pr->deti.push_back(povinnyPrikaz("za podmínkou 'if' z řádku " + std::to_string(t.radek)));
+            pr->deti.push_back(
+                povinnyPrikaz("za podmínkou 'if' z řádku " + std::to_string(t.radek)));
             if (jeSlovo("else")) {
                 const int radekElse = dalsi().radek;
                 pr->deti.push_back(povinnyPrikaz("za 'else' z řádku " + std::to_string(radekElse)));

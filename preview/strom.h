@@ -25,9 +25,9 @@ struct Prikaz {
     enum class Druh { Prirazeni, Volani, Kdyz, Blok };
     Druh druh;
     int radek = 1;
-    std::string op;                // "=", "+=", "-=", "*=" or "/="
-    std::unique_ptr<Vyraz> cil;    // what an assignment writes
-    std::unique_ptr<Vyraz> vyraz;  // the value, the call, or the condition
+    std::string op;                            // "=", "+=", "-=", "*=" or "/="
+    std::unique_ptr<Vyraz> cil;                // what an assignment writes
+    std::unique_ptr<Vyraz> vyraz;              // the value, the call, or the condition
     std::vector<std::unique_ptr<Prikaz>> deti; // the branches of an if, the body of a block
 };
 

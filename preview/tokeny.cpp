@@ -11,13 +11,15 @@ namespace {
 bool jePismeno(char c) {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_';
 }
-bool jeCislice(char c) { return c >= '0' && c <= '9'; }
+bool jeCislice(char c) {
+    return c >= '0' && c <= '9';
+}
 bool jeHex(char c) {
     return jeCislice(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
 }
 
-constexpr std::array<std::string_view, 10> dvojznaky{"==", "!=", "<=", ">=", "&&", "||",
-                                                      "+=", "-=", "*=", "/="};
+constexpr std::array<std::string_view, 10> dvojznaky{"==", "!=", "<=", ">=", "&&",
+                                                     "||", "+=", "-=", "*=", "/="};
 constexpr std::string_view jednoznaky = "+-*/<>=!(){}[],;.";
 
 // The whole character at i, so that a letter with a diacritic shows as itself.
@@ -63,8 +65,8 @@ std::variant<std::vector<Token>, ChybaSkriptu> Tokenizuj(const std::string& text
             if (konec == std::string::npos)
                 return ChybaSkriptu{zacatekTextu, "neukončený text: chybí uvozovky na konci"};
             i = konec + 1;
-            tokeny.push_back({Token::Druh::Text, text.substr(od + 1, konec - od - 1), 0,
-                              zacatekTextu, od, i});
+            tokeny.push_back(
+                {Token::Druh::Text, text.substr(od + 1, konec - od - 1), 0, zacatekTextu, od, i});
             for (std::size_t j = od; j < konec; ++j)
                 radek += text[j] == '\n';
         } else if (jeCislice(c) || (c == '.' && i + 1 < n && jeCislice(text[i + 1]))) {

@@ -50,14 +50,18 @@ Hodnota pridejPismo(const std::vector<Hodnota>& a, Stav& s, int radek) {
     return static_cast<double>(s.pisma.size() - 1);
 }
 
-Hodnota naText(const std::vector<Hodnota>& a, Stav&, int) { return NaText(a[0]); }
+Hodnota naText(const std::vector<Hodnota>& a, Stav&, int) {
+    return NaText(a[0]);
+}
 
 } // namespace
 
 const Vestavena* NajdiVestavenou(std::string_view jmeno) {
     static const std::map<std::string_view, Vestavena> vestavene{
-        {"keyboard_check_pressed", {1, klavesa}}, {"draw_text_color", {8, textBarevne}},
-        {"draw_set_font", {1, nastavPismo}},      {"font_add", {6, pridejPismo}},
+        {"keyboard_check_pressed", {1, klavesa}},
+        {"draw_text_color", {8, textBarevne}},
+        {"draw_set_font", {1, nastavPismo}},
+        {"font_add", {6, pridejPismo}},
         {"string", {1, naText}},
     };
     const auto it = vestavene.find(jmeno);

@@ -34,8 +34,8 @@ void TestNahledJazyk::vysledky_data() {
     QTest::addColumn<bool>("jeText");
     const auto radek = [](const char* nazev, const char* skript, const char* hodnota,
                           bool jeText = false) {
-        QTest::addRow("%s", nazev) << QString::fromUtf8(skript) << QString::fromUtf8(hodnota)
-                                   << jeText;
+        QTest::addRow("%s", nazev)
+            << QString::fromUtf8(skript) << QString::fromUtf8(hodnota) << jeText;
     };
     radek("přednost násobení", "a = 1 + 2 * 3", "7");
     radek("závorky", "a = (1 + 2) * 3", "9");
@@ -82,20 +82,32 @@ void TestNahledJazyk::necitelne_data() {
     const auto radek = [](const char* nazev, const QString& skript, const char* zprava) {
         QTest::addRow("%s", nazev) << skript << QString::fromUtf8(zprava);
     };
-    radek("chybí závorka", "a = 1\nb = (2 + 3", "Step, řádek 2: nelze přečíst: čekám ')', stojí tu konec skriptu");
-    radek("neukončený text", "a = 1\n\nb = \"abc", "Step, řádek 3: nelze přečíst: neukončený text: chybí uvozovky na konci");
-    radek("neukončený komentář", "a = 1 /* a", "Step, řádek 1: nelze přečíst: neukončený komentář /*");
+    radek("chybí závorka", "a = 1\nb = (2 + 3",
+          "Step, řádek 2: nelze přečíst: čekám ')', stojí tu konec skriptu");
+    radek("neukončený text", "a = 1\n\nb = \"abc",
+          "Step, řádek 3: nelze přečíst: neukončený text: chybí uvozovky na konci");
+    radek("neukončený komentář", "a = 1 /* a",
+          "Step, řádek 1: nelze přečíst: neukončený komentář /*");
     radek("cizí znak", "a = 1\na = 2 @ 3", "Step, řádek 2: nelze přečíst: nečekaný znak '@'");
-    radek("písmeno s diakritikou", "Programování = 640", "Step, řádek 1: nelze přečíst: nečekaný znak 'á'");
-    radek("osamělá závorka", "a = 1\n}", "Step, řádek 2: nelze přečíst: nečekaná '}' bez otevírací '{'");
-    radek("neuzavřený blok", "if(a){\nb = 1\n", "Step, řádek 3: nelze přečíst: chybí '}' k '{' z řádku 1");
+    radek("písmeno s diakritikou", "Programování = 640",
+          "Step, řádek 1: nelze přečíst: nečekaný znak 'á'");
+    radek("osamělá závorka", "a = 1\n}",
+          "Step, řádek 2: nelze přečíst: nečekaná '}' bez otevírací '{'");
+    radek("neuzavřený blok", "if(a){\nb = 1\n",
+          "Step, řádek 3: nelze přečíst: chybí '}' k '{' z řádku 1");
     radek("else bez if", "else a = 1", "Step, řádek 1: nelze přečíst: 'else' bez 'if'");
-    radek("else bez příkazu", "if(a){\nif(b){c = 1} else\n}", "Step, řádek 3: nelze přečíst: za 'else' z řádku 2 chybí příkaz, stojí tu '}'");
-    radek("neznámý příkaz", "while(1) a = 1", "Step, řádek 1: nelze přečíst: příkaz 'while' náhled neumí");
-    radek("výraz místo příkazu", "a + 1", "Step, řádek 1: nelze přečíst: za 'a' čekám '=' nebo '(', stojí tu '+'");
-    radek("jiný objekt než global", "obj.x = 1", "Step, řádek 1: nelze přečíst: náhled zná jen proměnné 'global.', ne 'obj.'");
-    radek("chybějící výraz", "a = \n", "Step, řádek 2: nelze přečíst: čekám výraz, stojí tu konec skriptu");
-    radek("příliš hluboko", "a = " + QString(5000, '('), "Step, řádek 1: nelze přečíst: příliš hluboké vnoření");
+    radek("else bez příkazu", "if(a){\nif(b){c = 1} else\n}",
+          "Step, řádek 3: nelze přečíst: za 'else' z řádku 2 chybí příkaz, stojí tu '}'");
+    radek("neznámý příkaz", "while(1) a = 1",
+          "Step, řádek 1: nelze přečíst: příkaz 'while' náhled neumí");
+    radek("výraz místo příkazu", "a + 1",
+          "Step, řádek 1: nelze přečíst: za 'a' čekám '=' nebo '(', stojí tu '+'");
+    radek("jiný objekt než global", "obj.x = 1",
+          "Step, řádek 1: nelze přečíst: náhled zná jen proměnné 'global.', ne 'obj.'");
+    radek("chybějící výraz", "a = \n",
+          "Step, řádek 2: nelze přečíst: čekám výraz, stojí tu konec skriptu");
+    radek("příliš hluboko", "a = " + QString(5000, '('),
+          "Step, řádek 1: nelze přečíst: příliš hluboké vnoření");
 }
 
 void TestNahledJazyk::necitelne() {
@@ -113,16 +125,24 @@ void TestNahledJazyk::chybyBehu_data() {
     const auto radek = [](const char* nazev, const char* skript, const char* zprava) {
         QTest::addRow("%s", nazev) << QString::fromUtf8(skript) << QString::fromUtf8(zprava);
     };
-    radek("text plus číslo", "a = 1\nb = \"x\" + 1", "Draw, řádek 2: běh zastaven: '+' nelze použít na text a číslo");
+    radek("text plus číslo", "a = 1\nb = \"x\" + 1",
+          "Draw, řádek 2: běh zastaven: '+' nelze použít na text a číslo");
     radek("dělení nulou", "a = 1 / 0", "Draw, řádek 1: běh zastaven: dělení nulou");
-    radek("zápis do konstanty", "c_red = 1", "Draw, řádek 1: běh zastaven: c_red je konstanta, nelze do ní zapsat");
-    radek("záporný index", "a[-1] = 0", "Draw, řádek 1: běh zastaven: index pole -1 je mimo rozsah 0 až 31999");
-    radek("obří index", "a[40000] = 0", "Draw, řádek 1: běh zastaven: index pole 40000 je mimo rozsah 0 až 31999");
-    radek("počet argumentů", "draw_text_color(1,2)", "Draw, řádek 1: běh zastaven: draw_text_color: čekám 8 argumentů, je jich 2");
-    radek("textová podmínka", "if(\"a\") b = 1", "Draw, řádek 1: běh zastaven: podmínka má být číslo, je to text");
+    radek("zápis do konstanty", "c_red = 1",
+          "Draw, řádek 1: běh zastaven: c_red je konstanta, nelze do ní zapsat");
+    radek("záporný index", "a[-1] = 0",
+          "Draw, řádek 1: běh zastaven: index pole -1 je mimo rozsah 0 až 31999");
+    radek("obří index", "a[40000] = 0",
+          "Draw, řádek 1: běh zastaven: index pole 40000 je mimo rozsah 0 až 31999");
+    radek("počet argumentů", "draw_text_color(1,2)",
+          "Draw, řádek 1: běh zastaven: draw_text_color: čekám 8 argumentů, je jich 2");
+    radek("textová podmínka", "if(\"a\") b = 1",
+          "Draw, řádek 1: běh zastaven: podmínka má být číslo, je to text");
     radek("číslo jako pole", "a = 1 b = a[0]", "Draw, řádek 1: běh zastaven: a není pole");
-    radek("pole jako číslo", "a[0] = 1 b = a", "Draw, řádek 1: běh zastaven: a je pole: čtěte jeho prvky, např. a[0]");
-    radek("text jako souřadnice", "draw_text_color(\"x\",1,\"t\",0,0,0,0,1)", "Draw, řádek 1: běh zastaven: draw_text_color: argument 1 má být číslo, je to text");
+    radek("pole jako číslo", "a[0] = 1 b = a",
+          "Draw, řádek 1: běh zastaven: a je pole: čtěte jeho prvky, např. a[0]");
+    radek("text jako souřadnice", "draw_text_color(\"x\",1,\"t\",0,0,0,0,1)",
+          "Draw, řádek 1: běh zastaven: draw_text_color: argument 1 má být číslo, je to text");
 }
 
 void TestNahledJazyk::chybyBehu() {
