@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 
 namespace nahled {
 
@@ -15,6 +16,19 @@ std::string NaText(const Hodnota& h) {
     else
         std::snprintf(buffer, sizeof buffer, "%.2f", cislo);
     return buffer;
+}
+
+Hodnota HodnotaZTextu(const std::string& text) {
+    if (text.size() >= 2 && text.front() == '"' && text.back() == '"')
+        return text.substr(1, text.size() - 2);
+    const char* zacatek = text.c_str();
+    char* konec = nullptr;
+    const double cislo = std::strtod(zacatek, &konec);
+    const bool cele = !text.empty() && konec == zacatek + text.size() && std::isfinite(cislo) &&
+                      text.find_first_not_of("0123456789.-+eE") == std::string::npos;
+    if (cele)
+        return cislo;
+    return text;
 }
 
 } // namespace nahled

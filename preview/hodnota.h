@@ -16,6 +16,10 @@ inline bool JeText(const Hodnota& h) {
 // The text a value is drawn as: whole numbers without decimals, others with two.
 std::string NaText(const Hodnota& h);
 
+// A value the author typed: a number when the whole text is one, the inside of "quotes",
+// otherwise the text as it stands.
+Hodnota HodnotaZTextu(const std::string& text);
+
 // The engine counts a number above one half as true.
 inline bool JePravda(double cislo) {
     return cislo > 0.5;
