@@ -174,59 +174,42 @@ private:
 
     VyrazPtr vyraz() {
         Hloubka h(*this);
-        return nebo();
+        return uroven(0);
     }
 
-    VyrazPtr nebo() {
-        VyrazPtr v = a();
-        while (jeSymbol("||") || jeSlovo("or")) {
-            const Token& op = dalsi();
-            v = binarni(std::move(v), op, a(), "||");
-        }
-        return v;
+    struct Operator {
+        std::string_view slovo; // as written
+        std::string_view znak;  // as the tree keeps it
+    };
+
+    // The binary operators by precedence, loosest first.
+    static const std::vector<std::vector<Operator>>& urovne() {
+        static const std::vector<std::vector<Operator>> u{
+            {{"||", "||"}, {"or", "||"}},
+            {{"&&", "&&"}, {"and", "&&"}},
+            {{"==", "=="}, {"!=", "!="}, {"=", "=="}},
+            {{"<", "<"}, {">", ">"}, {"<=", "<="}, {">=", ">="}},
+            {{"+", "+"}, {"-", "-"}},
+            {{"*", "*"}, {"/", "/"}},
+        };
+        return u;
     }
 
-    VyrazPtr a() {
-        VyrazPtr v = rovnost();
-        while (jeSymbol("&&") || jeSlovo("and")) {
-            const Token& op = dalsi();
-            v = binarni(std::move(v), op, rovnost(), "&&");
-        }
-        return v;
+    const Operator* operatorNa(std::size_t u) const {
+        const bool muzeByt = ted().druh == Token::Druh::Symbol || ted().druh == Token::Druh::Jmeno;
+        for (const Operator& op : urovne()[u])
+            if (muzeByt && ted().text == op.slovo)
+                return &op;
+        return nullptr;
     }
 
-    VyrazPtr rovnost() {
-        VyrazPtr v = srovnani();
-        while (jeSymbol("==") || jeSymbol("!=") || jeSymbol("=")) {
-            const Token& op = dalsi();
-            v = binarni(std::move(v), op, srovnani(), op.text == "!=" ? "!=" : "==");
-        }
-        return v;
-    }
-
-    VyrazPtr srovnani() {
-        VyrazPtr v = soucet();
-        while (jeSymbol("<") || jeSymbol(">") || jeSymbol("<=") || jeSymbol(">=")) {
-            const Token& op = dalsi();
-            v = binarni(std::move(v), op, soucet(), op.text);
-        }
-        return v;
-    }
-
-    VyrazPtr soucet() {
-        VyrazPtr v = soucin();
-        while (jeSymbol("+") || jeSymbol("-")) {
-            const Token& op = dalsi();
-            v = binarni(std::move(v), op, soucin(), op.text);
-        }
-        return v;
-    }
-
-    VyrazPtr soucin() {
-        VyrazPtr v = unarni();
-        while (jeSymbol("*") || jeSymbol("/")) {
-            const Token& op = dalsi();
-            v = binarni(std::move(v), op, unarni(), op.text);
+    VyrazPtr uroven(std::size_t u) {
+        if (u == urovne().size())
+            return unarni();
+        VyrazPtr v = uroven(u + 1);
+        while (const Operator* op = operatorNa(u)) {
+            const Token& t = dalsi();
+            v = binarni(std::move(v), t, uroven(u + 1), std::string(op->znak));
         }
         return v;
     }

@@ -48,6 +48,13 @@ QStringList texty(const std::vector<Zprava>& zpravy) {
     return vysledek;
 }
 
+Skripty skriptyMenu(const VstupMenu& vstup) {
+    const MenuSkript s = GenerujMenu(vstup);
+    return {{Udalost::Create, spoj(s.create)},
+            {Udalost::Step, spoj(s.step)},
+            {Udalost::Draw, spoj(s.draw)}};
+}
+
 Skripty nastaveni() {
     return {{Udalost::Create, fixture("nastaveni_create.txt")},
             {Udalost::Step, fixture("nastaveni_step.txt")},
@@ -85,10 +92,7 @@ void TestNahledSkripty::menu() {
                     {"Konec", "250", "210", "game_end()"},
                     {"", "250", "240", ""},
                     {"", "250", "270", ""}}};
-    const MenuSkript s = GenerujMenu(vstup);
-    Mistnost m({{Udalost::Create, spoj(s.create)},
-                {Udalost::Step, spoj(s.step)},
-                {Udalost::Draw, spoj(s.draw)}});
+    Mistnost m(skriptyMenu(vstup));
     m.Krok();
     QCOMPARE(kresby(m), (QStringList{"Nova hra 250,150 c_yellow", "Nastaveni 250,180 c_white",
                                      "Konec 250,210 c_white"}));
@@ -117,10 +121,7 @@ void TestNahledSkripty::menuSeStartovnimiHodnotami() {
                     {"", "250", "210", ""},
                     {"", "250", "240", ""},
                     {"", "250", "270", ""}}};
-    const MenuSkript s = GenerujMenu(vstup);
-    Mistnost m({{Udalost::Create, spoj(s.create)},
-                {Udalost::Step, spoj(s.step)},
-                {Udalost::Draw, spoj(s.draw)}});
+    Mistnost m(skriptyMenu(vstup));
     m.Krok({Enter});
     QCOMPARE(texty(m.VezmiZpravy()),
              QStringList{"Step, řádek 49: nelze přečíst: za podmínkou 'if' z řádku 48 chybí "
