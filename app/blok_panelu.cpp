@@ -1,6 +1,7 @@
 #include "blok_panelu.h"
 
 #include "vzhled.h"
+#include "zvyraznovac.h"
 
 #include <QPlainTextEdit>
 
@@ -16,6 +17,7 @@ BlokPanelu::BlokPanelu(int vyska, std::initializer_list<PopisPanelu> panely, Uda
         panel->setReadOnly(true);
         panel->setLineWrapMode(QPlainTextEdit::NoWrap);
         panel->setFont(pismo);
+        new Zvyraznovac(panel->document());
         // The credits' Alarm[0] pane holds a few short lines and shows no scroll bars.
         if (popis.udalost == Udalost::Alarm0) {
             panel->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -45,4 +47,17 @@ void VyplnPanel(QPlainTextEdit* panel, const std::vector<std::string>& radky) {
         text += radky[i];
     }
     panel->setPlainText(QString::fromStdString(text));
+}
+
+nahled::Skripty SkriptyBloku(const BlokPanelu& blok) {
+    const std::pair<Udalost, nahled::Udalost> udalosti[] = {
+        {Udalost::Create, nahled::Udalost::Create},
+        {Udalost::Step, nahled::Udalost::Step},
+        {Udalost::Draw, nahled::Udalost::Draw},
+        {Udalost::Alarm0, nahled::Udalost::Alarm0}};
+    nahled::Skripty skripty;
+    for (const auto& [udalost, vNahledu] : udalosti)
+        if (const QPlainTextEdit* panel = blok.panel(udalost))
+            skripty[vNahledu] = panel->toPlainText().toStdString();
+    return skripty;
 }

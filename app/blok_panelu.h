@@ -3,6 +3,8 @@
 // The block of code panes docked along the bottom of a generator tab: an inner tab strip whose
 // pages each hold one read-only pane for one event of the target engine's object.
 
+#include "mistnost.h"
+
 #include <QTabWidget>
 
 #include <initializer_list>
@@ -35,3 +37,6 @@ private:
 
 // Replaces the pane's text with the lines in one call.
 void VyplnPanel(QPlainTextEdit* panel, const std::vector<std::string>& radky);
+
+// The panes' texts by event, as the preview runs them.
+nahled::Skripty SkriptyBloku(const BlokPanelu& blok);

@@ -3,6 +3,7 @@
 #include "blok_panelu.h"
 #include "funkcni_panel.h"
 #include "napoveda.h"
+#include "okno_nahledu.h"
 #include "seznam_funkci.h"
 #include "zalozka_highskore.h"
 #include "zalozka_menu.h"
@@ -88,6 +89,10 @@ void THlavni::vytvorMenu() {
     m_funkce1->setCheckable(true);
     m_funkce1->setChecked(true);
     connect(m_funkce1, &QAction::triggered, this, &THlavni::Funkce1Click);
+    QAction* nahled = zobrazit->addAction(QStringLiteral("Náhled"));
+    nahled->setObjectName(QStringLiteral("Nahled1"));
+    nahled->setShortcut(Qt::Key_F5);
+    connect(nahled, &QAction::triggered, this, &THlavni::Nahled1Click);
 
     QMenu* napoveda = menuBar()->addMenu(QStringLiteral("Nápověda"));
     napoveda->setObjectName(QStringLiteral("Npovda1"));
@@ -169,6 +174,20 @@ void THlavni::OProgramu1Click() {
     auto* napoveda = new TNapoveda(this);
     napoveda->setAttribute(Qt::WA_DeleteOnClose);
     napoveda->exec();
+}
+
+// One preview window, turned to the active tab each time it is asked for.
+void THlavni::Nahled1Click() {
+    if (!m_nahled) {
+        m_nahled = new OknoNahledu(this);
+        m_nahled->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    const int zalozka = m_zalozky->currentIndex();
+    const BlokPanelu* blok = m_bloky[static_cast<std::size_t>(zalozka)];
+    m_nahled->Nastav(m_zalozky->tabText(zalozka), [blok] { return SkriptyBloku(*blok); });
+    m_nahled->show();
+    m_nahled->raise();
+    m_nahled->activateWindow();
 }
 
 // The clear-all menus pick the pane by the active main tab, not by the pane they opened on.

@@ -6,11 +6,13 @@
 // placement of the Menu tab's button).
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <array>
 
 class BlokPanelu;
 class FunkcniPanel;
+class OknoNahledu;
 class QAction;
 class QLabel;
 class QMenu;
@@ -44,6 +46,7 @@ public Q_SLOTS:
     void Konec1Click();
     void Funkce1Click();
     void OProgramu1Click();
+    void Nahled1Click();
     void Smazatve1Click();
     void Smazatve2Click();
     void Smazatve3Click();
@@ -70,6 +73,7 @@ private:
     FunkcniPanel* m_funkce;
     QSplitter* m_delic;
     QAction* m_funkce1;
+    QPointer<OknoNahledu> m_nahled;
     QMenu* m_popupCreate;
     QMenu* m_popupStep;
     QMenu* m_popupDraw;

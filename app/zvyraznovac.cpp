@@ -1,0 +1,112 @@
+#include "zvyraznovac.h"
+
+#include "konstanty.h"
+#include "nazvy_funkci.h"
+
+namespace {
+
+// Block state: the line ends inside a /* comment.
+constexpr int uvnitrKomentare = 1;
+
+QString zPohledu(std::string_view s) {
+    return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+bool jePismeno(QChar c) {
+    return c.isLetterOrNumber() || c == u'_';
+}
+
+} // namespace
+
+Zvyraznovac::Zvyraznovac(QTextDocument* dokument) : QSyntaxHighlighter(dokument) {
+    for (std::string_view slovo : nahled::KlicovaSlova())
+        m_klicova.insert(zPohledu(slovo));
+    for (std::string_view nazev : NazvyFunkci)
+        m_funkce.insert(zPohledu(nazev));
+    for (const nahled::Konstanta& k : nahled::Konstanty())
+        m_konstanty.insert(zPohledu(k.jmeno));
+}
+
+Zvyraznovac::Druh Zvyraznovac::DruhSlova(QStringView slovo) const {
+    const QString s = slovo.toString();
+    if (m_klicova.contains(s))
+        return Druh::Klicove;
+    if (m_konstanty.contains(s))
+        return Druh::Konstanta;
+    if (m_funkce.contains(s))
+        return Druh::Funkce;
+    return Druh::Obycejny;
+}
+
+QTextCharFormat Zvyraznovac::Format(Druh druh) {
+    QTextCharFormat f;
+    switch (druh) {
+    case Druh::Obycejny:
+        break;
+    case Druh::Klicove:
+        f.setForeground(QColor(0, 0, 160));
+        f.setFontWeight(QFont::Bold);
+        break;
+    case Druh::Cislo:
+        f.setForeground(QColor(160, 0, 0));
+        break;
+    case Druh::Text:
+        f.setForeground(QColor(0, 120, 0));
+        break;
+    case Druh::Komentar:
+        f.setForeground(QColor(128, 128, 128));
+        f.setFontItalic(true);
+        break;
+    case Druh::Funkce:
+        f.setForeground(QColor(0, 110, 140));
+        break;
+    case Druh::Konstanta:
+        f.setForeground(QColor(130, 0, 130));
+        break;
+    }
+    return f;
+}
+
+void Zvyraznovac::highlightBlock(const QString& text) {
+    const qsizetype n = text.size();
+    qsizetype i = 0;
+    setCurrentBlockState(0);
+    if (previousBlockState() == uvnitrKomentare) {
+        const qsizetype konec = text.indexOf(QLatin1String("*/"));
+        i = konec < 0 ? n : konec + 2;
+        setFormat(0, static_cast<int>(i), Format(Druh::Komentar));
+        if (konec < 0)
+            setCurrentBlockState(uvnitrKomentare);
+    }
+    while (i < n) {
+        const QChar c = text[i];
+        const qsizetype od = i;
+        if (text.mid(i, 2) == QLatin1String("//")) {
+            setFormat(static_cast<int>(i), static_cast<int>(n - i), Format(Druh::Komentar));
+            return;
+        }
+        if (text.mid(i, 2) == QLatin1String("/*")) {
+            const qsizetype konec = text.indexOf(QLatin1String("*/"), i + 2);
+            i = konec < 0 ? n : konec + 2;
+            if (konec < 0)
+                setCurrentBlockState(uvnitrKomentare);
+            setFormat(static_cast<int>(od), static_cast<int>(i - od), Format(Druh::Komentar));
+        } else if (c == u'"') {
+            const qsizetype konec = text.indexOf(u'"', i + 1);
+            i = konec < 0 ? n : konec + 1;
+            setFormat(static_cast<int>(od), static_cast<int>(i - od), Format(Druh::Text));
+        } else if (c.isDigit() || c == u'$') {
+            for (++i; i < n && (text[i].isLetterOrNumber() || text[i] == u'.');)
+                ++i;
+            setFormat(static_cast<int>(od), static_cast<int>(i - od), Format(Druh::Cislo));
+        } else if (jePismeno(c)) {
+            while (i < n && jePismeno(text[i]))
+                ++i;
+            const Druh druh = DruhSlova(QStringView(text).sliced(od, i - od));
+            if (druh != Druh::Obycejny)
+                setFormat(static_cast<int>(od), static_cast<int>(i - od), Format(druh));
+        } else {
+            ++i;
+        }
+    }
+}

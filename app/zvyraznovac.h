@@ -1,0 +1,28 @@
+#pragma once
+
+// Colours the script in a code pane: keywords, numbers, strings, comments, the engine's
+// function names and its colour and key constants. Appearance only: the text stays as it is.
+
+#include <QSet>
+#include <QStringView>
+#include <QSyntaxHighlighter>
+#include <QTextCharFormat>
+
+class Zvyraznovac : public QSyntaxHighlighter {
+    Q_OBJECT
+public:
+    explicit Zvyraznovac(QTextDocument* dokument);
+
+    enum class Druh { Obycejny, Klicove, Cislo, Text, Komentar, Funkce, Konstanta };
+    // What the highlighter makes of a whole word (names, keywords and constants).
+    Druh DruhSlova(QStringView slovo) const;
+    static QTextCharFormat Format(Druh druh);
+
+protected:
+    void highlightBlock(const QString& text) override;
+
+private:
+    QSet<QString> m_klicova;
+    QSet<QString> m_funkce;
+    QSet<QString> m_konstanty;
+};

@@ -1,0 +1,50 @@
+#pragma once
+
+// The previewed room: one object whose Create, Step, Draw and Alarm[0] scripts run as the
+// engine runs them, step by step. A script that cannot be read, or stops with an error, is
+// left out from then on; the others keep running.
+
+#include "interpret.h"
+
+#include <map>
+#include <set>
+#include <utility>
+
+namespace nahled {
+
+enum class Udalost { Create, Step, Draw, Alarm0 };
+
+// The pane's caption, used in messages.
+std::string NazevUdalosti(Udalost udalost);
+
+using Skripty = std::map<Udalost, std::string>;
+using ZadaneHodnoty = std::vector<std::pair<std::string, Hodnota>>;
+
+class Mistnost {
+public:
+    static constexpr int Sirka = 640;
+    static constexpr int Vyska = 480;
+    static constexpr int KrokuZaSekundu = 30;
+
+    // Reads the scripts, sets the values the author gave, and runs Create.
+    explicit Mistnost(const Skripty& skripty, const ZadaneHodnoty& zadane = {});
+
+    // One step: Step with these keys pressed, the alarm countdown, then Draw.
+    void Krok(const std::set<int>& stisknute = {});
+
+    const std::vector<Kresba>& kresby() const { return m_stav.kresby; }
+    // The messages since the last call: errors, actions not run, unset variables.
+    std::vector<Zprava> VezmiZpravy();
+    // Every variable read before anything set it, in the order first read.
+    const std::vector<std::string>& nenastavene() const { return m_stav.nenastavene; }
+    std::optional<Hodnota> hodnota(const std::string& jmeno) const;
+
+private:
+    void spust(Udalost udalost);
+    void odpocitejAlarm();
+
+    std::map<Udalost, Program> m_programy;
+    Stav m_stav;
+};
+
+} // namespace nahled

@@ -1,0 +1,141 @@
+#include "okno_nahledu.h"
+
+#include "platno_nahledu.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace {
+
+// Older lines go once the list is this long, so a preview left running stays light.
+constexpr int nejviceZprav = 500;
+
+} // namespace
+
+OknoNahledu::OknoNahledu(QWidget* rodic) : QWidget(rodic, Qt::Window) {
+    setObjectName(QStringLiteral("Nahled"));
+    resize(980, 540);
+
+    m_platno = new PlatnoNahledu(this);
+    m_znovu = new QPushButton(QStringLiteral("Znovu"), this);
+    m_znovu->setObjectName(QStringLiteral("Znovu"));
+    m_pozastavit = new QPushButton(QStringLiteral("Pozastavit"), this);
+    m_pozastavit->setObjectName(QStringLiteral("Pozastavit"));
+    for (QPushButton* tlacitko : {m_znovu, m_pozastavit})
+        tlacitko->setFocusPolicy(Qt::NoFocus);
+
+    m_promenne = new QTableWidget(0, 2, this);
+    m_promenne->setObjectName(QStringLiteral("Promenne"));
+    m_promenne->setHorizontalHeaderLabels({QStringLiteral("Proměnná"), QStringLiteral("Hodnota")});
+    m_promenne->horizontalHeader()->setStretchLastSection(true);
+    m_promenne->verticalHeader()->hide();
+    m_zpravy = new QListWidget(this);
+    m_zpravy->setObjectName(QStringLiteral("Zpravy"));
+
+    auto* tlacitka = new QHBoxLayout;
+    tlacitka->addWidget(m_znovu);
+    tlacitka->addWidget(m_pozastavit);
+    auto* bok = new QVBoxLayout;
+    bok->addLayout(tlacitka);
+    bok->addWidget(
+        new QLabel(QStringLiteral("Proměnné bez hodnoty (hodnoty platí od Znovu):"), this));
+    bok->addWidget(m_promenne, 1);
+    bok->addWidget(new QLabel(QStringLiteral("Zprávy:"), this));
+    bok->addWidget(m_zpravy, 2);
+    auto* rozlozeni = new QHBoxLayout(this);
+    rozlozeni->addWidget(m_platno, 3);
+    rozlozeni->addLayout(bok, 2);
+
+    m_casovac = new QTimer(this);
+    m_casovac->setObjectName(QStringLiteral("Casovac"));
+    m_casovac->setTimerType(Qt::PreciseTimer);
+    m_casovac->setInterval(1000 / nahled::Mistnost::KrokuZaSekundu);
+
+    connect(m_znovu, &QPushButton::clicked, this, &OknoNahledu::ZnovuClick);
+    connect(m_pozastavit, &QPushButton::clicked, this, &OknoNahledu::PozastavitClick);
+    connect(m_casovac, &QTimer::timeout, this, &OknoNahledu::Krok);
+    connect(m_platno, &PlatnoNahledu::stisknuto, this,
+            [this](int kod) { m_stisknute.insert(kod); });
+}
+
+OknoNahledu::~OknoNahledu() = default;
+
+void OknoNahledu::Nastav(const QString& nazevZalozky, Zdroj zdroj) {
+    setWindowTitle(QStringLiteral("Náhled – %1").arg(nazevZalozky));
+    m_zdroj = std::move(zdroj);
+    m_promenne->setRowCount(0);
+    ZnovuClick();
+    if (!m_casovac->isActive())
+        PozastavitClick();
+    m_platno->setFocus();
+}
+
+void OknoNahledu::ZnovuClick() {
+    m_zpravy->clear();
+    m_stisknute.clear();
+    m_mistnost = std::make_unique<nahled::Mistnost>(m_zdroj ? m_zdroj() : nahled::Skripty{},
+                                                    zadaneHodnoty());
+    m_platno->NastavKresby({});
+    pridejZpravy();
+    doplnPromenne();
+}
+
+void OknoNahledu::PozastavitClick() {
+    if (m_casovac->isActive()) {
+        m_casovac->stop();
+        m_pozastavit->setText(QStringLiteral("Pokračovat"));
+    } else {
+        m_casovac->start();
+        m_pozastavit->setText(QStringLiteral("Pozastavit"));
+    }
+}
+
+void OknoNahledu::Krok() {
+    m_mistnost->Krok(std::exchange(m_stisknute, {}));
+    m_platno->NastavKresby(m_mistnost->kresby());
+    pridejZpravy();
+    doplnPromenne();
+}
+
+void OknoNahledu::pridejZpravy() {
+    for (const nahled::Zprava& z : m_mistnost->VezmiZpravy()) {
+        auto* radek = new QListWidgetItem(QString::fromStdString(z.text), m_zpravy);
+        if (z.druh == nahled::Zprava::Druh::Chyba)
+            radek->setForeground(Qt::red);
+    }
+    while (m_zpravy->count() > nejviceZprav)
+        delete m_zpravy->takeItem(0);
+    m_zpravy->scrollToBottom();
+}
+
+// Adds a row for each variable newly read before it was set; rows and typed values stay.
+void OknoNahledu::doplnPromenne() {
+    for (const std::string& jmeno : m_mistnost->nenastavene()) {
+        const QString nazev = QString::fromStdString(jmeno);
+        if (!m_promenne->findItems(nazev, Qt::MatchExactly).isEmpty())
+            continue;
+        const int radek = m_promenne->rowCount();
+        m_promenne->insertRow(radek);
+        auto* polozka = new QTableWidgetItem(nazev);
+        polozka->setFlags(polozka->flags() & ~Qt::ItemIsEditable);
+        m_promenne->setItem(radek, 0, polozka);
+        m_promenne->setItem(radek, 1, new QTableWidgetItem);
+    }
+}
+
+nahled::ZadaneHodnoty OknoNahledu::zadaneHodnoty() const {
+    nahled::ZadaneHodnoty hodnoty;
+    for (int radek = 0; radek < m_promenne->rowCount(); ++radek) {
+        const QString text = m_promenne->item(radek, 1)->text();
+        if (!text.isEmpty())
+            hodnoty.emplace_back(m_promenne->item(radek, 0)->text().toStdString(),
+                                 nahled::HodnotaZTextu(text.toStdString()));
+    }
+    return hodnoty;
+}

@@ -1,0 +1,53 @@
+#pragma once
+
+// The preview window: runs the script of one tab's panes in the room, 30 steps a second,
+// lists the actions that fired, the errors and the variables read before anything set them,
+// and lets the author give those variables values for the next run.
+
+#include "mistnost.h"
+
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+#include <set>
+
+class PlatnoNahledu;
+class QListWidget;
+class QPushButton;
+class QTableWidget;
+class QTimer;
+
+class OknoNahledu : public QWidget {
+    Q_OBJECT
+public:
+    // Reads the panes of the previewed tab anew at every start.
+    using Zdroj = std::function<nahled::Skripty()>;
+
+    explicit OknoNahledu(QWidget* rodic = nullptr);
+    ~OknoNahledu() override;
+
+    // Previews this tab from Create on.
+    void Nastav(const QString& nazevZalozky, Zdroj zdroj);
+    const nahled::Mistnost* mistnost() const { return m_mistnost.get(); }
+
+public Q_SLOTS:
+    void ZnovuClick();
+    void PozastavitClick();
+    void Krok();
+
+private:
+    void pridejZpravy();
+    void doplnPromenne();
+    nahled::ZadaneHodnoty zadaneHodnoty() const;
+
+    Zdroj m_zdroj;
+    std::unique_ptr<nahled::Mistnost> m_mistnost;
+    std::set<int> m_stisknute;
+    PlatnoNahledu* m_platno;
+    QPushButton* m_znovu;
+    QPushButton* m_pozastavit;
+    QTableWidget* m_promenne;
+    QListWidget* m_zpravy;
+    QTimer* m_casovac;
+};

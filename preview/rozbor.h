@@ -1,0 +1,15 @@
+#pragma once
+
+// The parser: script text in, a syntax tree out, or the first place it cannot be read.
+
+#include "strom.h"
+#include "tokeny.h"
+
+#include <string>
+#include <variant>
+
+namespace nahled {
+
+std::variant<Program, ChybaSkriptu> Rozeber(const std::string& text);
+
+} // namespace nahled

@@ -1,0 +1,59 @@
+#pragma once
+
+// Everything the scripts of one previewed object read and write: its variables, the keys
+// pressed for this step, its fonts, what Draw drew, and the messages for the author.
+
+#include "hodnota.h"
+#include "konstanty.h"
+
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+#include <variant>
+#include <vector>
+
+namespace nahled {
+
+struct Pismo {
+    std::string nazev;
+    double velikost = 0;
+    bool tucne = false, kurziva = false;
+    bool operator==(const Pismo&) const = default;
+};
+
+// One text drawn by the Draw event, in its first colour.
+struct Kresba {
+    double x = 0, y = 0;
+    std::string text;
+    Rgb barva;
+    std::optional<Pismo> pismo;
+    bool operator==(const Kresba&) const = default;
+};
+
+struct Zprava {
+    enum class Druh { Chyba, Akce, Nenastavena };
+    Druh druh;
+    std::string text;
+    bool operator==(const Zprava&) const = default;
+};
+
+using Pole = std::vector<std::optional<Hodnota>>;
+using Promenna = std::variant<Hodnota, Pole>;
+
+struct Stav {
+    Stav();
+
+    std::map<std::string, Promenna> promenne;
+    std::set<int> stisknute;
+    std::vector<Pismo> pisma;
+    int pismo = -1;
+    std::vector<Kresba> kresby;
+    std::vector<Zprava> zpravy;
+    std::set<std::string> nahlasene;
+    std::vector<std::string> nenastavene;
+    // The pane whose script runs now, for the messages.
+    std::string udalost;
+};
+
+} // namespace nahled

@@ -1,0 +1,241 @@
+#include "generuj_menu.h"
+#include "mistnost.h"
+
+#include <QFile>
+#include <QTest>
+
+using namespace nahled;
+
+namespace {
+
+std::string spoj(const std::vector<std::string>& radky) {
+    std::string text;
+    for (const std::string& r : radky)
+        text += r + '\n';
+    return text;
+}
+
+std::string fixture(const char* jmeno) {
+    QFile soubor(QStringLiteral(KODOVAR_SKRIPTY "/") + QLatin1String(jmeno));
+    if (!soubor.open(QIODevice::ReadOnly))
+        qFatal("missing fixture %s", jmeno);
+    return soubor.readAll().toStdString();
+}
+
+QString jmenoBarvy(const Rgb& barva) {
+    for (const Konstanta& k : Konstanty())
+        if (k.jmeno.starts_with("c_") && BarvaKonstanty(k.jmeno) == barva)
+            return QString::fromLatin1(k.jmeno.data(), static_cast<int>(k.jmeno.size()));
+    return QStringLiteral("?");
+}
+
+// What Draw drew, one "text x,y colour" per call.
+QStringList kresby(const Mistnost& m) {
+    QStringList vysledek;
+    for (const Kresba& k : m.kresby())
+        vysledek << QStringLiteral("%1 %2,%3 %4")
+                        .arg(QString::fromStdString(k.text))
+                        .arg(k.x)
+                        .arg(k.y)
+                        .arg(jmenoBarvy(k.barva));
+    return vysledek;
+}
+
+QStringList texty(const std::vector<Zprava>& zpravy) {
+    QStringList vysledek;
+    for (const Zprava& z : zpravy)
+        vysledek << QString::fromStdString(z.text);
+    return vysledek;
+}
+
+Skripty skriptyMenu(const VstupMenu& vstup) {
+    const MenuSkript s = GenerujMenu(vstup);
+    return {{Udalost::Create, spoj(s.create)},
+            {Udalost::Step, spoj(s.step)},
+            {Udalost::Draw, spoj(s.draw)}};
+}
+
+Skripty nastaveni() {
+    return {{Udalost::Create, fixture("nastaveni_create.txt")},
+            {Udalost::Step, fixture("nastaveni_step.txt")},
+            {Udalost::Draw, fixture("nastaveni_draw.txt")}};
+}
+
+Skripty skriptyTitulku(const std::string& smer) {
+    const std::string p = "titulky_" + smer;
+    return {{Udalost::Create, fixture((p + "_create.txt").c_str())},
+            {Udalost::Alarm0, fixture((p + "_alarm.txt").c_str())},
+            {Udalost::Draw, fixture((p + "_draw.txt").c_str())}};
+}
+
+} // namespace
+
+class TestNahledSkripty : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void menu();
+    void menuSeStartovnimiHodnotami();
+    void nastaveniVyber();
+    void nastaveniHodnoty();
+    void nastaveniSMenePocetAkci();
+    void titulky_data();
+    void titulky();
+    void titulkyPisma();
+    void highskore();
+};
+
+void TestNahledSkripty::menu() {
+    VstupMenu vstup;
+    vstup.pocet = "3";
+    vstup.radky = {{{"Nova hra", "250", "150", "room_goto(novahra)"},
+                    {"Nastaveni", "250", "180", "room_goto(nastaveni)"},
+                    {"Konec", "250", "210", "game_end()"},
+                    {"", "250", "240", ""},
+                    {"", "250", "270", ""}}};
+    Mistnost m(skriptyMenu(vstup));
+    m.Krok();
+    QCOMPARE(kresby(m), (QStringList{"Nova hra 250,150 c_yellow", "Nastaveni 250,180 c_white",
+                                     "Konec 250,210 c_white"}));
+    m.Krok({Nahoru});
+    QCOMPARE(kresby(m).filter("c_yellow"), QStringList{"Nova hra 250,150 c_yellow"});
+    m.Krok({Dolu});
+    QCOMPARE(kresby(m), (QStringList{"Nova hra 250,150 c_white", "Nastaveni 250,180 c_yellow",
+                                     "Konec 250,210 c_white"}));
+    m.Krok({Enter});
+    m.Krok({Dolu});
+    m.Krok({Dolu});
+    QCOMPARE(kresby(m).filter("c_yellow"), QStringList{"Konec 250,210 c_yellow"});
+    m.Krok({Enter});
+    m.Krok({Nahoru});
+    QCOMPARE(kresby(m).filter("c_yellow"), QStringList{"Nastaveni 250,180 c_yellow"});
+    QCOMPARE(texty(m.VezmiZpravy()),
+             (QStringList{"akce: room_goto(nastaveni)", "akce: game_end()"}));
+}
+
+// Empty actions leave the last "if" of the enter block without a statement.
+void TestNahledSkripty::menuSeStartovnimiHodnotami() {
+    VstupMenu vstup;
+    vstup.pocet = "5";
+    vstup.radky = {{{"Nova hra", "250", "150", "room_goto(novahra)"},
+                    {"", "250", "180", ""},
+                    {"", "250", "210", ""},
+                    {"", "250", "240", ""},
+                    {"", "250", "270", ""}}};
+    Mistnost m(skriptyMenu(vstup));
+    m.Krok({Enter});
+    QCOMPARE(texty(m.VezmiZpravy()),
+             QStringList{"Step, řádek 49: nelze přečíst: za podmínkou 'if' z řádku 48 chybí "
+                         "příkaz, stojí tu '}'"});
+    QCOMPARE(kresby(m).size(), 5);
+}
+
+void TestNahledSkripty::nastaveniVyber() {
+    Mistnost m(nastaveni());
+    m.Krok();
+    QCOMPARE(kresby(m), (QStringList{"Zvuk 200,150 c_yellow", "Obtiznost 200,180 c_white",
+                                     "ano 380,150 c_yellow", "lehka 380,180 c_white"}));
+    m.Krok({Dolu});
+    QCOMPARE(kresby(m).filter("c_yellow"),
+             (QStringList{"Obtiznost 200,180 c_yellow", "lehka 380,180 c_yellow"}));
+    m.Krok({Dolu});
+    QCOMPARE(kresby(m).filter("c_yellow"),
+             (QStringList{"Zvuk 200,150 c_yellow", "ano 380,150 c_yellow"}));
+    m.Krok({Nahoru});
+    QCOMPARE(kresby(m).filter("c_yellow"),
+             (QStringList{"Obtiznost 200,180 c_yellow", "lehka 380,180 c_yellow"}));
+    QCOMPARE(texty(m.VezmiZpravy()), QStringList{});
+}
+
+void TestNahledSkripty::nastaveniHodnoty() {
+    Mistnost m(nastaveni());
+    m.Krok({Vpravo});
+    QCOMPARE(kresby(m).filter("380,150"), QStringList{"ne 380,150 c_yellow"});
+    QCOMPARE(NaText(*m.hodnota("global.zvuk")), std::string("0"));
+    m.Krok({Vpravo});
+    QCOMPARE(kresby(m).filter("380,150"), QStringList{"ano 380,150 c_yellow"});
+    QCOMPARE(NaText(*m.hodnota("global.zvuk")), std::string("1"));
+
+    m.Krok({Dolu});
+    m.Krok({Vlevo});
+    QCOMPARE(kresby(m).filter("380,180"), QStringList{"tezka 380,180 c_yellow"});
+    m.Krok({Vlevo});
+    QCOMPARE(kresby(m).filter("380,180"), QStringList{"stredni 380,180 c_yellow"});
+    m.Krok({Vpravo});
+    m.Krok({Vpravo});
+    QCOMPARE(kresby(m).filter("380,180"), QStringList{"lehka 380,180 c_yellow"});
+    QCOMPARE(texty(m.VezmiZpravy()), (QStringList{"akce: obtiznost(3)", "akce: obtiznost(2)",
+                                                  "akce: obtiznost(3)", "akce: obtiznost(1)"}));
+}
+
+// Three values and two actions: the right-key chain ends in "} else" before " } else {".
+void TestNahledSkripty::nastaveniSMenePocetAkci() {
+    Mistnost m({{Udalost::Step, fixture("nastaveni_malo_akci_step.txt")}});
+    QCOMPARE(texty(m.VezmiZpravy()),
+             QStringList{"Step, řádek 28: nelze přečíst: za 'else' z řádku 27 chybí příkaz, "
+                         "stojí tu '}'"});
+}
+
+void TestNahledSkripty::titulky_data() {
+    QTest::addColumn<QString>("smer");
+    QTest::addColumn<double>("startA");
+    QTest::addColumn<double>("posun");
+    QTest::addColumn<QStringList>("po20");
+    QTest::addColumn<QStringList>("po92");
+    QTest::addRow("nahoru") << "nahoru" << 660.0 << -7.0
+                            << QStringList{"Programovani 250,500 c_red", "A 250,520 c_aqua",
+                                           "B 250,540 c_aqua"}
+                            << QStringList{"A 250,16 c_aqua", "B 250,36 c_aqua"};
+    QTest::addRow("dolů") << "dolu" << -20.0 << 7.0
+                          << QStringList{"Programovani 250,140 c_red", "A 250,120 c_aqua",
+                                         "B 250,100 c_aqua"}
+                          << QStringList{"A 250,624 c_aqua", "B 250,604 c_aqua"};
+}
+
+// Alarm 0 fires every third step (room_speed/12 is 2.5 steps); each firing moves every line
+// by 7, and a line past the guard is no longer drawn.
+void TestNahledSkripty::titulky() {
+    QFETCH(QString, smer);
+    QFETCH(double, startA);
+    QFETCH(double, posun);
+    QFETCH(QStringList, po20);
+    QFETCH(QStringList, po92);
+    Mistnost m(skriptyTitulku(smer.toStdString()));
+    for (int krok = 1; krok <= 3 * 92; ++krok) {
+        m.Krok();
+        QCOMPARE(m.hodnota("A").value(), Hodnota{startA + posun * (krok / 3)});
+        if (krok == 3 * 20)
+            QCOMPARE(kresby(m), po20);
+    }
+    QCOMPARE(kresby(m), po92);
+}
+
+void TestNahledSkripty::titulkyPisma() {
+    Mistnost m(skriptyTitulku("nahoru"));
+    m.Krok();
+    QCOMPARE(m.kresby().size(), std::size_t{3});
+    QCOMPARE(m.kresby()[0].pismo, (Pismo{"Arial", 14, true, false}));
+    QCOMPARE(m.kresby()[1].pismo, (Pismo{"Arial", 0, false, true}));
+    QCOMPARE(texty(m.VezmiZpravy()),
+             QStringList{"Create, řádek 3: proměnná velikost není nastavená, čtu ji jako 0"});
+}
+
+void TestNahledSkripty::highskore() {
+    const Skripty skripty{{Udalost::Draw, fixture("highskore_draw.txt")}};
+    Mistnost bezHodnot(skripty);
+    bezHodnot.Krok();
+    QCOMPARE(bezHodnot.nenastavene(), (std::vector<std::string>{"global.nick0", "global.skore0",
+                                                                "global.nick1", "global.skore1"}));
+    QCOMPARE(kresby(bezHodnot).first(), QStringLiteral("0 190,50 c_white"));
+
+    Mistnost m(skripty, {{"global.nick0", std::string("Petr")},
+                         {"global.skore0", 1200.0},
+                         {"global.nick1", std::string("Jana")},
+                         {"global.skore1", 950.0}});
+    m.Krok();
+    QCOMPARE(kresby(m), (QStringList{"Petr 190,50 c_white", "1200 380,50 c_white",
+                                     "Jana 190,80 c_white", "950 380,80 c_white"}));
+    QCOMPARE(texty(m.VezmiZpravy()), QStringList{});
+}
+
+QTEST_APPLESS_MAIN(TestNahledSkripty)
+#include "test_nahled_skripty.moc"

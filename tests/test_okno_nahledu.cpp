@@ -1,0 +1,141 @@
+#include "blok_panelu.h"
+#include "hlavni.h"
+#include "okno_nahledu.h"
+#include "platno_nahledu.h"
+#include "pomocnici.h"
+
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTableWidget>
+
+namespace {
+
+QStringList kresby(const OknoNahledu* nahled) {
+    QStringList vysledek;
+    for (const nahled::Kresba& k : nahled->mistnost()->kresby())
+        vysledek << QStringLiteral("%1 %2").arg(QString::fromStdString(k.text),
+                                                k.barva == nahled::BarvaKonstanty("c_yellow")
+                                                    ? QStringLiteral("žlutá")
+                                                    : QStringLiteral("jiná"));
+    return vysledek;
+}
+
+QStringList zpravy(OknoNahledu* nahled) {
+    QStringList vysledek;
+    auto* seznam = najdi<QListWidget>(nahled, "Zpravy");
+    for (int i = 0; i < seznam->count(); ++i)
+        vysledek << seznam->item(i)->text();
+    return vysledek;
+}
+
+// Stops the timer so that the test alone decides when a step runs.
+OknoNahledu* otevriPozastavene(THlavni& okno) {
+    auto* nahled = najdi<OknoNahledu>(&okno, "Nahled");
+    QTest::mouseClick(najdi<QPushButton>(nahled, "Pozastavit"), Qt::LeftButton);
+    return nahled;
+}
+
+} // namespace
+
+class TestOknoNahledu : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void polozkaMenu();
+    void menuKlavesami();
+    void promenneAZnovu();
+};
+
+void TestOknoNahledu::polozkaMenu() {
+    THlavni okno;
+    auto* nahled = najdi<QAction>(&okno, "Nahled1");
+    QCOMPARE(nahled->text(), QStringLiteral("Náhled"));
+    QCOMPARE(nahled->shortcut(), QKeySequence(Qt::Key_F5));
+    const QList<QAction*> zobrazit = najdi<QMenu>(&okno, "Zobrazit1")->actions();
+    QCOMPARE(zobrazit.indexOf(nahled), zobrazit.indexOf(najdi<QAction>(&okno, "Funkce1")) + 1);
+}
+
+void TestOknoNahledu::menuKlavesami() {
+    THlavni okno;
+    okno.show();
+    QVERIFY(QTest::qWaitForWindowActive(&okno));
+    const char* akce[] = {"sEdit17", "sEdit18", "sEdit19", "sEdit20"};
+    for (const char* jmeno : akce)
+        najdi<QLineEdit>(&okno, jmeno)->setText(QStringLiteral("game_end()"));
+    najdi<QLineEdit>(&okno, "sEdit2")->setText(QStringLiteral("Konec"));
+    QTest::mouseClick(najdi<QPushButton>(&okno, "sButton1"), Qt::LeftButton);
+
+    QTest::keyClick(&okno, Qt::Key_F5);
+    auto* casovac = najdi<QTimer>(&okno, "Casovac");
+    QVERIFY(casovac->isActive());
+    QCOMPARE(casovac->interval(), 33);
+    OknoNahledu* nahled = otevriPozastavene(okno);
+    QVERIFY(!casovac->isActive());
+    QCOMPARE(najdi<QPushButton>(nahled, "Pozastavit")->text(), QStringLiteral("Pokračovat"));
+    QVERIFY(nahled->isVisible());
+    QVERIFY(!nahled->isModal());
+    QCOMPARE(nahled->windowTitle(), QStringLiteral("Náhled – Menu"));
+
+    nahled->Krok();
+    QCOMPARE(kresby(nahled).mid(0, 2), (QStringList{"Nova hra žlutá", "Konec jiná"}));
+    auto* platno = najdi<PlatnoNahledu>(nahled, "Platno");
+    QTest::keyClick(platno, Qt::Key_Down);
+    nahled->Krok();
+    QCOMPARE(kresby(nahled).mid(0, 2), (QStringList{"Nova hra jiná", "Konec žlutá"}));
+    QTest::keyClick(platno, Qt::Key_Return);
+    nahled->Krok();
+    QCOMPARE(zpravy(nahled), QStringList{"akce: game_end()"});
+
+    // F5 again turns the same window to the now active tab.
+    najdi<QTabWidget>(&okno, "PageControl1")->setCurrentIndex(3);
+    QTest::keyClick(&okno, Qt::Key_F5);
+    QCOMPARE(okno.findChildren<OknoNahledu*>().size(), 1);
+    QCOMPARE(nahled->windowTitle(), QStringLiteral("Náhled – Titulky"));
+}
+
+// Variables read before they are set appear in the table; values typed there count from
+// "Znovu", which also reads the panes afresh.
+void TestOknoNahledu::promenneAZnovu() {
+    THlavni okno;
+    najdi<QTabWidget>(&okno, "PageControl1")->setCurrentIndex(2);
+    auto* panel = najdi<QPlainTextEdit>(&okno, "RichEdit9");
+    VyplnPanel(
+        panel,
+        {"draw_text_color(190,50,global.nick0,c_white,c_white,c_white,c_white,true)",
+         "draw_text_color(380,50,string(global.skore0),c_white,c_white,c_white,c_white,true)"});
+    spustAkci(&okno, "Nahled1");
+    OknoNahledu* nahled = otevriPozastavene(okno);
+    nahled->Krok();
+    QCOMPARE(kresby(nahled), (QStringList{"0 jiná", "0 jiná"}));
+    auto* tabulka = najdi<QTableWidget>(nahled, "Promenne");
+    QCOMPARE(tabulka->rowCount(), 2);
+    QCOMPARE(tabulka->item(0, 0)->text(), QStringLiteral("global.nick0"));
+    QCOMPARE(tabulka->item(1, 0)->text(), QStringLiteral("global.skore0"));
+    tabulka->item(0, 1)->setText(QStringLiteral("Petr"));
+    tabulka->item(1, 1)->setText(QStringLiteral("1200"));
+
+    VyplnPanel(
+        panel,
+        {"draw_text_color(190,50,global.nick0,c_white,c_white,c_white,c_white,true)",
+         "draw_text_color(380,50,string(global.skore0 + 1),c_white,c_white,c_white,c_white,true)",
+         "x = (1"});
+    QTest::mouseClick(najdi<QPushButton>(nahled, "Znovu"), Qt::LeftButton);
+    nahled->Krok();
+    QCOMPARE(kresby(nahled), QStringList{});
+    QCOMPARE(zpravy(nahled),
+             QStringList{"Draw, řádek 3: nelze přečíst: čekám ')', stojí tu konec skriptu"});
+
+    VyplnPanel(
+        panel,
+        {"draw_text_color(190,50,global.nick0,c_white,c_white,c_white,c_white,true)",
+         "draw_text_color(380,50,string(global.skore0 + 1),c_white,c_white,c_white,c_white,true)"});
+    QTest::mouseClick(najdi<QPushButton>(nahled, "Znovu"), Qt::LeftButton);
+    nahled->Krok();
+    QCOMPARE(kresby(nahled), (QStringList{"Petr jiná", "1201 jiná"}));
+    QCOMPARE(zpravy(nahled), QStringList{});
+}
+
+QTEST_MAIN(TestOknoNahledu)
+#include "test_okno_nahledu.moc"
