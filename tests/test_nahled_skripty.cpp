@@ -1,7 +1,9 @@
+#include "generuj_highskore.h"
 #include "generuj_menu.h"
+#include "generuj_nastaveni.h"
+#include "generuj_titulky.h"
 #include "mistnost.h"
 
-#include <QFile>
 #include <QTest>
 
 using namespace nahled;
@@ -13,13 +15,6 @@ std::string spoj(const std::vector<std::string>& radky) {
     for (const std::string& r : radky)
         text += r + '\n';
     return text;
-}
-
-std::string fixture(const char* jmeno) {
-    QFile soubor(QStringLiteral(KODOVAR_SKRIPTY "/") + QLatin1String(jmeno));
-    if (!soubor.open(QIODevice::ReadOnly))
-        qFatal("missing fixture %s", jmeno);
-    return soubor.readAll().toStdString();
 }
 
 QString jmenoBarvy(const Rgb& barva) {
@@ -55,17 +50,32 @@ Skripty skriptyMenu(const VstupMenu& vstup) {
             {Udalost::Draw, spoj(s.draw)}};
 }
 
-Skripty nastaveni() {
-    return {{Udalost::Create, fixture("nastaveni_create.txt")},
-            {Udalost::Step, fixture("nastaveni_step.txt")},
-            {Udalost::Draw, fixture("nastaveni_draw.txt")}};
+Skripty skriptyNastaveni(const std::vector<PolozkaNastaveni>& polozky) {
+    const NastaveniSkript s = GenerujNastaveni(polozky);
+    return {{Udalost::Create, spoj(s.create)},
+            {Udalost::Step, spoj(s.step)},
+            {Udalost::Draw, spoj(s.draw)}};
 }
 
+Skripty nastaveni() {
+    return skriptyNastaveni({{"Zvuk", "200", "150", "ano;ne", "global.zvuk = 1;global.zvuk = 0"},
+                             {"Obtiznost", "200", "180", "lehka;stredni;tezka",
+                              "obtiznost(1);obtiznost(2);obtiznost(3)"}});
+}
+
+// A position with two persons; the persons' font size is left at its placeholder text.
 Skripty skriptyTitulku(const std::string& smer) {
-    const std::string p = "titulky_" + smer;
-    return {{Udalost::Create, fixture((p + "_create.txt").c_str())},
-            {Udalost::Alarm0, fixture((p + "_alarm.txt").c_str())},
-            {Udalost::Draw, fixture((p + "_draw.txt").c_str())}};
+    VstupTitulku vstup;
+    vstup.polozky = {{"Programovani", true}, {"A", false}, {"B", false}};
+    vstup.smer = smer;
+    vstup.barvaPozice = "c_red";
+    vstup.barvaOsob = "c_aqua";
+    vstup.pismoPozice = {true, "Arial", "14", true, false};
+    vstup.pismoOsob = {true, "Arial", "velikost", false, true};
+    const TitulkySkript s = GenerujTitulky(vstup);
+    return {{Udalost::Create, spoj(s.create)},
+            {Udalost::Alarm0, spoj(s.alarm0)},
+            {Udalost::Draw, spoj(s.draw)}};
 }
 
 } // namespace
@@ -169,7 +179,9 @@ void TestNahledSkripty::nastaveniHodnoty() {
 
 // Three values and two actions: the right-key chain ends in "} else" before " } else {".
 void TestNahledSkripty::nastaveniSMenePocetAkci() {
-    Mistnost m({{Udalost::Step, fixture("nastaveni_malo_akci_step.txt")}});
+    const Skripty skripty = skriptyNastaveni(
+        {{"Hlasitost", "200", "150", "tiche;stredni;hlasite", "hlasitost(1);hlasitost(2)"}});
+    Mistnost m({{Udalost::Step, skripty.at(Udalost::Step)}});
     QCOMPARE(texty(m.VezmiZpravy()),
              QStringList{"Step, řádek 28: nelze přečíst: za 'else' z řádku 27 chybí příkaz, "
                          "stojí tu '}'"});
@@ -185,7 +197,7 @@ void TestNahledSkripty::titulky_data() {
                             << QStringList{"Programovani 250,500 c_red", "A 250,520 c_aqua",
                                            "B 250,540 c_aqua"}
                             << QStringList{"A 250,16 c_aqua", "B 250,36 c_aqua"};
-    QTest::addRow("dolů") << "dolu" << -20.0 << 7.0
+    QTest::addRow("dolů") << "dolů" << -20.0 << 7.0
                           << QStringList{"Programovani 250,140 c_red", "A 250,120 c_aqua",
                                          "B 250,100 c_aqua"}
                           << QStringList{"A 250,624 c_aqua", "B 250,604 c_aqua"};
@@ -220,7 +232,9 @@ void TestNahledSkripty::titulkyPisma() {
 }
 
 void TestNahledSkripty::highskore() {
-    const Skripty skripty{{Udalost::Draw, fixture("highskore_draw.txt")}};
+    const Skripty skripty{
+        {Udalost::Draw, spoj(GenerujHighskore({{"1", "global.nick0", "global.skore0"},
+                                               {"2", "global.nick1", "global.skore1"}}))}};
     Mistnost bezHodnot(skripty);
     bezHodnot.Krok();
     QCOMPARE(bezHodnot.nenastavene(), (std::vector<std::string>{"global.nick0", "global.skore0",
