@@ -40,14 +40,15 @@ QStringList VestaveneNazvy() {
 }
 
 // One sort key per name, so the collation data is consulted once per name rather than twice
-// per comparison.
+// per comparison. Keys are taken of the case-folded name because the plain "C" locale's keys
+// ignore the collator's case setting.
 void SeradNazvy(QStringList& nazvy, const QLocale& jazyk) {
     QCollator razeni(jazyk);
     razeni.setCaseSensitivity(Qt::CaseInsensitive);
     std::vector<std::pair<QCollatorSortKey, QString>> klice;
     klice.reserve(static_cast<std::size_t>(nazvy.size()));
     for (QString& nazev : nazvy)
-        klice.emplace_back(razeni.sortKey(nazev), std::move(nazev));
+        klice.emplace_back(razeni.sortKey(nazev.toCaseFolded()), std::move(nazev));
     std::stable_sort(klice.begin(), klice.end(),
                      [](const auto& a, const auto& b) { return a.first.compare(b.first) < 0; });
     for (qsizetype i = 0; i < nazvy.size(); ++i)

@@ -24,6 +24,7 @@ private Q_SLOTS:
     void initTestCase();
     void razeniCesky();
     void razeniPodleJazyka();
+    void razeniBezOhleduNaVelikost();
     void hledani_data();
     void hledani();
     void dlouheHledani();
@@ -61,6 +62,16 @@ void TestFunkcniPanel::razeniPodleJazyka() {
     QCOMPARE(nazvy, (QStringList{"choose", "cos", "highscore_value", "ini_close"}));
     SeradNazvy(nazvy, QLocale(QStringLiteral("cs_CZ")));
     QCOMPARE(nazvy, (QStringList{"cos", "highscore_value", "choose", "ini_close"}));
+}
+
+// Case is ignored in every locale, the plain "C" one of a bare session included.
+void TestFunkcniPanel::razeniBezOhleduNaVelikost() {
+    for (const QLocale& jazyk :
+         {QLocale::c(), QLocale(QStringLiteral("en_US")), QLocale(QStringLiteral("cs_CZ"))}) {
+        QStringList nazvy{"mean", "abs", "MCI_command", "max3"};
+        SeradNazvy(nazvy, jazyk);
+        QCOMPARE(nazvy, (QStringList{"abs", "max3", "MCI_command", "mean"}));
+    }
 }
 
 void TestFunkcniPanel::hledani_data() {

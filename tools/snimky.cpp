@@ -2,6 +2,9 @@
 // the main window per tab into the folder given as the only argument.
 
 #include "hlavni.h"
+#include "model_highskore.h"
+#include "model_nastaveni.h"
+#include "strom_titulku.h"
 #include "vzhled.h"
 
 #include <QApplication>
@@ -36,6 +39,33 @@ void vyplnMenu(THlavni& okno) {
     najdi<QPushButton>(&okno, "sButton1")->click();
 }
 
+void vyplnNastaveni(THlavni& okno) {
+    auto* model = okno.findChild<ModelNastaveni*>();
+    model->pridej({"Zvuk", "200", "150", "zapnutý;vypnutý", "global.zvuk = 1;global.zvuk = 0"});
+    model->pridej({"Obtížnost", "200", "180", "lehká;střední;těžká",
+                   "global.obtiznost = 1;global.obtiznost = 2;global.obtiznost = 3"});
+    najdi<QPushButton>(&okno, "sButton2")->click();
+}
+
+void vyplnHighskore(THlavni& okno) {
+    auto* model = okno.findChild<ModelHighskore*>();
+    for (int i = 1; i <= 3; ++i)
+        model->Pridej(QStringLiteral("global.nick%1").arg(i),
+                      QStringLiteral("global.skore%1").arg(i));
+    najdi<QPushButton>(&okno, "sButton3")->click();
+}
+
+void vyplnTitulky(THlavni& okno) {
+    auto* strom = okno.findChild<StromTitulku*>();
+    strom->pridejPozici(QStringLiteral("Programovani"));
+    strom->pridejOsobu(strom->topLevelItem(0), QStringLiteral("Jana_Novakova"));
+    strom->pridejOsobu(strom->topLevelItem(0), QStringLiteral("Petr_Svoboda"));
+    strom->pridejPozici(QStringLiteral("Grafika"));
+    strom->pridejOsobu(strom->topLevelItem(1), QStringLiteral("Eva_Dvorakova"));
+    strom->expandAll();
+    najdi<QPushButton>(&okno, "sButton4")->click();
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -47,6 +77,9 @@ int main(int argc, char* argv[]) {
     okno.resize(1100, 760);
     okno.show();
     vyplnMenu(okno);
+    vyplnNastaveni(okno);
+    vyplnHighskore(okno);
+    vyplnTitulky(okno);
 
     auto* zalozky = najdi<QTabWidget>(&okno, "PageControl1");
     const char* soubory[] = {"menu.png", "nastaveni.png", "highskore.png", "titulky.png"};
