@@ -86,7 +86,7 @@ int main(int argc, char* argv[]) {
     for (int i = 0; i < zalozky->count(); ++i) {
         zalozky->setCurrentIndex(i);
         QApplication::processEvents();
-        if (!okno.grab().save(cil.filePath(QString::fromLatin1(soubory[i]))))
+        if (!okno.grab().save(cil.filePath(QString::fromLatin1(soubory[i])), "PNG", 0))
             qFatal("cannot write %s", soubory[i]);
     }
     return 0;
