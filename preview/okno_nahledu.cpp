@@ -11,6 +11,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 // Older lines go once the list is this long, so a preview left running stays light.
@@ -79,8 +81,14 @@ void OknoNahledu::Nastav(const QString& nazevZalozky, Zdroj zdroj) {
 void OknoNahledu::ZnovuClick() {
     m_zpravy->clear();
     m_stisknute.clear();
-    m_mistnost = std::make_unique<nahled::Mistnost>(m_zdroj ? m_zdroj() : nahled::Skripty{},
-                                                    zadaneHodnoty());
+    const nahled::Skripty skripty = m_zdroj ? m_zdroj() : nahled::Skripty{};
+    // A black room with no word would look like a broken preview.
+    if (std::all_of(skripty.begin(), skripty.end(), [](const auto& skript) {
+            return skript.second.find_first_not_of(" \t\r\n") == std::string::npos;
+        }))
+        m_zpravy->addItem(
+            QStringLiteral("Panely jsou prázdné: nejdřív stiskněte „Vygenerovat kód“."));
+    m_mistnost = std::make_unique<nahled::Mistnost>(skripty, zadaneHodnoty());
     m_platno->NastavKresby({});
     pridejZpravy();
     doplnPromenne();

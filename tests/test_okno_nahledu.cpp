@@ -44,6 +44,7 @@ class TestOknoNahledu : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void polozkaMenu();
+    void prazdnePanely();
     void menuKlavesami();
     void promenneAZnovu();
 };
@@ -55,6 +56,18 @@ void TestOknoNahledu::polozkaMenu() {
     QCOMPARE(nahled->shortcut(), QKeySequence(Qt::Key_F5));
     const QList<QAction*> zobrazit = najdi<QMenu>(&okno, "Zobrazit1")->actions();
     QCOMPARE(zobrazit.indexOf(nahled), zobrazit.indexOf(najdi<QAction>(&okno, "Funkce1")) + 1);
+}
+
+// Before anything is generated the preview says why the room stays black.
+void TestOknoNahledu::prazdnePanely() {
+    THlavni okno;
+    spustAkci(&okno, "Nahled1");
+    auto* nahled = otevriPozastavene(okno);
+    QCOMPARE(zpravy(nahled),
+             QStringList{"Panely jsou prázdné: nejdřív stiskněte „Vygenerovat kód“."});
+    QTest::mouseClick(najdi<QPushButton>(&okno, "sButton1"), Qt::LeftButton);
+    QTest::mouseClick(najdi<QPushButton>(nahled, "Znovu"), Qt::LeftButton);
+    QVERIFY(!zpravy(nahled).contains("Panely jsou prázdné: nejdřív stiskněte „Vygenerovat kód“."));
 }
 
 void TestOknoNahledu::menuKlavesami() {
