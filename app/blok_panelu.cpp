@@ -9,8 +9,7 @@ BlokPanelu::BlokPanelu(int vyska, std::initializer_list<PopisPanelu> panely, Uda
                        QWidget* rodic)
     : QTabWidget(rodic) {
     setFixedHeight(vyska);
-    QFont pismo(RodinaPisma());
-    pismo.setPointSize(8);
+    const QFont pismo = PismoBodu(8);
     for (const PopisPanelu& popis : panely) {
         auto* panel = new QPlainTextEdit(this);
         panel->setObjectName(popis.jmeno);

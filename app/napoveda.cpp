@@ -18,16 +18,10 @@ const QStringList TNapoveda::Prezdivky = {QStringLiteral("Bručoun"),  QStringLi
 
 namespace {
 
-QFont Pismo(const QString& rodina, int vyska) {
-    QFont pismo(rodina);
-    pismo.setStyleHint(QFont::SansSerif);
-    pismo.setPixelSize(vyska);
-    return pismo;
-}
-
 QFont Patkove(int vyska) {
-    QFont pismo = Pismo(QStringLiteral("Times New Roman"), vyska);
+    QFont pismo(QStringLiteral("Times New Roman"));
     pismo.setStyleHint(QFont::Serif);
+    pismo.setPixelSize(vyska);
     return pismo;
 }
 
@@ -41,24 +35,21 @@ TNapoveda::TNapoveda(QWidget* rodic)
     setWindowTitle(QStringLiteral("O Programu"));
     setModal(true);
     setFixedSize(475, 307);
-    setFont(Pismo(RodinaPisma(), 11));
-    QPalette paleta = palette();
-    paleta.setColor(QPalette::WindowText,
-                    QColor(BarvaPopisku[0], BarvaPopisku[1], BarvaPopisku[2]));
-    setPalette(paleta);
+    setFont(PismoPixelu(11));
+    NastavBarvuPopisku(this);
     if (const QScreen* obrazovka = QGuiApplication::primaryScreen())
         move(obrazovka->availableGeometry().center() - rect().center());
 
-    popisek("sLabelFX1", QStringLiteral("Kodovar"), {64, 8, 346, 48}, Pismo(RodinaPisma(), 35));
+    popisek("sLabelFX1", QStringLiteral("Kodovar"), {64, 8, 346, 48}, PismoPixelu(35));
     popisek("sLabelFX2", QStringLiteral("Verze:"), {28, 96, 53, 27}, Patkove(19));
-    popisek("sLabel2", QStringLiteral(KODOVAR_VERZE), {96, 93, 26, 23}, Pismo(RodinaPisma(), 19));
+    popisek("sLabel2", QStringLiteral(KODOVAR_VERZE), {96, 93, 26, 23}, PismoPixelu(19));
     popisek("sLabelFX3", QStringLiteral("Autoři a speciální poděkování:"), {24, 144, 235, 27},
             Patkove(19));
 
     auto* prezdivky = new QListWidget(this);
     prezdivky->setObjectName(QStringLiteral("ListBox1"));
     prezdivky->setGeometry(28, 197, 421, 65);
-    prezdivky->setFont(Pismo(RodinaPisma(), 12));
+    prezdivky->setFont(PismoPixelu(12));
     prezdivky->setFlow(QListView::TopToBottom);
     prezdivky->setWrapping(true);
     prezdivky->setUniformItemSizes(true);
@@ -68,7 +59,7 @@ TNapoveda::TNapoveda(QWidget* rodic)
     prezdivky->setGridSize({prezdivky->contentsRect().width() / 2, 14});
     prezdivky->addItems(Prezdivky);
 
-    m_pata = popisek("sLabel1", TextPaty, {301, 283, 166, 16}, Pismo(RodinaPisma(), 13));
+    m_pata = popisek("sLabel1", TextPaty, {301, 283, 166, 16}, PismoPixelu(13));
     m_pata->installEventFilter(this);
 
     m_timer1 = new QTimer(this);

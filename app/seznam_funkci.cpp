@@ -62,9 +62,7 @@ SeznamFunkci::SeznamFunkci(QWidget* rodic)
     setUniformItemSizes(true);
     setItemDelegate(new VyskaRadku(this));
 
-    QFont pismo(RodinaPisma());
-    pismo.setPixelSize(11);
-    setFont(pismo);
+    setFont(PismoPixelu(11));
     QPalette paleta = palette();
     paleta.setColor(QPalette::Base, Qt::white);
     paleta.setColor(QPalette::Text, Qt::black);

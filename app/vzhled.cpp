@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFontDatabase>
+#include <QLabel>
 #include <QPalette>
 #include <QStyle>
 #include <QStyleFactory>
@@ -14,17 +15,44 @@ QString RodinaPisma() {
     return rodina;
 }
 
+QFont PismoPixelu(int pixelu) {
+    QFont pismo(RodinaPisma());
+    pismo.setPixelSize(pixelu);
+    return pismo;
+}
+
+QFont PismoBodu(int bodu, bool tucne) {
+    QFont pismo(RodinaPisma(), bodu);
+    pismo.setBold(tucne);
+    return pismo;
+}
+
+void NastavBarvuPopisku(QWidget* prvek) {
+    QPalette paleta = prvek->palette();
+    paleta.setColor(QPalette::WindowText, QColor(43, 53, 77));
+    prvek->setPalette(paleta);
+}
+
+QLabel* Popisek(QWidget* rodic, const char* jmeno, const QString& text, QPoint kde,
+                const QFont& pismo) {
+    auto* popisek = new QLabel(text, rodic);
+    if (jmeno)
+        popisek->setObjectName(QString::fromLatin1(jmeno));
+    popisek->setFont(pismo);
+    NastavBarvuPopisku(popisek);
+    popisek->adjustSize();
+    popisek->move(kde);
+    return popisek;
+}
+
 void NastavVzhled(QApplication& aplikace) {
     aplikace.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
 
     QPalette paleta = aplikace.style()->standardPalette();
-    const QColor popisky(BarvaPopisku[0], BarvaPopisku[1], BarvaPopisku[2]);
-    paleta.setColor(QPalette::WindowText, popisky);
+    paleta.setColor(QPalette::WindowText, QColor(43, 53, 77));
     paleta.setColor(QPalette::Base, Qt::white);
     paleta.setColor(QPalette::Text, Qt::black);
     aplikace.setPalette(paleta);
 
-    QFont pismo(RodinaPisma());
-    pismo.setPointSize(8);
-    aplikace.setFont(pismo);
+    aplikace.setFont(PismoBodu(8));
 }

@@ -54,24 +54,13 @@ constexpr std::array<NavrhRadku, 5> navrhRadku{{
 constexpr std::array<int, 4> levaPole{192, 328, 407, 501};
 constexpr std::array<int, 4> sirkaPole{113, 65, 66, 92};
 
-QLabel* popisek(QWidget* rodic, const QString& text, int x, int y, int bodu, bool tucne) {
-    auto* l = new QLabel(text, rodic);
-    QFont pismo(RodinaPisma());
-    pismo.setPointSize(bodu);
-    pismo.setBold(tucne);
-    l->setFont(pismo);
-    l->adjustSize();
-    l->move(x, y);
-    return l;
-}
-
 } // namespace
 
 ZalozkaMenu::ZalozkaMenu(QLabel* stavovyPanel, QWidget* rodic)
     : QWidget(rodic), m_stav(stavovyPanel) {
     auto* plocha = new QWidget(this);
 
-    popisek(plocha, QStringLiteral("Počet položek:"), 24, 24, 10, false);
+    Popisek(plocha, nullptr, QStringLiteral("Počet položek:"), {24, 24}, PismoBodu(10));
     m_pocet = new QComboBox(plocha);
     m_pocet->setObjectName(QStringLiteral("sComboBox1"));
     m_pocet->setEditable(true);
@@ -82,16 +71,16 @@ ZalozkaMenu::ZalozkaMenu(QLabel* stavovyPanel, QWidget* rodic)
     m_pocet->setEditText(QStringLiteral("5"));
     m_pocet->setGeometry(128, 23, 65, 21);
 
-    popisek(plocha, QStringLiteral("Text položky"), 208, 48, 8, true);
-    popisek(plocha, QStringLiteral("Pozice x"), 336, 48, 8, true);
-    popisek(plocha, QStringLiteral("Pozice y"), 424, 48, 8, true);
-    popisek(plocha, QStringLiteral("Akce"), 528, 48, 8, true);
+    const QFont nadpisy = PismoBodu(8, true);
+    Popisek(plocha, nullptr, QStringLiteral("Text položky"), {208, 48}, nadpisy);
+    Popisek(plocha, nullptr, QStringLiteral("Pozice x"), {336, 48}, nadpisy);
+    Popisek(plocha, nullptr, QStringLiteral("Pozice y"), {424, 48}, nadpisy);
+    Popisek(plocha, nullptr, QStringLiteral("Akce"), {528, 48}, nadpisy);
 
     for (std::size_t r = 0; r < navrhRadku.size(); ++r) {
         const NavrhRadku& navrh = navrhRadku[r];
-        m_radky[r].popisek =
-            popisek(plocha, QString::fromUtf8(navrh.popisek), 104, navrh.vrch + 1, 10, false);
-        m_radky[r].popisek->setObjectName(QString::fromLatin1(navrh.jmenoPopisku));
+        m_radky[r].popisek = Popisek(plocha, navrh.jmenoPopisku, QString::fromUtf8(navrh.popisek),
+                                     {104, navrh.vrch + 1}, PismoBodu(10));
         for (std::size_t p = 0; p < 4; ++p) {
             auto* pole = new QLineEdit(QString::fromUtf8(navrh.texty[p]), plocha);
             pole->setObjectName(QString::fromLatin1(navrh.jmena[p]));

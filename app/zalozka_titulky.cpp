@@ -20,26 +20,10 @@
 
 namespace {
 
-void popisek(QWidget* rodic, const QString& text, const char* jmeno, int x, int y) {
-    auto* l = new QLabel(text, rodic);
-    l->setObjectName(QString::fromLatin1(jmeno));
-    QFont pismo(RodinaPisma());
-    pismo.setPixelSize(13);
-    l->setFont(pismo);
-    l->adjustSize();
-    l->move(x, y);
-}
-
-QFont pismoPoli() {
-    QFont pismo(RodinaPisma());
-    pismo.setPixelSize(11);
-    return pismo;
-}
-
 QLineEdit* pole(QWidget* rodic, const char* text, const char* jmeno, QRect misto) {
     auto* p = new QLineEdit(QString::fromUtf8(text), rodic);
     p->setObjectName(QString::fromLatin1(jmeno));
-    p->setFont(pismoPoli());
+    p->setFont(PismoPixelu(11));
     p->setGeometry(misto);
     return p;
 }
@@ -61,7 +45,7 @@ ZalozkaTitulky::ZalozkaTitulky(QWidget* rodic) : QWidget(rodic) {
     rozlozeniPlochy->addWidget(m_strom);
     rozlozeniPlochy->addStretch(1);
 
-    popisek(plocha, QStringLiteral("Směr posouvání:"), "sLabel11", 192, 16);
+    Popisek(plocha, "sLabel11", QStringLiteral("Směr posouvání:"), {192, 16}, PismoPixelu(13));
     m_smer = new QComboBox(plocha);
     m_smer->setObjectName(QStringLiteral("sComboBox2"));
     m_smer->setEditable(true);
@@ -72,16 +56,16 @@ ZalozkaTitulky::ZalozkaTitulky(QWidget* rodic) : QWidget(rodic) {
     m_smer->setEditText(QStringLiteral("nahoru"));
     m_smer->setGeometry(304, 15, 121, 21);
 
-    popisek(plocha, QStringLiteral("Barva pozice:"), "sLabel12", 212, 48);
+    Popisek(plocha, "sLabel12", QStringLiteral("Barva pozice:"), {212, 48}, PismoPixelu(13));
     m_barvaPozice =
         std::make_unique<VolbaBarvy>(plocha, QStringLiteral("sComboBox3"), QStringLiteral("Image1"),
                                      QStringLiteral("c_red"), QPoint(328, 47), 47);
-    popisek(plocha, QStringLiteral("Barva osob:"), "sLabel13", 221, 80);
+    Popisek(plocha, "sLabel13", QStringLiteral("Barva osob:"), {221, 80}, PismoPixelu(13));
     m_barvaOsob =
         std::make_unique<VolbaBarvy>(plocha, QStringLiteral("sComboBox4"), QStringLiteral("Image2"),
                                      QStringLiteral("c_aqua"), QPoint(328, 79), 80);
     for (QComboBox* box : {m_smer, m_barvaPozice->box(), m_barvaOsob->box()})
-        box->setFont(pismoPoli());
+        box->setFont(PismoPixelu(11));
 
     m_pismoPozice =
         vytvorRadekPisma(plocha, 120, 119, 78, "Pozice font",

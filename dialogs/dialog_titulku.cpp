@@ -26,18 +26,13 @@ DialogTitulku::DialogTitulku(const QString& titulek, QSize plocha, const QString
     : QDialog(rodic, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) {
     setWindowTitle(titulek);
-    setFont(QFont(RodinaPisma(), 8));
+    setFont(PismoBodu(8));
     setFixedSize(plocha);
 
     auto* napis = new QLabel(popisek, this);
     napis->setObjectName(QStringLiteral("sLabel1"));
-    QFont pismo(RodinaPisma());
-    pismo.setPixelSize(13);
-    napis->setFont(pismo);
-    QPalette paleta = napis->palette();
-    paleta.setColor(QPalette::WindowText,
-                    QColor(BarvaPopisku[0], BarvaPopisku[1], BarvaPopisku[2]));
-    napis->setPalette(paleta);
+    napis->setFont(PismoPixelu(13));
+    NastavBarvuPopisku(napis);
     napis->setGeometry(88, 8, 125, 16);
 
     m_pole = new QLineEdit(text, this);

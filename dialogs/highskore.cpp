@@ -11,25 +11,6 @@
 
 namespace {
 
-QFont pismo(int pixelu) {
-    QFont f(RodinaPisma());
-    f.setPixelSize(pixelu);
-    return f;
-}
-
-QLabel* popisek(QWidget* rodic, const char* jmeno, const QString& text, int x, int y) {
-    auto* l = new QLabel(text, rodic);
-    l->setObjectName(QString::fromLatin1(jmeno));
-    l->setFont(pismo(13));
-    QPalette paleta = l->palette();
-    paleta.setColor(QPalette::WindowText,
-                    QColor(BarvaPopisku[0], BarvaPopisku[1], BarvaPopisku[2]));
-    l->setPalette(paleta);
-    l->adjustSize();
-    l->move(x, y);
-    return l;
-}
-
 QLineEdit* pole(QWidget* rodic, const char* jmeno, int x, int y) {
     auto* e = new QLineEdit(rodic);
     e->setObjectName(QString::fromLatin1(jmeno));
@@ -57,11 +38,11 @@ THighskore::THighskore(ModelHighskore& model, int ktere, QWidget* rodic)
       m_model(model), m_ktere(ktere) {
     setObjectName(QStringLiteral("Highskore"));
     setWindowTitle(QStringLiteral("Kodovar - Přidat do Highskóre"));
-    setFont(pismo(11));
+    setFont(PismoPixelu(11));
     setFixedSize(321, 171);
 
-    popisek(this, "sLabel1", QStringLiteral("Nick:"), 50, 32);
-    popisek(this, "sLabel2", QStringLiteral("Skóre:"), 40, 73);
+    Popisek(this, "sLabel1", QStringLiteral("Nick:"), {50, 32}, PismoPixelu(13));
+    Popisek(this, "sLabel2", QStringLiteral("Skóre:"), {40, 73}, PismoPixelu(13));
     m_nick = pole(this, "sEdit1", 104, 31);
     m_skore = pole(this, "sEdit2", 104, 72);
     m_pridat = tlacitko(this, "sButton1", QStringLiteral("Přidat"), 72);

@@ -14,20 +14,6 @@
 
 namespace {
 
-void popisek(QWidget* rodic, const char* jmeno, const char* text, int x, int y) {
-    auto* l = new QLabel(QString::fromUtf8(text), rodic);
-    l->setObjectName(QString::fromLatin1(jmeno));
-    QFont pismo(RodinaPisma());
-    pismo.setPixelSize(13);
-    l->setFont(pismo);
-    QPalette paleta = l->palette();
-    paleta.setColor(QPalette::WindowText,
-                    QColor(BarvaPopisku[0], BarvaPopisku[1], BarvaPopisku[2]));
-    l->setPalette(paleta);
-    l->adjustSize();
-    l->move(x, y);
-}
-
 QLineEdit* pole(QWidget* rodic, const char* jmeno, const char* text, QRect misto) {
     auto* p = new QLineEdit(QString::fromUtf8(text), rodic);
     p->setObjectName(QString::fromLatin1(jmeno));
@@ -57,16 +43,14 @@ TNastaveni::TNastaveni(ModelNastaveni& polozky, int& ktereUpravit, QWidget* rodi
       m_polozky(polozky), m_ktere(ktereUpravit) {
     setObjectName(QStringLiteral("Nastaveni"));
     setWindowTitle(QStringLiteral("Kodovar - Přidat položku"));
-    QFont pismo(RodinaPisma());
-    pismo.setPointSize(8);
-    setFont(pismo);
+    setFont(PismoBodu(8));
     setFixedSize(338, 230);
 
-    popisek(this, "sLabel1", "Název položky:", 24, 24);
-    popisek(this, "sLabel2", "Nastavení:", 49, 56);
-    popisek(this, "sLabel5", "Akce:", 77, 86);
-    popisek(this, "sLabel3", "Pozice x:", 58, 120);
-    popisek(this, "sLabel4", "Pozice y:", 58, 152);
+    Popisek(this, "sLabel1", QStringLiteral("Název položky:"), {24, 24}, PismoPixelu(13));
+    Popisek(this, "sLabel2", QStringLiteral("Nastavení:"), {49, 56}, PismoPixelu(13));
+    Popisek(this, "sLabel5", QStringLiteral("Akce:"), {77, 86}, PismoPixelu(13));
+    Popisek(this, "sLabel3", QStringLiteral("Pozice x:"), {58, 120}, PismoPixelu(13));
+    Popisek(this, "sLabel4", QStringLiteral("Pozice y:"), {58, 152}, PismoPixelu(13));
     m_nazev = pole(this, "sEdit1", "Zvuk", {130, 23, 167, 21});
     m_hodnoty = pole(this, "sEdit2", "ano;ne", {130, 53, 167, 21});
     m_akce = pole(this, "sEdit5", "global.zvuk = 1;global.zvuk = 0", {130, 85, 167, 21});
