@@ -1,12 +1,12 @@
 #include "napoveda.h"
 
+#include "pevny_dialog.h"
 #include "vzhled.h"
 
 #include <QGuiApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QMouseEvent>
-#include <QScreen>
 #include <QTimer>
 
 const QString TNapoveda::TextPaty = QStringLiteral("© Dílna Šťovík & spol.");
@@ -27,18 +27,14 @@ QFont Patkove(int vyska) {
 
 } // namespace
 
-TNapoveda::TNapoveda(QWidget* rodic)
-    : QDialog(rodic, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                         Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
-      m_stroj(TextPaty) {
+TNapoveda::TNapoveda(QWidget* rodic) : QDialog(rodic, ZnakyPevnehoDialogu), m_stroj(TextPaty) {
     setObjectName(QStringLiteral("Napoveda"));
     setWindowTitle(QStringLiteral("O Programu"));
     setModal(true);
     setFixedSize(475, 307);
     setFont(PismoPixelu(11));
     NastavBarvuPopisku(this);
-    if (const QScreen* obrazovka = QGuiApplication::primaryScreen())
-        move(obrazovka->availableGeometry().center() - rect().center());
+    VystredNaObrazovce(this);
 
     popisek("sLabelFX1", QStringLiteral("Kodovar"), {64, 8, 346, 48}, PismoPixelu(35));
     popisek("sLabelFX2", QStringLiteral("Verze:"), {28, 96, 53, 27}, Patkove(19));

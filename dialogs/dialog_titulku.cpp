@@ -1,12 +1,12 @@
 #include "dialog_titulku.h"
 
+#include "pevny_dialog.h"
 #include "vzhled.h"
 
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 
 namespace {
 
@@ -23,8 +23,7 @@ QPushButton* tlacitko(const QString& text, const QString& jmeno, int x, QWidget*
 
 DialogTitulku::DialogTitulku(const QString& titulek, QSize plocha, const QString& popisek,
                              const QString& text, QWidget* rodic)
-    : QDialog(rodic, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                         Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) {
+    : QDialog(rodic, ZnakyPevnehoDialogu) {
     setWindowTitle(titulek);
     setFont(PismoBodu(8));
     setFixedSize(plocha);
@@ -43,7 +42,7 @@ DialogTitulku::DialogTitulku(const QString& titulek, QSize plocha, const QString
     QPushButton* zrusit = tlacitko(QStringLiteral("Zrušit"), QStringLiteral("sButton2"), 162, this);
     connect(zrusit, &QPushButton::clicked, this, &DialogTitulku::sButton2Click);
 
-    move(screen()->geometry().center() - rect().center());
+    VystredNaObrazovce(this);
 }
 
 void DialogTitulku::sButton2Click() {

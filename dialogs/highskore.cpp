@@ -1,13 +1,13 @@
 #include "highskore.h"
 
 #include "model_highskore.h"
+#include "pevny_dialog.h"
 #include "vzhled.h"
 
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 
 namespace {
 
@@ -33,9 +33,7 @@ QPushButton* tlacitko(QWidget* rodic, const char* jmeno, const QString& text, in
 } // namespace
 
 THighskore::THighskore(ModelHighskore& model, int ktere, QWidget* rodic)
-    : QDialog(rodic, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                         Qt::WindowCloseButtonHint),
-      m_model(model), m_ktere(ktere) {
+    : QDialog(rodic, ZnakyPevnehoDialogu), m_model(model), m_ktere(ktere) {
     setObjectName(QStringLiteral("Highskore"));
     setWindowTitle(QStringLiteral("Kodovar - Přidat do Highskóre"));
     setFont(PismoPixelu(11));
@@ -53,8 +51,7 @@ THighskore::THighskore(ModelHighskore& model, int ktere, QWidget* rodic)
     setTabOrder(m_nick, m_skore);
     m_pridat->setFocus();
 
-    if (const QScreen* obrazovka = QGuiApplication::primaryScreen())
-        move(obrazovka->availableGeometry().center() - rect().center());
+    VystredNaObrazovce(this);
 
     connect(m_pridat, &QPushButton::clicked, this, &THighskore::sButton1Click);
     connect(m_zrusit, &QPushButton::clicked, this, &THighskore::sButton2Click);

@@ -2,6 +2,7 @@
 
 #include "hlaseni.h"
 #include "model_nastaveni.h"
+#include "pevny_dialog.h"
 #include "vzhled.h"
 
 #include <QGuiApplication>
@@ -9,7 +10,6 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QScreen>
 #include <QToolTip>
 
 namespace {
@@ -38,9 +38,7 @@ const char* const textBubliny = "Jednotlivé hodnoty oddělujte středníkem.";
 } // namespace
 
 TNastaveni::TNastaveni(ModelNastaveni& polozky, int& ktereUpravit, QWidget* rodic)
-    : QDialog(rodic, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                         Qt::WindowCloseButtonHint),
-      m_polozky(polozky), m_ktere(ktereUpravit) {
+    : QDialog(rodic, ZnakyPevnehoDialogu), m_polozky(polozky), m_ktere(ktereUpravit) {
     setObjectName(QStringLiteral("Nastaveni"));
     setWindowTitle(QStringLiteral("Kodovar - Přidat položku"));
     setFont(PismoBodu(8));
@@ -74,8 +72,7 @@ TNastaveni::TNastaveni(ModelNastaveni& polozky, int& ktereUpravit, QWidget* rodi
     connect(m_pridat, &QPushButton::clicked, this, &TNastaveni::sButton1Click);
     connect(m_zrusit, &QPushButton::clicked, this, &TNastaveni::sButton2Click);
 
-    if (const QScreen* obrazovka = QGuiApplication::primaryScreen())
-        move(obrazovka->availableGeometry().center() - rect().center());
+    VystredNaObrazovce(this);
     FormCreate();
 }
 
