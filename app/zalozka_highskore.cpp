@@ -5,6 +5,7 @@
 #include "highskore.h"
 #include "hlaseni.h"
 #include "model_highskore.h"
+#include "seznam_radku.h"
 
 #include <QHeaderView>
 #include <QMenu>
@@ -14,18 +15,9 @@
 
 ZalozkaHighskore::ZalozkaHighskore(QWidget* rodic) : QWidget(rodic) {
     m_model = new ModelHighskore(this);
-    m_seznam = new QTreeView(this);
-    m_seznam->setObjectName(QStringLiteral("ListView1"));
-    m_seznam->setModel(m_model);
-    m_seznam->setRootIsDecorated(false);
-    m_seznam->setItemsExpandable(false);
-    m_seznam->setUniformRowHeights(true);
-    m_seznam->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_seznam->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_seznam = VytvorSeznamRadku(this, "ListView1", m_model);
     m_seznam->setEditTriggers(QAbstractItemView::NoEditTriggers);
     QHeaderView* hlavicka = m_seznam->header();
-    hlavicka->setStretchLastSection(false);
-    hlavicka->setSectionsMovable(false);
     hlavicka->setSectionResizeMode(0, QHeaderView::Fixed);
     hlavicka->resizeSection(0, 35);
     hlavicka->setSectionResizeMode(1, QHeaderView::Stretch);

@@ -5,6 +5,7 @@
 #include "hlaseni.h"
 #include "model_nastaveni.h"
 #include "nastaveni.h"
+#include "seznam_radku.h"
 
 #include <QHeaderView>
 #include <QMenu>
@@ -38,20 +39,11 @@ ZalozkaNastaveni::ZalozkaNastaveni(QWidget* rodic) : QWidget(rodic) {
 
 void ZalozkaNastaveni::vytvorSeznam() {
     m_model = new ModelNastaveni(this);
-    m_seznam = new QTreeView(this);
-    m_seznam->setObjectName(QStringLiteral("ValueListEditor1"));
-    m_seznam->setModel(m_model);
-    m_seznam->setRootIsDecorated(false);
-    m_seznam->setItemsExpandable(false);
-    m_seznam->setUniformRowHeights(true);
-    m_seznam->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_seznam->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_seznam = VytvorSeznamRadku(this, "ValueListEditor1", m_model);
     m_seznam->setEditTriggers(QAbstractItemView::SelectedClicked |
                               QAbstractItemView::EditKeyPressed);
 
     QHeaderView* zahlavi = m_seznam->header();
-    zahlavi->setStretchLastSection(false);
-    zahlavi->setSectionsMovable(false);
     const int sirky[] = {85, 60, 60};
     for (int sloupec = 0; sloupec < 3; ++sloupec) {
         zahlavi->setSectionResizeMode(sloupec, QHeaderView::Fixed);

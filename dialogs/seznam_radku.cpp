@@ -1,0 +1,18 @@
+#include "seznam_radku.h"
+
+#include <QHeaderView>
+#include <QTreeView>
+
+QTreeView* VytvorSeznamRadku(QWidget* rodic, const char* jmeno, QAbstractItemModel* model) {
+    auto* seznam = new QTreeView(rodic);
+    seznam->setObjectName(QString::fromLatin1(jmeno));
+    seznam->setModel(model);
+    seznam->setRootIsDecorated(false);
+    seznam->setItemsExpandable(false);
+    seznam->setUniformRowHeights(true);
+    seznam->setSelectionBehavior(QAbstractItemView::SelectRows);
+    seznam->setSelectionMode(QAbstractItemView::SingleSelection);
+    seznam->header()->setStretchLastSection(false);
+    seznam->header()->setSectionsMovable(false);
+    return seznam;
+}
