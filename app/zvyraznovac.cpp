@@ -3,6 +3,8 @@
 #include "konstanty.h"
 #include "nazvy_funkci.h"
 
+#include <QHash>
+
 namespace {
 
 // Block state: the line ends inside a /* comment.
@@ -16,26 +18,30 @@ bool jePismeno(QChar c) {
     return c.isLetterOrNumber() || c == u'_';
 }
 
-} // namespace
-
-Zvyraznovac::Zvyraznovac(QTextDocument* dokument) : QSyntaxHighlighter(dokument) {
-    for (std::string_view slovo : nahled::KlicovaSlova())
-        m_klicova.insert(zPohledu(slovo));
-    for (std::string_view nazev : NazvyFunkci)
-        m_funkce.insert(zPohledu(nazev));
-    for (const nahled::Konstanta& k : nahled::Konstanty())
-        m_konstanty.insert(zPohledu(k.jmeno));
+// Built once for all panes. Keywords win over constants and constants over function names,
+// so a word in two lists takes the first kind inserted.
+const QHash<QString, Zvyraznovac::Druh>& slovnik() {
+    static const QHash<QString, Zvyraznovac::Druh> slova = [] {
+        QHash<QString, Zvyraznovac::Druh> s;
+        for (std::string_view slovo : nahled::KlicovaSlova())
+            s.insert(zPohledu(slovo), Zvyraznovac::Druh::Klicove);
+        for (const nahled::Konstanta& k : nahled::Konstanty())
+            if (!s.contains(zPohledu(k.jmeno)))
+                s.insert(zPohledu(k.jmeno), Zvyraznovac::Druh::Konstanta);
+        for (std::string_view nazev : NazvyFunkci)
+            if (!s.contains(zPohledu(nazev)))
+                s.insert(zPohledu(nazev), Zvyraznovac::Druh::Funkce);
+        return s;
+    }();
+    return slova;
 }
 
-Zvyraznovac::Druh Zvyraznovac::DruhSlova(QStringView slovo) const {
-    const QString s = slovo.toString();
-    if (m_klicova.contains(s))
-        return Druh::Klicove;
-    if (m_konstanty.contains(s))
-        return Druh::Konstanta;
-    if (m_funkce.contains(s))
-        return Druh::Funkce;
-    return Druh::Obycejny;
+} // namespace
+
+Zvyraznovac::Zvyraznovac(QTextDocument* dokument) : QSyntaxHighlighter(dokument) {}
+
+Zvyraznovac::Druh Zvyraznovac::DruhSlova(QStringView slovo) {
+    return slovnik().value(slovo.toString(), Druh::Obycejny);
 }
 
 QTextCharFormat Zvyraznovac::Format(Druh druh) {

@@ -3,7 +3,6 @@
 // Colours the script in a code pane: keywords, numbers, strings, comments, the engine's
 // function names and its colour and key constants. Appearance only: the text stays as it is.
 
-#include <QSet>
 #include <QStringView>
 #include <QSyntaxHighlighter>
 #include <QTextCharFormat>
@@ -15,14 +14,9 @@ public:
 
     enum class Druh { Obycejny, Klicove, Cislo, Text, Komentar, Funkce, Konstanta };
     // What the highlighter makes of a whole word (names, keywords and constants).
-    Druh DruhSlova(QStringView slovo) const;
+    static Druh DruhSlova(QStringView slovo);
     static QTextCharFormat Format(Druh druh);
 
 protected:
     void highlightBlock(const QString& text) override;
-
-private:
-    QSet<QString> m_klicova;
-    QSet<QString> m_funkce;
-    QSet<QString> m_konstanty;
 };

@@ -7,6 +7,8 @@
 #include <QTabWidget>
 #include <QTimer>
 
+#include <cstdlib>
+
 int main(int argc, char* argv[]) {
     QApplication aplikace(argc, argv);
     QMainWindow okno;
@@ -14,6 +16,8 @@ int main(int argc, char* argv[]) {
     zalozky->addTab(new QPlainTextEdit, QStringLiteral("Menu"));
     okno.setCentralWidget(zalozky);
     okno.showMaximized();
-    QTimer::singleShot(0, &aplikace, &QCoreApplication::quit);
+    // The figure ends when the event loop is first idle; tearing the window down afterwards
+    // is no part of it, so neither program spends time on that.
+    QTimer::singleShot(0, &aplikace, [] { std::_Exit(0); });
     return QApplication::exec();
 }
