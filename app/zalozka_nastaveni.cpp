@@ -1,6 +1,7 @@
 #include "zalozka_nastaveni.h"
 
 #include "blok_panelu.h"
+#include "dlouhy_text.h"
 #include "generuj_nastaveni.h"
 #include "hlaseni.h"
 #include "model_nastaveni.h"
@@ -41,6 +42,7 @@ void ZalozkaNastaveni::vytvorSeznam() {
     m_seznam = new QTreeView(this);
     m_seznam->setObjectName(QStringLiteral("ValueListEditor1"));
     m_seznam->setModel(m_model);
+    PovolDlouhyText(m_seznam);
     m_seznam->setRootIsDecorated(false);
     m_seznam->setItemsExpandable(false);
     m_seznam->setUniformRowHeights(true);

@@ -1,5 +1,6 @@
 #include "highskore.h"
 
+#include "dlouhy_text.h"
 #include "model_highskore.h"
 #include "vzhled.h"
 
@@ -33,6 +34,7 @@ QLabel* popisek(QWidget* rodic, const char* jmeno, const QString& text, int x, i
 QLineEdit* pole(QWidget* rodic, const char* jmeno, int x, int y) {
     auto* e = new QLineEdit(rodic);
     e->setObjectName(QString::fromLatin1(jmeno));
+    PovolDlouhyText(e);
     QPalette paleta = e->palette();
     paleta.setColor(QPalette::Base, Qt::white);
     paleta.setColor(QPalette::Text, Qt::black);

@@ -40,10 +40,10 @@ void TestNahodnyUzivatel::hraje() {
                 const QStringList& zaznam = hrac.zaznam();
                 qWarning().noquote() << zaznam.mid(std::max<qsizetype>(0, zaznam.size() - 60))
                                             .join(QLatin1Char('\n'));
-                QFAIL(qPrintable(QStringLiteral("seed %1, action %2: %3\nreplay with "
-                                                "KODOVAR_SEMINKO=%1 KODOVAR_AKCI=%2")
-                                     .arg(QString::number(seminko), QString::number(a + 1),
-                                          *chyba)));
+                QFAIL(
+                    qPrintable(QStringLiteral("seed %1, action %2: %3\nreplay with "
+                                              "KODOVAR_SEMINKO=%1 KODOVAR_AKCI=%2")
+                                   .arg(QString::number(seminko), QString::number(a + 1), *chyba)));
             }
         }
     }

@@ -50,22 +50,37 @@ const std::array<Hrac::Akce, 28> akce{{
     {"o programu", 1, &Hrac::oProgramu},
 }};
 
-const std::array<const char*, 20> menuPole{
-    "sEdit1", "sEdit6", "sEdit7",  "sEdit8",  "sEdit2", "sEdit9",  "sEdit13",
-    "sEdit17", "sEdit3", "sEdit10", "sEdit14", "sEdit18", "sEdit4", "sEdit11",
-    "sEdit15", "sEdit19", "sEdit5", "sEdit12", "sEdit16", "sEdit20"};
+const std::array<const char*, 20> menuPole{"sEdit1",  "sEdit6",  "sEdit7",  "sEdit8",  "sEdit2",
+                                           "sEdit9",  "sEdit13", "sEdit17", "sEdit3",  "sEdit10",
+                                           "sEdit14", "sEdit18", "sEdit4",  "sEdit11", "sEdit15",
+                                           "sEdit19", "sEdit5",  "sEdit12", "sEdit16", "sEdit20"};
 
-const QStringList slova{
-    "Zvuk", "Hudba", "Obtížnost", "Příliš žluťoučký kůň úpěl ďábelské ódy", "Programovani",
-    "Grafika", "ŠŤÁVA", "global.zvuk = 1", "room_goto(novahra)", "nahoru", "dolů", "Dolů",
-    "c_blue", "c_yellow", "C_RED", "c_red", "Arial", "12"};
-const QStringList cisla{"0",   "1",  "5",   "3",          " 4",          "  2",
-                        "$A",  "0x1f", "X3", "-1",         "+2",          "2147483647",
-                        "-2147483648", "2147483648", "$FFFFFFFF", "12abc", "0x", " ", "007"};
-const QStringList stredniky{"ano;ne", "a;b;c", ";", ";;", "x;", ";y",
-                            "global.a = 1;global.a = 0", "1;2;3;4;5", "a;;b"};
-const QStringList zvlastni{"\"uvozovky\"", "'", "\\", "a\"b;c", "<b>tučně</b>", "%1 %2",
-                           "tab\tulátor", "řádek\ndruhý", "   mezery vpředu"};
+const QStringList slova{"Zvuk",
+                        "Hudba",
+                        "Obtížnost",
+                        "Příliš žluťoučký kůň úpěl ďábelské ódy",
+                        "Programovani",
+                        "Grafika",
+                        "ŠŤÁVA",
+                        "global.zvuk = 1",
+                        "room_goto(novahra)",
+                        "nahoru",
+                        "dolů",
+                        "Dolů",
+                        "c_blue",
+                        "c_yellow",
+                        "C_RED",
+                        "c_red",
+                        "Arial",
+                        "12"};
+const QStringList cisla{"0",         "1",     "5",  "3",  " 4",         "  2",         "$A",
+                        "0x1f",      "X3",    "-1", "+2", "2147483647", "-2147483648", "2147483648",
+                        "$FFFFFFFF", "12abc", "0x", " ",  "007"};
+const QStringList stredniky{
+    "ano;ne", "a;b;c", ";", ";;", "x;", ";y", "global.a = 1;global.a = 0", "1;2;3;4;5", "a;;b"};
+const QStringList zvlastni{"\"uvozovky\"",    "'",     "\\",          "a\"b;c",
+                           "<b>tučně</b>",    "%1 %2", "tab\tulátor", "řádek\ndruhý",
+                           "   mezery vpředu"};
 const QStringList emoji{"😀", "👍🏽 palec", "🇨🇿", "e\u0301", "😀;😃", "𝕂ó𝕕"};
 const QString znaky = QStringLiteral("aáčďeéěiíňoóřšťuúůyýžAZ09 ;\"'$x-_.,()");
 
@@ -212,7 +227,8 @@ std::optional<QString> Hrac::krok() {
     while (los >= vybrana->vaha)
         los -= (vybrana++)->vaha;
 
-    zapis(QStringLiteral("%1. %2").arg(QString::number(++m_akci), QString::fromUtf8(vybrana->nazev)));
+    zapis(
+        QStringLiteral("%1. %2").arg(QString::number(++m_akci), QString::fromUtf8(vybrana->nazev)));
     ZachyceniHlaseni hlaseni;
     m_stin.hlaseni.clear();
     (this->*vybrana->hraj)();

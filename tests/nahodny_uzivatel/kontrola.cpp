@@ -34,12 +34,12 @@ std::optional<QString> porovnejSeznam(const QTreeView* pohled,
             .arg(ocekavane.size());
     for (int r = 0; r < model->rowCount(); ++r)
         for (int s = 0; s < model->columnCount(); ++s)
-            if (model->index(r, s).data().toString() !=
-                ocekavane[static_cast<std::size_t>(r)][s])
+            if (model->index(r, s).data().toString() != ocekavane[static_cast<std::size_t>(r)][s])
                 return QStringLiteral("%1 row %2 shows [%3], expected [%4]")
                     .arg(pohled->objectName())
                     .arg(r)
-                    .arg(radek(model, r), Zkrat(ocekavane[static_cast<std::size_t>(r)].join(" | ")));
+                    .arg(radek(model, r),
+                         Zkrat(ocekavane[static_cast<std::size_t>(r)].join(" | ")));
     return std::nullopt;
 }
 
@@ -65,8 +65,8 @@ std::optional<QString> Hrac::zkontroluj() const {
     };
 
     static const std::array<const char*, 20> menuPole{
-        "sEdit1",  "sEdit6",  "sEdit7",  "sEdit8",  "sEdit2",  "sEdit9",  "sEdit13",
-        "sEdit17", "sEdit3",  "sEdit10", "sEdit14", "sEdit18", "sEdit4",  "sEdit11",
+        "sEdit1",  "sEdit6",  "sEdit7",  "sEdit8",  "sEdit2",  "sEdit9", "sEdit13",
+        "sEdit17", "sEdit3",  "sEdit10", "sEdit14", "sEdit18", "sEdit4", "sEdit11",
         "sEdit15", "sEdit19", "sEdit5",  "sEdit12", "sEdit16", "sEdit20"};
     for (std::size_t i = 0; i < menuPole.size(); ++i) {
         auto* p = najdi<QLineEdit>(&o, menuPole[i]);
@@ -121,7 +121,8 @@ std::optional<QString> Hrac::zkontroluj() const {
                                   stin.osoby[static_cast<std::size_t>(c)]);
     }
 
-    if (box("sComboBox2") != QStringLiteral("nahoru") && box("sComboBox2") != QStringLiteral("dolů"))
+    if (box("sComboBox2") != QStringLiteral("nahoru") &&
+        box("sComboBox2") != QStringLiteral("dolů"))
         return QStringLiteral("direction box holds %1").arg(Zkrat(box("sComboBox2")));
     if (box("sComboBox2") != m_stin.smer)
         return nesouhlasi("sComboBox2", box("sComboBox2"), m_stin.smer);
@@ -129,7 +130,8 @@ std::optional<QString> Hrac::zkontroluj() const {
          {std::pair{"sComboBox3", &m_stin.barvaPozice}, {"sComboBox4", &m_stin.barvaOsob}}) {
         auto* b = najdi<QComboBox>(&o, jmeno);
         if (b->findText(b->currentText(), Qt::MatchExactly | Qt::MatchCaseSensitive) < 0)
-            return QStringLiteral("%1 holds %2, no colour name").arg(jmeno, Zkrat(b->currentText()));
+            return QStringLiteral("%1 holds %2, no colour name")
+                .arg(jmeno, Zkrat(b->currentText()));
         if (b->currentText() != barva->text)
             return nesouhlasi(jmeno, b->currentText(), barva->text);
     }

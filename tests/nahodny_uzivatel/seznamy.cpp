@@ -183,11 +183,12 @@ void Hrac::dialogHighskore(int radek) {
         auto* skore = najdi<QLineEdit>(dialog, "sEdit2");
         const QString n = QString::number(m_stin.highskore.size());
         const std::pair<QString, QString> nabidka =
-            radek < 0 ? std::pair{QStringLiteral("global.nick") + n, QStringLiteral("global.skore") + n}
-                      : std::pair{QString::fromStdString(
-                                      m_stin.highskore[static_cast<std::size_t>(radek)].nick),
-                                  QString::fromStdString(
-                                      m_stin.highskore[static_cast<std::size_t>(radek)].skore)};
+            radek < 0
+                ? std::pair{QStringLiteral("global.nick") + n, QStringLiteral("global.skore") + n}
+                : std::pair{QString::fromStdString(
+                                m_stin.highskore[static_cast<std::size_t>(radek)].nick),
+                            QString::fromStdString(
+                                m_stin.highskore[static_cast<std::size_t>(radek)].skore)};
         if (std::pair{nick->text(), skore->text()} != nabidka)
             chyba(QStringLiteral("highscore dialog offered something else than the row"));
         for (QLineEdit* pole : {nick, skore})

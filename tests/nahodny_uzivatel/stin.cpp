@@ -1,5 +1,6 @@
 #include "stin.h"
 
+#include "../pomocnici.h"
 #include "cele_cislo.h"
 #include "generuj_menu.h"
 #include "generuj_nastaveni.h"
@@ -10,13 +11,6 @@
 #include <variant>
 
 namespace {
-
-QString spoj(const std::vector<std::string>& radky) {
-    std::string text;
-    for (std::size_t i = 0; i < radky.size(); ++i)
-        text += (i ? "\n" : "") + radky[i];
-    return QString::fromStdString(text);
-}
 
 std::string u8(const QString& text) {
     return text.toStdString();
@@ -29,20 +23,21 @@ PismoTitulku pismo(const StinPisma& p) {
 }
 
 bool jeJmenoBarvy(const QString& text) {
-    static const QStringList jmena{
-        "c_aqua",   "c_black", "c_blue",   "c_dkgray", "c_fuchsia", "c_gray",
-        "c_green",  "c_lime",  "c_ltgray", "c_maroon", "c_navy",    "c_olive",
-        "c_purple", "c_red",   "c_silver", "c_teal",   "c_white",   "c_yellow"};
+    static const QStringList jmena{"c_aqua", "c_black", "c_blue",   "c_dkgray", "c_fuchsia",
+                                   "c_gray", "c_green", "c_lime",   "c_ltgray", "c_maroon",
+                                   "c_navy", "c_olive", "c_purple", "c_red",    "c_silver",
+                                   "c_teal", "c_white", "c_yellow"};
     return jmena.contains(text);
 }
 
 } // namespace
 
 Stin::Stin() {
-    const std::array<const char*, 20> vychozi{
-        "Nova hra", "250", "150", "room_goto(novahra)", "", "250", "180", "",
-        "",         "250", "210", "",                   "", "250", "240", "",
-        "",         "250", "270", ""};
+    const std::array<const char*, 20> vychozi{"Nova hra", "250", "150", "room_goto(novahra)",
+                                              "",         "250", "180", "",
+                                              "",         "250", "210", "",
+                                              "",         "250", "240", "",
+                                              "",         "250", "270", ""};
     for (std::size_t i = 0; i < vychozi.size(); ++i)
         menuPole[i] = QString::fromUtf8(vychozi[i]);
     for (const char* panel : {"RichEdit1", "RichEdit2", "RichEdit3", "RichEdit4", "RichEdit5",
@@ -81,9 +76,9 @@ void Stin::generujMenu() {
         vstup.radky[r] = {u8(menuPole[r * 4]), u8(menuPole[r * 4 + 1]), u8(menuPole[r * 4 + 2]),
                           u8(menuPole[r * 4 + 3])};
     const MenuSkript skript = GenerujMenu(vstup);
-    panely[QStringLiteral("RichEdit1")] = spoj(skript.create);
-    panely[QStringLiteral("RichEdit2")] = spoj(skript.step);
-    panely[QStringLiteral("RichEdit3")] = spoj(skript.draw);
+    panely[QStringLiteral("RichEdit1")] = textRadku(skript.create);
+    panely[QStringLiteral("RichEdit2")] = textRadku(skript.step);
+    panely[QStringLiteral("RichEdit3")] = textRadku(skript.draw);
     if (skript.chyba)
         hlaseni.emplace_back(Hlaseni::Druh::Chyba,
                              Hlaseni::TextChyby(QString::fromStdString(skript.chyba->zprava)));
@@ -95,9 +90,9 @@ void Stin::generujNastaveni() {
         hlaseni.emplace_back(Hlaseni::Druh::Odmitnuti, QString::fromStdString(*skript.odmitnuti));
         return;
     }
-    panely[QStringLiteral("RichEdit4")] = spoj(skript.create);
-    panely[QStringLiteral("RichEdit5")] = spoj(skript.step);
-    panely[QStringLiteral("RichEdit6")] = spoj(skript.draw);
+    panely[QStringLiteral("RichEdit4")] = textRadku(skript.create);
+    panely[QStringLiteral("RichEdit5")] = textRadku(skript.step);
+    panely[QStringLiteral("RichEdit6")] = textRadku(skript.draw);
     if (skript.chyba)
         hlaseni.emplace_back(Hlaseni::Druh::Chyba,
                              Hlaseni::TextChyby(QString::fromStdString(skript.chyba->zprava)));
@@ -109,7 +104,7 @@ void Stin::generujHighskore() {
                              QStringLiteral("Nejsou vytvořené žádné položky!"));
         return;
     }
-    panely[QStringLiteral("RichEdit9")] = spoj(GenerujHighskore(highskore));
+    panely[QStringLiteral("RichEdit9")] = textRadku(GenerujHighskore(highskore));
 }
 
 void Stin::generujTitulky() {
@@ -130,9 +125,9 @@ void Stin::generujTitulky() {
                              QString::fromStdString(skript.chyba->zprava));
         return;
     }
-    panely[QStringLiteral("RichEdit16")] = spoj(skript.create);
-    panely[QStringLiteral("RichEdit22")] = spoj(skript.alarm0);
-    panely[QStringLiteral("RichEdit18")] = spoj(skript.draw);
+    panely[QStringLiteral("RichEdit16")] = textRadku(skript.create);
+    panely[QStringLiteral("RichEdit22")] = textRadku(skript.alarm0);
+    panely[QStringLiteral("RichEdit18")] = textRadku(skript.draw);
 }
 
 void Stin::smazPanel(int zalozka, const QString& udalost) {
