@@ -4,16 +4,12 @@
 #include "hlavni.h"
 #include "napoveda.h"
 
-#include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
-#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
-#include <QTreeView>
-#include <QTreeWidget>
 
 #include <array>
 
@@ -84,11 +80,6 @@ const QStringList zvlastni{"\"uvozovky\"",    "'",     "\\",          "a\"b;c",
 const QStringList emoji{"😀", "👍🏽 palec", "🇨🇿", "e\u0301", "😀;😃", "𝕂ó𝕕"};
 const QString znaky = QStringLiteral("aáčďeéěiíňoóřšťuúůyýžAZ09 ;\"'$x-_.,()");
 
-QString zkratka(const QString& text) {
-    return text.size() > 40 ? QStringLiteral("«%1 znaků: %2…»").arg(text.size()).arg(text.left(12))
-                            : QStringLiteral("«%1»").arg(text);
-}
-
 bool lzeNapsat(const QString& text) {
     for (QChar z : text)
         if (z.isSurrogate() || !z.isPrint() || z.category() == QChar::Mark_NonSpacing)
@@ -130,7 +121,8 @@ QTabWidget* zalozky(THlavni& okno) {
 } // namespace
 
 QString Zkrat(const QString& text) {
-    return zkratka(text);
+    return text.size() > 40 ? QStringLiteral("«%1 znaků: %2…»").arg(text.size()).arg(text.left(12))
+                            : QStringLiteral("«%1»").arg(text);
 }
 
 Hrac::Hrac(THlavni& okno, std::uint64_t seminko) : m_okno(okno), m_nahoda(seminko) {}
@@ -179,7 +171,7 @@ QString Hrac::zadej(QLineEdit* pole, const Zmena& zmena) {
     const QString text = nahodnyText();
     const bool psat = lzeNapsat(text) && nahoda(3);
     zapis(QStringLiteral("  %1 %2 do %3")
-              .arg(psat ? "píše" : "vkládá", zkratka(text), pole->objectName()));
+              .arg(psat ? "píše" : "vkládá", Zkrat(text), pole->objectName()));
     if (psat) {
         napis(pole, text, zmena);
         return text;
@@ -240,9 +232,9 @@ std::optional<QString> Hrac::krok() {
     if (hlaseni.zpravy != m_stin.hlaseni) {
         QStringList videno, cekano;
         for (const auto& [druh, text] : hlaseni.zpravy)
-            videno << zkratka(text);
+            videno << Zkrat(text);
         for (const auto& [druh, text] : m_stin.hlaseni)
-            cekano << zkratka(text);
+            cekano << Zkrat(text);
         return QStringLiteral("messages shown: [%1], expected: [%2]")
             .arg(videno.join(", "), cekano.join(", "));
     }
