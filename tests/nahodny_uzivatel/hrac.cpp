@@ -241,6 +241,10 @@ std::optional<QString> Hrac::krok() {
     return zkontroluj();
 }
 
+void Hrac::naZalozku(int index) {
+    zalozky(m_okno)->setCurrentIndex(index);
+}
+
 void Hrac::prepniZalozku() {
     const int index = cislo(0, 3);
     zapis(QStringLiteral("  záložka %1").arg(index));
@@ -248,20 +252,20 @@ void Hrac::prepniZalozku() {
 }
 
 void Hrac::pisDoMenu() {
-    zalozky(m_okno)->setCurrentIndex(0);
+    naZalozku(0);
     const int index = cislo(0, m_stin.viditelnychRadku * 4 - 1);
     m_stin.menuPole[static_cast<std::size_t>(index)] =
         zadej(najdi<QLineEdit>(&m_okno, menuPole[static_cast<std::size_t>(index)]));
 }
 
 void Hrac::pisPocet() {
-    zalozky(m_okno)->setCurrentIndex(0);
+    naZalozku(0);
     zadejDoBoxu(najdi<QComboBox>(&m_okno, "sComboBox1"), m_stin.pocet,
                 [this] { m_stin.zmenaPoctu(); });
 }
 
 void Hrac::vyberPocet() {
-    zalozky(m_okno)->setCurrentIndex(0);
+    naZalozku(0);
     vyberZBoxu(najdi<QComboBox>(&m_okno, "sComboBox1"), m_stin.pocet,
                [this] { m_stin.zmenaPoctu(); });
 }

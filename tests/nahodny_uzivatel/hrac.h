@@ -67,6 +67,7 @@ public:
     void oProgramu();
 
 private:
+    void naZalozku(int index);
     void dialogNastaveni(int radek);
     void dialogHighskore(int radek);
     void dialogTitulku(int pozice);
