@@ -2,6 +2,7 @@
 
 #include "blok_panelu.h"
 #include "cele_cislo.h"
+#include "dlouhy_text.h"
 #include "generuj_menu.h"
 #include "hlaseni.h"
 #include "vzhled.h"
@@ -66,6 +67,7 @@ ZalozkaMenu::ZalozkaMenu(QLabel* stavovyPanel, QWidget* rodic)
     m_pocet->setEditable(true);
     m_pocet->setInsertPolicy(QComboBox::NoInsert);
     m_pocet->setCompleter(nullptr);
+    PovolDlouhyText(m_pocet->lineEdit());
     m_pocet->addItems({"1", "2", "3", "4", "5"});
     m_pocet->setCurrentIndex(-1);
     m_pocet->setEditText(QStringLiteral("5"));
@@ -84,6 +86,7 @@ ZalozkaMenu::ZalozkaMenu(QLabel* stavovyPanel, QWidget* rodic)
         for (std::size_t p = 0; p < 4; ++p) {
             auto* pole = new QLineEdit(QString::fromUtf8(navrh.texty[p]), plocha);
             pole->setObjectName(QString::fromLatin1(navrh.jmena[p]));
+            PovolDlouhyText(pole);
             pole->setGeometry(levaPole[p], navrh.vrch, sirkaPole[p], 21);
             m_radky[r].pole[p] = pole;
         }

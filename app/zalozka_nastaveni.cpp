@@ -1,6 +1,7 @@
 #include "zalozka_nastaveni.h"
 
 #include "blok_panelu.h"
+#include "dlouhy_text.h"
 #include "generuj_nastaveni.h"
 #include "hlaseni.h"
 #include "model_nastaveni.h"
@@ -40,6 +41,7 @@ ZalozkaNastaveni::ZalozkaNastaveni(QWidget* rodic) : QWidget(rodic) {
 void ZalozkaNastaveni::vytvorSeznam() {
     m_model = new ModelNastaveni(this);
     m_seznam = VytvorSeznamRadku(this, "ValueListEditor1", m_model);
+    PovolDlouhyText(m_seznam);
     m_seznam->setEditTriggers(QAbstractItemView::SelectedClicked |
                               QAbstractItemView::EditKeyPressed);
 

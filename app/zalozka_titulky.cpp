@@ -3,6 +3,7 @@
 #include "blok_panelu.h"
 #include "dialog_osoby.h"
 #include "dialog_pozice.h"
+#include "dlouhy_text.h"
 #include "generuj_titulky.h"
 #include "hlaseni.h"
 #include "strom_titulku.h"
@@ -23,6 +24,7 @@ namespace {
 QLineEdit* pole(QWidget* rodic, const char* text, const char* jmeno, QRect misto) {
     auto* p = new QLineEdit(QString::fromUtf8(text), rodic);
     p->setObjectName(QString::fromLatin1(jmeno));
+    PovolDlouhyText(p);
     p->setFont(PismoPixelu(11));
     p->setGeometry(misto);
     return p;

@@ -1,5 +1,6 @@
 #include "dialog_titulku.h"
 
+#include "dlouhy_text.h"
 #include "pevny_dialog.h"
 #include "vzhled.h"
 
@@ -36,6 +37,7 @@ DialogTitulku::DialogTitulku(const QString& titulek, QSize plocha, const QString
 
     m_pole = new QLineEdit(text, this);
     m_pole->setObjectName(QStringLiteral("sEdit1"));
+    PovolDlouhyText(m_pole);
     m_pole->setGeometry(32, 40, 249, 21);
 
     m_pridat = tlacitko(QStringLiteral("Přidat"), QStringLiteral("sButton1"), 66, this);

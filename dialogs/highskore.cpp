@@ -1,5 +1,6 @@
 #include "highskore.h"
 
+#include "dlouhy_text.h"
 #include "model_highskore.h"
 #include "pevny_dialog.h"
 #include "vzhled.h"
@@ -14,6 +15,7 @@ namespace {
 QLineEdit* pole(QWidget* rodic, const char* jmeno, int x, int y) {
     auto* e = new QLineEdit(rodic);
     e->setObjectName(QString::fromLatin1(jmeno));
+    PovolDlouhyText(e);
     QPalette paleta = e->palette();
     paleta.setColor(QPalette::Base, Qt::white);
     paleta.setColor(QPalette::Text, Qt::black);

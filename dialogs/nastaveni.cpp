@@ -1,5 +1,6 @@
 #include "nastaveni.h"
 
+#include "dlouhy_text.h"
 #include "hlaseni.h"
 #include "model_nastaveni.h"
 #include "pevny_dialog.h"
@@ -17,6 +18,7 @@ namespace {
 QLineEdit* pole(QWidget* rodic, const char* jmeno, const char* text, QRect misto) {
     auto* p = new QLineEdit(QString::fromUtf8(text), rodic);
     p->setObjectName(QString::fromLatin1(jmeno));
+    PovolDlouhyText(p);
     QPalette paleta = p->palette();
     paleta.setColor(QPalette::Base, Qt::white);
     paleta.setColor(QPalette::Text, Qt::black);

@@ -1,5 +1,7 @@
 #include "strom_titulku.h"
 
+#include "dlouhy_text.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -41,6 +43,7 @@ StromTitulku::StromTitulku(QWidget* rodic) : QTreeWidget(rodic) {
                     QAbstractItemView::SelectedClicked);
     setContextMenuPolicy(Qt::CustomContextMenu);
     setFixedWidth(169);
+    PovolDlouhyText(this);
 }
 
 bool StromTitulku::JePozice(const QTreeWidgetItem* uzel) const {

@@ -13,6 +13,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -23,10 +24,20 @@ template <typename T> T* najdi(QObject* koren, const char* jmeno) {
     return objekt;
 }
 
-inline void spustAkci(QObject* koren, const char* jmeno) { najdi<QAction>(koren, jmeno)->trigger(); }
+inline void spustAkci(QObject* koren, const char* jmeno) {
+    najdi<QAction>(koren, jmeno)->trigger();
+}
 
 inline QString textPanelu(QObject* koren, const char* jmeno) {
     return najdi<QPlainTextEdit>(koren, jmeno)->toPlainText();
+}
+
+// The text a pane shows once filled with a generator's lines.
+inline QString textRadku(const std::vector<std::string>& radky) {
+    std::string text;
+    for (std::size_t i = 0; i < radky.size(); ++i)
+        text += (i ? "\n" : "") + radky[i];
+    return QString::fromStdString(text);
 }
 
 // Records every message box shown while it lives.

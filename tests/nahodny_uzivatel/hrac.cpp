@@ -1,0 +1,350 @@
+#include "hrac.h"
+
+#include "../pomocnici.h"
+#include "hlavni.h"
+#include "napoveda.h"
+
+#include <QClipboard>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+
+#include <array>
+
+namespace {
+
+const std::array<Hrac::Akce, 28> akce{{
+    {"přepni záložku", 4, &Hrac::prepniZalozku},
+    {"piš do položky menu", 8, &Hrac::pisDoMenu},
+    {"piš počet položek", 4, &Hrac::pisPocet},
+    {"vyber počet položek", 2, &Hrac::vyberPocet},
+    {"generuj", 8, &Hrac::generuj},
+    {"smaž vše v panelu", 3, &Hrac::smazVse},
+    {"přidej nastavení", 5, &Hrac::pridejNastaveni},
+    {"uprav nastavení", 3, &Hrac::upravNastaveni},
+    {"přejmenuj nastavení", 2, &Hrac::prejmenujNastaveni},
+    {"smaž nastavení", 1, &Hrac::smazNastaveni},
+    {"vyber nastavení", 3, &Hrac::vyberNastaveni},
+    {"přidej highskóre", 5, &Hrac::pridejHighskore},
+    {"uprav highskóre", 3, &Hrac::upravHighskore},
+    {"smaž highskóre", 2, &Hrac::smazHighskore},
+    {"vyber highskóre", 3, &Hrac::vyberHighskore},
+    {"přidej pozici", 4, &Hrac::pridejPozici},
+    {"přidej osobu", 5, &Hrac::pridejOsobu},
+    {"vyber uzel", 4, &Hrac::vyberUzel},
+    {"přejmenuj uzel", 2, &Hrac::prejmenujUzel},
+    {"piš směr", 2, &Hrac::pisSmer},
+    {"vyber směr", 2, &Hrac::vyberSmer},
+    {"piš barvu", 3, &Hrac::pisBarvu},
+    {"vyber barvu", 2, &Hrac::vyberBarvu},
+    {"přepni písmo", 3, &Hrac::prepniPismo},
+    {"piš do písma", 2, &Hrac::pisDoPisma},
+    {"skryj funkce", 1, &Hrac::skryjFunkce},
+    {"hledej funkci", 3, &Hrac::hledej},
+    {"o programu", 1, &Hrac::oProgramu},
+}};
+
+const std::array<const char*, 20> menuPole{"sEdit1",  "sEdit6",  "sEdit7",  "sEdit8",  "sEdit2",
+                                           "sEdit9",  "sEdit13", "sEdit17", "sEdit3",  "sEdit10",
+                                           "sEdit14", "sEdit18", "sEdit4",  "sEdit11", "sEdit15",
+                                           "sEdit19", "sEdit5",  "sEdit12", "sEdit16", "sEdit20"};
+
+const QStringList slova{"Zvuk",
+                        "Hudba",
+                        "Obtížnost",
+                        "Příliš žluťoučký kůň úpěl ďábelské ódy",
+                        "Programovani",
+                        "Grafika",
+                        "ŠŤÁVA",
+                        "global.zvuk = 1",
+                        "room_goto(novahra)",
+                        "nahoru",
+                        "dolů",
+                        "Dolů",
+                        "c_blue",
+                        "c_yellow",
+                        "C_RED",
+                        "c_red",
+                        "Arial",
+                        "12"};
+const QStringList cisla{"0",         "1",     "5",  "3",  " 4",         "  2",         "$A",
+                        "0x1f",      "X3",    "-1", "+2", "2147483647", "-2147483648", "2147483648",
+                        "$FFFFFFFF", "12abc", "0x", " ",  "007"};
+const QStringList stredniky{
+    "ano;ne", "a;b;c", ";", ";;", "x;", ";y", "global.a = 1;global.a = 0", "1;2;3;4;5", "a;;b"};
+const QStringList zvlastni{"\"uvozovky\"",    "'",     "\\",          "a\"b;c",
+                           "<b>tučně</b>",    "%1 %2", "tab\tulátor", "řádek\ndruhý",
+                           "   mezery vpředu"};
+const QStringList emoji{"😀", "👍🏽 palec", "🇨🇿", "e\u0301", "😀;😃", "𝕂ó𝕕"};
+const QString znaky = QStringLiteral("aáčďeéěiíňoóřšťuúůyýžAZ09 ;\"'$x-_.,()");
+
+bool lzeNapsat(const QString& text) {
+    for (QChar z : text)
+        if (z.isSurrogate() || !z.isPrint() || z.category() == QChar::Mark_NonSpacing)
+            return false;
+    return text.size() <= 40;
+}
+
+void napis(QLineEdit* pole, const QString& text, const Hrac::Zmena& zmena) {
+    const bool bylPrazdny = pole->text().isEmpty();
+    QTest::keySequence(pole, QKeySequence::SelectAll);
+    if (text.isEmpty()) {
+        QTest::keyClick(pole, Qt::Key_Backspace);
+        if (!bylPrazdny && zmena)
+            zmena(QString(), true);
+        return;
+    }
+    bool prvni = true;
+    for (QChar z : text) {
+        QKeyEvent stisk(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(z));
+        QApplication::sendEvent(pole, &stisk);
+        QKeyEvent uvolneni(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(z));
+        QApplication::sendEvent(pole, &uvolneni);
+        if (zmena)
+            zmena(QString(z), prvni);
+        prvni = false;
+    }
+}
+
+void vloz(QLineEdit* pole, const QString& text) {
+    QGuiApplication::clipboard()->setText(text);
+    QTest::keySequence(pole, QKeySequence::SelectAll);
+    QTest::keySequence(pole, QKeySequence::Paste);
+}
+
+QTabWidget* zalozky(THlavni& okno) {
+    return najdi<QTabWidget>(&okno, "PageControl1");
+}
+
+} // namespace
+
+QString Zkrat(const QString& text) {
+    return text.size() > 40 ? QStringLiteral("«%1 znaků: %2…»").arg(text.size()).arg(text.left(12))
+                            : QStringLiteral("«%1»").arg(text);
+}
+
+Hrac::Hrac(THlavni& okno, std::uint64_t seminko) : m_okno(okno), m_nahoda(seminko) {}
+
+int Hrac::cislo(int od, int doVcetne) {
+    return std::uniform_int_distribution<int>(od, doVcetne)(m_nahoda);
+}
+
+bool Hrac::nahoda(int zJakych) {
+    return cislo(1, zJakych) == 1;
+}
+
+QString Hrac::nahodnyText() {
+    if (nahoda(150))
+        return QString(100'000, QChar(u'ž')).replace(500, 1, QStringLiteral(";"));
+    if (nahoda(40))
+        return QString(cislo(1000, 5000), QChar(u'a'));
+    const auto z = [this](const QStringList& seznam) {
+        return seznam[cislo(0, static_cast<int>(seznam.size()) - 1)];
+    };
+    switch (cislo(0, 9)) {
+    case 0:
+        return QString();
+    case 1:
+    case 2:
+        return z(slova);
+    case 3:
+    case 4:
+        return z(cisla);
+    case 5:
+        return z(stredniky);
+    case 6:
+        return z(zvlastni);
+    case 7:
+        return z(emoji);
+    default: {
+        QString text;
+        for (int i = cislo(1, 25); i > 0; --i)
+            text += nahoda(15) ? z(emoji) : QString(znaky[cislo(0, int(znaky.size()) - 1)]);
+        return text;
+    }
+    }
+}
+
+QString Hrac::zadej(QLineEdit* pole, const Zmena& zmena) {
+    const QString text = nahodnyText();
+    const bool psat = lzeNapsat(text) && nahoda(3);
+    zapis(QStringLiteral("  %1 %2 do %3")
+              .arg(psat ? "píše" : "vkládá", Zkrat(text), pole->objectName()));
+    if (psat) {
+        napis(pole, text, zmena);
+        return text;
+    }
+    const bool zmeni = !(text.isEmpty() && pole->text().isEmpty());
+    vloz(pole, text);
+    if (zmeni && zmena)
+        zmena(text, true);
+    return text;
+}
+
+// The box's change handler runs on every change with the box's text as it then stands; a
+// typed character is appended after whatever the handler left.
+void Hrac::zadejDoBoxu(QComboBox* box, QString& stin, const std::function<void()>& handler) {
+    zadej(box->lineEdit(), [&](const QString& kus, bool nahradit) {
+        stin = (nahradit ? QString() : stin) + kus;
+        handler();
+    });
+}
+
+void Hrac::vyberZBoxu(QComboBox* box, QString& stin, const std::function<void()>& handler) {
+    const int index = cislo(0, box->count() - 1);
+    zapis(QStringLiteral("  vybírá %1 v %2").arg(box->itemText(index), box->objectName()));
+    box->setCurrentIndex(index);
+    Q_EMIT box->activated(index);
+    stin = box->itemText(index);
+    handler();
+}
+
+void Hrac::zapis(const QString& radek) {
+    m_zaznam << radek;
+}
+
+void Hrac::chyba(const QString& popis) {
+    if (m_chyba.isEmpty())
+        m_chyba = popis;
+}
+
+std::optional<QString> Hrac::krok() {
+    int soucet = 0;
+    for (const Akce& a : akce)
+        soucet += a.vaha;
+    int los = cislo(0, soucet - 1);
+    const Akce* vybrana = akce.data();
+    while (los >= vybrana->vaha)
+        los -= (vybrana++)->vaha;
+
+    zapis(
+        QStringLiteral("%1. %2").arg(QString::number(++m_akci), QString::fromUtf8(vybrana->nazev)));
+    ZachyceniHlaseni hlaseni;
+    m_stin.hlaseni.clear();
+    (this->*vybrana->hraj)();
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    if (!m_chyba.isEmpty())
+        return m_chyba;
+    if (hlaseni.zpravy != m_stin.hlaseni) {
+        QStringList videno, cekano;
+        for (const auto& [druh, text] : hlaseni.zpravy)
+            videno << Zkrat(text);
+        for (const auto& [druh, text] : m_stin.hlaseni)
+            cekano << Zkrat(text);
+        return QStringLiteral("messages shown: [%1], expected: [%2]")
+            .arg(videno.join(", "), cekano.join(", "));
+    }
+    return zkontroluj();
+}
+
+void Hrac::naZalozku(int index) {
+    zalozky(m_okno)->setCurrentIndex(index);
+}
+
+void Hrac::prepniZalozku() {
+    const int index = cislo(0, 3);
+    zapis(QStringLiteral("  záložka %1").arg(index));
+    zalozky(m_okno)->setCurrentIndex(index);
+}
+
+void Hrac::pisDoMenu() {
+    naZalozku(0);
+    const int index = cislo(0, m_stin.viditelnychRadku * 4 - 1);
+    m_stin.menuPole[static_cast<std::size_t>(index)] =
+        zadej(najdi<QLineEdit>(&m_okno, menuPole[static_cast<std::size_t>(index)]));
+}
+
+void Hrac::pisPocet() {
+    naZalozku(0);
+    zadejDoBoxu(najdi<QComboBox>(&m_okno, "sComboBox1"), m_stin.pocet,
+                [this] { m_stin.zmenaPoctu(); });
+}
+
+void Hrac::vyberPocet() {
+    naZalozku(0);
+    vyberZBoxu(najdi<QComboBox>(&m_okno, "sComboBox1"), m_stin.pocet,
+               [this] { m_stin.zmenaPoctu(); });
+}
+
+void Hrac::generuj() {
+    static const std::array<const char*, 4> tlacitka{"sButton1", "sButton2", "sButton3",
+                                                     "sButton4"};
+    const int zalozka = cislo(0, 3);
+    zapis(QStringLiteral("  na záložce %1").arg(zalozka));
+    zalozky(m_okno)->setCurrentIndex(zalozka);
+    QTest::mouseClick(najdi<QPushButton>(&m_okno, tlacitka[static_cast<std::size_t>(zalozka)]),
+                      Qt::LeftButton);
+    const std::array<void (Stin::*)(), 4> generatory{&Stin::generujMenu, &Stin::generujNastaveni,
+                                                     &Stin::generujHighskore,
+                                                     &Stin::generujTitulky};
+    (m_stin.*generatory[static_cast<std::size_t>(zalozka)])();
+}
+
+void Hrac::smazVse() {
+    static const std::array<std::pair<const char*, const char*>, 3> polozky{
+        {{"Smazatve1", "Create"}, {"Smazatve2", "Step"}, {"Smazatve3", "Draw"}}};
+    const auto& [akce, udalost] = polozky[static_cast<std::size_t>(cislo(0, 2))];
+    zapis(QStringLiteral("  %1").arg(akce));
+    spustAkci(&m_okno, akce);
+    m_stin.smazPanel(zalozky(m_okno)->currentIndex(), QString::fromLatin1(udalost));
+}
+
+void Hrac::skryjFunkce() {
+    spustAkci(&m_okno, "Funkce1");
+    m_stin.seznamFunkci = !m_stin.seznamFunkci;
+}
+
+void Hrac::hledej() {
+    auto* pole = najdi<QLineEdit>(&m_okno, "Edit1");
+    const int nejvic = pole->maxLength();
+    zadej(pole, [this, nejvic](const QString& kus, bool nahradit) {
+        // The field's own cap cuts whatever goes beyond it.
+        const QString predtim = m_stin.hledani;
+        m_stin.hledani = (nahradit ? QString() : m_stin.hledani) + kus;
+        m_stin.hledani.truncate(nejvic);
+        m_stin.hledano = m_stin.hledano || m_stin.hledani != predtim;
+    });
+}
+
+void Hrac::oProgramu() {
+    bool otevren = false;
+    obsluzModalni([this, &otevren](QWidget* modal) {
+        otevren = true;
+        if (!qobject_cast<TNapoveda*>(modal)) {
+            chyba(QStringLiteral("About did not open its dialog"));
+            modal->close();
+            return;
+        }
+        auto* pata = najdi<QLabel>(modal, "sLabel1");
+        auto* casovac = najdi<QTimer>(modal, "Timer1");
+        const int kliknuti = cislo(0, 3);
+        for (int i = 0; i < kliknuti; ++i)
+            QTest::mouseClick(pata, Qt::LeftButton);
+        zapis(QStringLiteral("  %1× klik na patičku").arg(kliknuti));
+        if (casovac->isActive() != (kliknuti % 2 == 1))
+            chyba(QStringLiteral("footer animation does not follow the clicks"));
+        zavri(modal, {});
+    });
+    spustAkci(&m_okno, "OProgramu1");
+    if (!otevren)
+        chyba(QStringLiteral("About opened no dialog"));
+}
+
+QString Hrac::zavri(QWidget* dialog, const QString& potvrzeni) {
+    QStringList zpusoby{QStringLiteral("Escape"), QStringLiteral("zavírací box")};
+    if (!potvrzeni.isEmpty())
+        zpusoby << QStringLiteral("sButton2");
+    const QString zpusob = zpusoby[cislo(0, static_cast<int>(zpusoby.size()) - 1)];
+    zapis(QStringLiteral("  zavírá: %1").arg(zpusob));
+    if (zpusob == QStringLiteral("Escape"))
+        QTest::keyClick(dialog, Qt::Key_Escape);
+    else if (zpusob == QStringLiteral("sButton2"))
+        QTest::mouseClick(najdi<QPushButton>(dialog, "sButton2"), Qt::LeftButton);
+    if (dialog->isVisible())
+        dialog->close();
+    return zpusob;
+}

@@ -1,0 +1,154 @@
+#include "stin.h"
+
+#include "../pomocnici.h"
+#include "cele_cislo.h"
+#include "generuj_menu.h"
+#include "generuj_nastaveni.h"
+#include "generuj_titulky.h"
+
+#include <QStringList>
+
+#include <variant>
+
+namespace {
+
+std::string u8(const QString& text) {
+    return text.toStdString();
+}
+
+PismoTitulku pismo(const StinPisma& p) {
+    if (!p.zapnuto)
+        return {};
+    return {true, u8(p.nazev), u8(p.velikost), p.tucne, p.kurziva};
+}
+
+bool jeJmenoBarvy(const QString& text) {
+    static const QStringList jmena{"c_aqua", "c_black", "c_blue",   "c_dkgray", "c_fuchsia",
+                                   "c_gray", "c_green", "c_lime",   "c_ltgray", "c_maroon",
+                                   "c_navy", "c_olive", "c_purple", "c_red",    "c_silver",
+                                   "c_teal", "c_white", "c_yellow"};
+    return jmena.contains(text);
+}
+
+} // namespace
+
+Stin::Stin() {
+    const std::array<const char*, 20> vychozi{"Nova hra", "250", "150", "room_goto(novahra)",
+                                              "",         "250", "180", "",
+                                              "",         "250", "210", "",
+                                              "",         "250", "240", "",
+                                              "",         "250", "270", ""};
+    for (std::size_t i = 0; i < vychozi.size(); ++i)
+        menuPole[i] = QString::fromUtf8(vychozi[i]);
+    for (const char* panel : {"RichEdit1", "RichEdit2", "RichEdit3", "RichEdit4", "RichEdit5",
+                              "RichEdit6", "RichEdit9", "RichEdit16", "RichEdit22", "RichEdit18"})
+        panely[QString::fromLatin1(panel)] = QString();
+}
+
+void Stin::zmenaPoctu() {
+    if (pocet == QStringLiteral("0"))
+        pocet = QStringLiteral("1");
+    const auto prevod = PrevedNaCislo(u8(pocet));
+    if (const auto* chyba = std::get_if<Chyba>(&prevod)) {
+        hlaseni.emplace_back(Hlaseni::Druh::Chyba,
+                             Hlaseni::TextChyby(QString::fromStdString(chyba->zprava)));
+        return;
+    }
+    const std::int32_t n = std::get<std::int32_t>(prevod);
+    if (n >= 1 && n <= 5)
+        viditelnychRadku = n;
+}
+
+void Stin::zmenaSmeru() {
+    if (smer != QStringLiteral("nahoru") && smer != QStringLiteral("dolů"))
+        smer = QStringLiteral("nahoru");
+}
+
+void Stin::zmenaBarvy(StinBarvy& barva) {
+    if (!jeJmenoBarvy(barva.text))
+        barva.text = barva.jmeno;
+}
+
+void Stin::generujMenu() {
+    VstupMenu vstup;
+    vstup.pocet = u8(pocet);
+    for (std::size_t r = 0; r < 5; ++r)
+        vstup.radky[r] = {u8(menuPole[r * 4]), u8(menuPole[r * 4 + 1]), u8(menuPole[r * 4 + 2]),
+                          u8(menuPole[r * 4 + 3])};
+    const MenuSkript skript = GenerujMenu(vstup);
+    panely[QStringLiteral("RichEdit1")] = textRadku(skript.create);
+    panely[QStringLiteral("RichEdit2")] = textRadku(skript.step);
+    panely[QStringLiteral("RichEdit3")] = textRadku(skript.draw);
+    if (skript.chyba)
+        hlaseni.emplace_back(Hlaseni::Druh::Chyba,
+                             Hlaseni::TextChyby(QString::fromStdString(skript.chyba->zprava)));
+}
+
+void Stin::generujNastaveni() {
+    const NastaveniSkript skript = GenerujNastaveni(nastaveni);
+    if (skript.odmitnuti) {
+        hlaseni.emplace_back(Hlaseni::Druh::Odmitnuti, QString::fromStdString(*skript.odmitnuti));
+        return;
+    }
+    panely[QStringLiteral("RichEdit4")] = textRadku(skript.create);
+    panely[QStringLiteral("RichEdit5")] = textRadku(skript.step);
+    panely[QStringLiteral("RichEdit6")] = textRadku(skript.draw);
+    if (skript.chyba)
+        hlaseni.emplace_back(Hlaseni::Druh::Chyba,
+                             Hlaseni::TextChyby(QString::fromStdString(skript.chyba->zprava)));
+}
+
+void Stin::generujHighskore() {
+    if (highskore.empty()) {
+        hlaseni.emplace_back(Hlaseni::Druh::Odmitnuti,
+                             QStringLiteral("Nejsou vytvořené žádné položky!"));
+        return;
+    }
+    panely[QStringLiteral("RichEdit9")] = textRadku(GenerujHighskore(highskore));
+}
+
+void Stin::generujTitulky() {
+    VstupTitulku vstup{{},
+                       u8(smer),
+                       u8(barvaPozice.text),
+                       u8(barvaOsob.text),
+                       pismo(pismoPozice),
+                       pismo(pismoOsob)};
+    for (const StinPozice& p : titulky) {
+        vstup.polozky.push_back({u8(p.text), true});
+        for (const QString& osoba : p.osoby)
+            vstup.polozky.push_back({u8(osoba), false});
+    }
+    const TitulkySkript skript = GenerujTitulky(vstup);
+    if (skript.chyba) {
+        hlaseni.emplace_back(Hlaseni::Druh::Odmitnuti,
+                             QString::fromStdString(skript.chyba->zprava));
+        return;
+    }
+    panely[QStringLiteral("RichEdit16")] = textRadku(skript.create);
+    panely[QStringLiteral("RichEdit22")] = textRadku(skript.alarm0);
+    panely[QStringLiteral("RichEdit18")] = textRadku(skript.draw);
+}
+
+void Stin::smazPanel(int zalozka, const QString& udalost) {
+    static const std::array<std::map<QString, const char*>, 4> panelyZalozek{{
+        {{"Create", "RichEdit1"}, {"Step", "RichEdit2"}, {"Draw", "RichEdit3"}},
+        {{"Create", "RichEdit4"}, {"Step", "RichEdit5"}, {"Draw", "RichEdit6"}},
+        {{"Draw", "RichEdit9"}},
+        {{"Create", "RichEdit16"}, {"Draw", "RichEdit18"}},
+    }};
+    const auto& zalozky = panelyZalozek[static_cast<std::size_t>(zalozka)];
+    if (const auto it = zalozky.find(udalost); it != zalozky.end())
+        panely[QString::fromLatin1(it->second)].clear();
+}
+
+bool Stin::obsahujeUzel(const QString& text) const {
+    for (const StinPozice& p : titulky) {
+        if (p.text == text)
+            return true;
+        for (const QString& osoba : p.osoby)
+            if (osoba == text)
+                return true;
+    }
+    return false;
+}

@@ -1,0 +1,77 @@
+#pragma once
+
+// What the window must show, kept by the random user from what it did: every text it typed,
+// every entry it added, the script each pane must hold and the messages each step must show.
+// The handlers' rules are restated here only where the window changes what was typed.
+
+#include "generuj_highskore.h"
+#include "hlaseni.h"
+#include "polozka_nastaveni.h"
+
+#include <QString>
+
+#include <array>
+#include <map>
+#include <utility>
+#include <vector>
+
+struct StinPozice {
+    QString text;
+    std::vector<QString> osoby;
+};
+
+struct StinPisma {
+    bool zapnuto = false;
+    QString velikost = QStringLiteral("velikost");
+    QString nazev = QStringLiteral("Arial");
+    bool tucne = false;
+    bool kurziva = false;
+};
+
+struct StinBarvy {
+    QString text;
+    QString jmeno; // the name last picked, which typing falls back to
+};
+
+class Stin {
+public:
+    Stin();
+
+    // Menu tab: the count box and the 5 × 4 item edits, row by row.
+    QString pocet = QStringLiteral("5");
+    int viditelnychRadku = 5;
+    std::array<QString, 20> menuPole;
+
+    std::vector<PolozkaNastaveni> nastaveni;
+    std::vector<PolozkaHighskore> highskore;
+
+    std::vector<StinPozice> titulky;
+    QString smer = QStringLiteral("nahoru");
+    StinBarvy barvaPozice{QStringLiteral("c_red"), QStringLiteral("c_red")};
+    StinBarvy barvaOsob{QStringLiteral("c_aqua"), QStringLiteral("c_aqua")};
+    StinPisma pismoPozice, pismoOsob;
+
+    bool seznamFunkci = true;
+    QString hledani;
+    bool hledano = false; // the search has changed at least once
+
+    // Pane object name → its whole text.
+    std::map<QString, QString> panely;
+
+    // The messages the current step must show, in order.
+    std::vector<std::pair<Hlaseni::Druh, QString>> hlaseni;
+
+    // The handlers that run on every change of a box's text.
+    void zmenaPoctu();
+    void zmenaSmeru();
+    static void zmenaBarvy(StinBarvy& barva);
+
+    void generujMenu();
+    void generujNastaveni();
+    void generujHighskore();
+    void generujTitulky();
+    // Clears the pane of `udalost` ("Create", "Step", "Draw") on main tab `zalozka`.
+    void smazPanel(int zalozka, const QString& udalost);
+
+    bool obsahujeUzel(const QString& text) const;
+};
