@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTableWidget>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -59,6 +60,9 @@ OknoNahledu::OknoNahledu(QWidget* rodic) : QWidget(rodic, Qt::Window) {
     m_casovac->setTimerType(Qt::PreciseTimer);
     m_casovac->setInterval(1000 / nahled::Mistnost::KrokuZaSekundu);
 
+    // F5 here reads the panes again, as it does from the main window.
+    auto* obnovit = new QShortcut(QKeySequence(Qt::Key_F5), this);
+    connect(obnovit, &QShortcut::activated, this, &OknoNahledu::ZnovuClick);
     connect(m_znovu, &QPushButton::clicked, this, &OknoNahledu::ZnovuClick);
     connect(m_pozastavit, &QPushButton::clicked, this, &OknoNahledu::PozastavitClick);
     connect(m_casovac, &QTimer::timeout, this, &OknoNahledu::Krok);

@@ -4,7 +4,7 @@ set -euo pipefail
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
 paketyBehu=(cmake ninja-build g++ qt6-base-dev libgl-dev libbenchmark-dev)
-paketyTestu=(xvfb openbox xdotool x11-utils dpkg-dev appstream)
+paketyTestu=(xvfb openbox xdotool x11-utils dpkg-dev appstream desktop-file-utils)
 paketyFuzz=(clang libclang-rt-14-dev)
 
 instaluj() {

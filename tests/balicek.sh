@@ -21,6 +21,9 @@ for soubor in usr/bin/kodovar usr/share/applications/cz.kodovar.Kodovar.desktop 
 done
 
 dpkg-deb -x "$deb" "$root/koren"
+if command -v desktop-file-validate >/dev/null; then
+    desktop-file-validate "$root/koren/usr/share/applications/cz.kodovar.Kodovar.desktop"
+fi
 if command -v appstreamcli >/dev/null; then
     appstreamcli validate --no-net "$root/koren/usr/share/metainfo/cz.kodovar.Kodovar.metainfo.xml"
 fi
