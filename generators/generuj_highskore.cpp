@@ -1,5 +1,7 @@
 #include "generuj_highskore.h"
 
+#include "spoj.h"
+
 #include <cstdint>
 
 std::vector<std::string> GenerujHighskore(const std::vector<PolozkaHighskore>& polozky) {
@@ -10,8 +12,8 @@ std::vector<std::string> GenerujHighskore(const std::vector<PolozkaHighskore>& p
         // 64 bits keep the position exact however long the list grows.
         const std::string y =
             std::to_string(std::int64_t{50} + std::int64_t{30} * static_cast<std::int64_t>(i));
-        draw.push_back("draw_text_color(190," + y + "," + polozky[i].nick + konec);
-        draw.push_back("draw_text_color(380," + y + ",string(" + polozky[i].skore + ")" + konec);
+        draw.push_back(Spoj({"draw_text_color(190,", y, ",", polozky[i].nick, konec}));
+        draw.push_back(Spoj({"draw_text_color(380,", y, ",string(", polozky[i].skore, ")", konec}));
     }
     return draw;
 }

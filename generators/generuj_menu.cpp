@@ -6,7 +6,9 @@
 
 namespace {
 
-std::string barva(int k) { return "barva_" + std::to_string(k); }
+std::string barva(int k) {
+    return "barva_" + std::to_string(k);
+}
 
 // One "if(global.m_vybrany == k){ ... }" block of an arrow key: item k turns yellow and
 // its neighbour white.

@@ -1,5 +1,7 @@
 #include "generuj_titulky.h"
 
+#include "spoj.h"
+
 #include <cstdint>
 
 namespace {
@@ -37,16 +39,16 @@ TitulkySkript GenerujTitulky(const VstupTitulku& vstup) {
     for (const PolozkaTitulku& polozka : vstup.polozky) {
         const std::string& text = polozka.text;
         y += znamenko * (polozka.pozice ? 40 : 20);
-        skript.create.push_back(text + " = " + std::to_string(y));
-        skript.alarm0.push_back(text + posun);
+        skript.create.push_back(Spoj({text, " = ", std::to_string(y)}));
+        skript.alarm0.push_back(Spoj({text, posun}));
 
         const bool pismo = polozka.pozice ? vstup.pismoPozice.zapnuto : vstup.pismoOsob.zapnuto;
         if (pismo)
             skript.draw.push_back(polozka.pozice ? "draw_set_font(fontik)"
                                                  : "draw_set_font(fontik2)");
         const std::string& b = polozka.pozice ? vstup.barvaPozice : vstup.barvaOsob;
-        skript.draw.push_back("if(" + text + podminka + text + ",\"" + text + "\"," + b + "," + b +
-                              "," + b + "," + b + ",true)");
+        skript.draw.push_back(Spoj({"if(", text, podminka, text, ",\"", text, "\",", b, ",", b, ",",
+                                    b, ",", b, ",true)"}));
     }
     return skript;
 }
