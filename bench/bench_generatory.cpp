@@ -7,9 +7,16 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <malloc.h>
+#include <vector>
 
 namespace {
+
+// The fastest repetition: on a shared machine the others only add other people's work.
+double nejmensi(const std::vector<double>& casy) {
+    return *std::min_element(casy.begin(), casy.end());
+}
 
 void BM_GenerujMenu(benchmark::State& stav) {
     // Built rather than assigned from a literal, which GCC 12 falsely flags (-Wrestrict) at -O3.
@@ -31,7 +38,13 @@ void BM_GenerujHighskore(benchmark::State& stav) {
         benchmark::DoNotOptimize(GenerujHighskore(radky));
     stav.SetComplexityN(stav.range(0));
 }
-BENCHMARK(BM_GenerujHighskore)->Arg(20)->Arg(200)->Arg(2000)->Arg(20000)->Complexity(benchmark::oN);
+BENCHMARK(BM_GenerujHighskore)
+    ->Arg(20)
+    ->Arg(200)
+    ->Arg(2000)
+    ->Arg(20000)
+    ->Complexity(benchmark::oN)
+    ->ComputeStatistics("min", nejmensi);
 
 void BM_GenerujNastaveni(benchmark::State& stav) {
     std::vector<PolozkaNastaveni> polozky;
@@ -48,7 +61,13 @@ void BM_GenerujNastaveni(benchmark::State& stav) {
         benchmark::DoNotOptimize(GenerujNastaveni(polozky));
     stav.SetComplexityN(stav.range(0));
 }
-BENCHMARK(BM_GenerujNastaveni)->Arg(1)->Arg(10)->Arg(100)->Arg(1000)->Complexity(benchmark::oN);
+BENCHMARK(BM_GenerujNastaveni)
+    ->Arg(1)
+    ->Arg(10)
+    ->Arg(100)
+    ->Arg(1000)
+    ->Complexity(benchmark::oN)
+    ->ComputeStatistics("min", nejmensi);
 
 void BM_GenerujTitulky(benchmark::State& stav) {
     VstupTitulku vstup;
@@ -62,7 +81,13 @@ void BM_GenerujTitulky(benchmark::State& stav) {
         benchmark::DoNotOptimize(GenerujTitulky(vstup));
     stav.SetComplexityN(stav.range(0));
 }
-BENCHMARK(BM_GenerujTitulky)->Arg(20)->Arg(200)->Arg(2000)->Arg(20000)->Complexity(benchmark::oN);
+BENCHMARK(BM_GenerujTitulky)
+    ->Arg(20)
+    ->Arg(200)
+    ->Arg(2000)
+    ->Arg(20000)
+    ->Complexity(benchmark::oN)
+    ->ComputeStatistics("min", nejmensi);
 
 } // namespace
 

@@ -1,6 +1,6 @@
 // Click to filled panes: each tab's generate handler on a large input, against the floor of
 // QPlainTextEdit::setPlainText of the same text into the same panes. Prints one line per tab:
-// name, median handler time and median floor time in milliseconds.
+// name, fastest handler time and fastest floor time in milliseconds.
 
 #include "hlavni.h"
 #include "model_highskore.h"
@@ -32,9 +32,9 @@ int velikost(int plna) {
     return kratce ? plna / 100 : plna;
 }
 
-double median(std::vector<double> hodnoty) {
-    std::sort(hodnoty.begin(), hodnoty.end());
-    return hodnoty[hodnoty.size() / 2];
+// The fastest run: on a shared machine slower runs only add other people's work.
+double nejmensi(const std::vector<double>& hodnoty) {
+    return *std::min_element(hodnoty.begin(), hodnoty.end());
 }
 
 double zmer(const std::function<void()>& prace) {
@@ -67,7 +67,7 @@ void porovnej(const char* nazev, THlavni& okno, const std::vector<const char*>& 
                 cile[static_cast<std::size_t>(k)]->setPlainText(texty[k]);
         }));
     }
-    std::printf("%s\t%.3f\t%.3f\n", nazev, median(nase), median(podlaha));
+    std::printf("%s\t%.3f\t%.3f\n", nazev, nejmensi(nase), nejmensi(podlaha));
 }
 
 } // namespace

@@ -26,8 +26,8 @@ if panely.exists():
 data = json.loads((vysledky / "generatory.json").read_text())
 rady = {}
 for b in data["benchmarks"]:
-    m = re.fullmatch(r"(BM_\w+)/(\d+)", b["name"])
-    if m and b.get("run_type") == "iteration":
+    m = re.fullmatch(r"(BM_\w+)/(\d+)_min", b["name"])
+    if m:
         rady.setdefault(m.group(1), []).append((int(m.group(2)), b["cpu_time"]))
     if b["name"].endswith("_BigO"):
         rady.setdefault(b["name"][:-5] + "_bigo", b["big_o"])
