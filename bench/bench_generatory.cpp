@@ -18,6 +18,13 @@ double nejmensi(const std::vector<double>& casy) {
     return *std::min_element(casy.begin(), casy.end());
 }
 
+// Sizes 1x, 10x, 100x and 1000x the base, with a complexity fit and the fastest repetition.
+template <int Zaklad> void velikosti(benchmark::internal::Benchmark* b) {
+    for (int n = Zaklad; n <= 1000 * Zaklad; n *= 10)
+        b->Arg(n);
+    b->Complexity(benchmark::oAuto)->ComputeStatistics("min", nejmensi);
+}
+
 // The menu has at most five items, so its size is the length of the texts the author types.
 void BM_GenerujMenu(benchmark::State& stav) {
     const auto delka = static_cast<std::size_t>(stav.range(0));
@@ -30,13 +37,7 @@ void BM_GenerujMenu(benchmark::State& stav) {
         benchmark::DoNotOptimize(GenerujMenu(vstup));
     stav.SetComplexityN(stav.range(0));
 }
-BENCHMARK(BM_GenerujMenu)
-    ->Arg(100)
-    ->Arg(1000)
-    ->Arg(10000)
-    ->Arg(100000)
-    ->Complexity(benchmark::oAuto)
-    ->ComputeStatistics("min", nejmensi);
+BENCHMARK(BM_GenerujMenu)->Apply(velikosti<100>);
 
 void BM_GenerujHighskore(benchmark::State& stav) {
     std::vector<PolozkaHighskore> radky;
@@ -47,13 +48,7 @@ void BM_GenerujHighskore(benchmark::State& stav) {
         benchmark::DoNotOptimize(GenerujHighskore(radky));
     stav.SetComplexityN(stav.range(0));
 }
-BENCHMARK(BM_GenerujHighskore)
-    ->Arg(20)
-    ->Arg(200)
-    ->Arg(2000)
-    ->Arg(20000)
-    ->Complexity(benchmark::oAuto)
-    ->ComputeStatistics("min", nejmensi);
+BENCHMARK(BM_GenerujHighskore)->Apply(velikosti<20>);
 
 void BM_GenerujNastaveni(benchmark::State& stav) {
     std::vector<PolozkaNastaveni> polozky;
@@ -70,13 +65,7 @@ void BM_GenerujNastaveni(benchmark::State& stav) {
         benchmark::DoNotOptimize(GenerujNastaveni(polozky));
     stav.SetComplexityN(stav.range(0));
 }
-BENCHMARK(BM_GenerujNastaveni)
-    ->Arg(1)
-    ->Arg(10)
-    ->Arg(100)
-    ->Arg(1000)
-    ->Complexity(benchmark::oAuto)
-    ->ComputeStatistics("min", nejmensi);
+BENCHMARK(BM_GenerujNastaveni)->Apply(velikosti<1>);
 
 void BM_GenerujTitulky(benchmark::State& stav) {
     VstupTitulku vstup;
@@ -90,13 +79,7 @@ void BM_GenerujTitulky(benchmark::State& stav) {
         benchmark::DoNotOptimize(GenerujTitulky(vstup));
     stav.SetComplexityN(stav.range(0));
 }
-BENCHMARK(BM_GenerujTitulky)
-    ->Arg(20)
-    ->Arg(200)
-    ->Arg(2000)
-    ->Arg(20000)
-    ->Complexity(benchmark::oAuto)
-    ->ComputeStatistics("min", nejmensi);
+BENCHMARK(BM_GenerujTitulky)->Apply(velikosti<20>);
 
 } // namespace
 

@@ -1,21 +1,11 @@
 #include "generuj_menu.h"
+#include "startovni_menu.h"
 
 #include <QTest>
 
 #include <algorithm>
 
 namespace {
-
-VstupMenu startovniHodnoty() {
-    VstupMenu vstup;
-    vstup.pocet = "5";
-    vstup.radky = {{{"Nova hra", "250", "150", "room_goto(novahra)"},
-                    {"", "250", "180", ""},
-                    {"", "250", "210", ""},
-                    {"", "250", "240", ""},
-                    {"", "250", "270", ""}}};
-    return vstup;
-}
 
 using Radky = std::vector<std::string>;
 
@@ -32,7 +22,7 @@ private Q_SLOTS:
 };
 
 void TestGenerujMenu::startovniHodnoty_celyText() {
-    const MenuSkript s = GenerujMenu(startovniHodnoty());
+    const MenuSkript s = GenerujMenu(StartovniMenu());
     QVERIFY(!s.chyba);
     QCOMPARE(s.create, (Radky{"global.m_vybrany = 1", "barva_1 = c_yellow", "barva_2 = c_white",
                               "barva_3 = c_white", "barva_4 = c_white", "barva_5 = c_white"}));
@@ -171,7 +161,7 @@ void TestGenerujMenu::pocty() {
 
 void TestGenerujMenu::neciselnyPocet() {
     for (const char* pocet : {"", "abc", "5a", "99999999999"}) {
-        VstupMenu vstup = startovniHodnoty();
+        VstupMenu vstup = StartovniMenu();
         vstup.pocet = pocet;
         const MenuSkript s = GenerujMenu(vstup);
         QVERIFY(s.chyba);
@@ -183,7 +173,7 @@ void TestGenerujMenu::neciselnyPocet() {
 }
 
 void TestGenerujMenu::textPolozkyBezUprav() {
-    VstupMenu vstup = startovniHodnoty();
+    VstupMenu vstup = StartovniMenu();
     vstup.pocet = "1";
     vstup.radky[0] = {"Řekni \"ahoj\" ", " 1 ", "x+2", "game_end();"};
     const MenuSkript s = GenerujMenu(vstup);

@@ -3,6 +3,7 @@
 #include "generuj_nastaveni.h"
 #include "generuj_titulky.h"
 #include "mistnost.h"
+#include "startovni_menu.h"
 
 #include <QTest>
 
@@ -124,14 +125,7 @@ void TestNahledSkripty::menu() {
 
 // Empty actions leave the last "if" of the enter block without a statement.
 void TestNahledSkripty::menuSeStartovnimiHodnotami() {
-    VstupMenu vstup;
-    vstup.pocet = "5";
-    vstup.radky = {{{"Nova hra", "250", "150", "room_goto(novahra)"},
-                    {"", "250", "180", ""},
-                    {"", "250", "210", ""},
-                    {"", "250", "240", ""},
-                    {"", "250", "270", ""}}};
-    Mistnost m(skriptyMenu(vstup));
+    Mistnost m(skriptyMenu(StartovniMenu()));
     m.Krok({Enter});
     QCOMPARE(texty(m.VezmiZpravy()),
              QStringList{"Step, řádek 49: nelze přečíst: za podmínkou 'if' z řádku 48 chybí "
