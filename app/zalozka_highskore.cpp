@@ -89,6 +89,8 @@ void ZalozkaHighskore::Smazapoloku1Click() {
         return;
     }
     m_model->Smaz(radek);
+    // The view hands the selection on to a neighbour; the user has chosen none of them.
+    m_seznam->selectionModel()->clearSelection();
 }
 
 void ZalozkaHighskore::sButton3Click() {

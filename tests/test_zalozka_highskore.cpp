@@ -210,14 +210,17 @@ void TestZalozkaHighskore::upravaZavrenaKrizkem_nicNemeni() {
 
 void TestZalozkaHighskore::bezVyberu() {
     THlavni okno;
-    pridej(okno, 1);
-    seznam(&okno)->clearSelection();
+    pridej(okno, 2);
+    // The deleted row's neighbour must not become the selection: a second "Smazat položku"
+    // would remove a row the user never chose.
+    vyber(&okno, 0);
+    spustAkci(&okno, "Smazapoloku1");
 
     ZachyceniHlaseni hlaseni;
     spustAkci(&okno, "Smazapoloku1");
     QCOMPARE(hlaseni.zpravy.size(), std::size_t{1});
     QCOMPARE(hlaseni.zpravy[0].second, QStringLiteral("Není vybraná žádná položka!"));
-    QCOMPARE(radky(&okno).size(), 1);
+    QCOMPARE(radky(&okno), QStringList({"2|global.nick1|global.skore1"}));
 
     // Without a selection no dialog may open: a modal would block here until the timeout.
     spustAkci(&okno, "Upravitpoloku2");
