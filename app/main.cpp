@@ -7,7 +7,6 @@
 int main(int argc, char* argv[]) {
     QApplication aplikace(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kodovar"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Kodovar"));
     QApplication::setApplicationVersion(QStringLiteral(KODOVAR_VERZE));
     NastavVzhled(aplikace);
 
