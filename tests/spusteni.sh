@@ -23,21 +23,32 @@ sleep 1
 "$program" &
 app=$!
 
-okno=""
-for _ in $(seq 100); do
-    okno=$(xdotool search --onlyvisible --name '^Kodovar$' 2>/dev/null | head -n 1 || true)
-    [ -n "$okno" ] && break
-    sleep 0.1
-done
-[ -n "$okno" ] || { echo "no window titled Kodovar"; kill $app; exit 1; }
-
-stav=""
-for _ in $(seq 50); do
+# Runs the command every 0.1 s until it succeeds, at most the given number of times.
+cekej() {
+    local pokusu=$1
+    shift
+    for _ in $(seq "$pokusu"); do
+        "$@" && return 0
+        sleep 0.1
+    done
+    return 1
+}
+selhani() {
+    echo "$1"
+    kill $app 2>/dev/null
+    exit 1
+}
+# Sets $nalezene to the first visible window whose title matches.
+najdi() { nalezene=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1 || true); [ -n "$nalezene" ]; }
+zadne() { ! najdi "$1"; }
+maximalizovane() {
     stav=$(xprop -id "$okno" _NET_WM_STATE)
-    [[ $stav == *MAXIMIZED_VERT* && $stav == *MAXIMIZED_HORZ* ]] && break
-    sleep 0.1
-done
-[[ $stav == *MAXIMIZED_VERT* && $stav == *MAXIMIZED_HORZ* ]] || { echo "not maximised: $stav"; kill $app; exit 1; }
+    [[ $stav == *MAXIMIZED_VERT* && $stav == *MAXIMIZED_HORZ* ]]
+}
+
+cekej 100 najdi '^Kodovar$' || selhani "no window titled Kodovar"
+okno=$nalezene
+cekej 50 maximalizovane || selhani "not maximised: $stav"
 
 # "Nápověda" is the third entry of the menu bar; "O Programu" its first item. The title the
 # window manager shows must carry nothing appended to the dialog's own.
@@ -45,21 +56,11 @@ xdotool windowactivate --sync "$okno"
 xdotool mousemove --window "$okno" 20 10 click 1
 sleep 0.5
 xdotool key Right Right Down Return
-dialog=""
-for _ in $(seq 50); do
-    dialog=$(xdotool search --onlyvisible --name 'O Programu' 2>/dev/null | head -n 1 || true)
-    [ -n "$dialog" ] && break
-    sleep 0.1
-done
-[ -n "$dialog" ] || { echo "O Programu did not open"; kill $app; exit 1; }
-titulek=$(xprop -id "$dialog" _NET_WM_NAME)
-[ "$titulek" = '_NET_WM_NAME(UTF8_STRING) = "O Programu"' ] ||
-    { echo "About dialog titled: $titulek"; kill $app; exit 1; }
+cekej 50 najdi 'O Programu' || selhani "O Programu did not open"
+titulek=$(xprop -id "$nalezene" _NET_WM_NAME)
+[ "$titulek" = '_NET_WM_NAME(UTF8_STRING) = "O Programu"' ] || selhani "About dialog titled: $titulek"
 xdotool key Escape
-for _ in $(seq 50); do
-    [ -z "$(xdotool search --onlyvisible --name 'O Programu' 2>/dev/null || true)" ] && break
-    sleep 0.1
-done
+cekej 50 zadne 'O Programu' || selhani "O Programu did not close"
 
 # "Soubor" is the first entry of the menu bar; "Konec" its first item.
 xdotool windowactivate --sync "$okno"
@@ -67,14 +68,7 @@ xdotool mousemove --window "$okno" 20 10 click 1
 sleep 0.5
 xdotool key Down Return
 
-for _ in $(seq 100); do
-    kill -0 $app 2>/dev/null || break
-    sleep 0.1
-done
-if kill -0 $app 2>/dev/null; then
-    echo "still running after Konec"
-    kill $app
-    exit 1
-fi
+skoncil() { ! kill -0 $app 2>/dev/null; }
+cekej 100 skoncil || selhani "still running after Konec"
 wait $app
 echo "window appeared maximised, the About dialog kept its title and Konec ended the program with status 0"
