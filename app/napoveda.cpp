@@ -49,6 +49,9 @@ TNapoveda::TNapoveda(QWidget* rodic) : QDialog(rodic, ZnakyPevnehoDialogu), m_st
     prezdivky->setFlow(QListView::TopToBottom);
     prezdivky->setWrapping(true);
     prezdivky->setUniformItemSizes(true);
+    // A list to read, not to pick from: no name looks chosen.
+    prezdivky->setSelectionMode(QAbstractItemView::NoSelection);
+    prezdivky->setFocusPolicy(Qt::NoFocus);
     // The nicknames fit in two columns; a scroll bar would steal a row.
     prezdivky->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     prezdivky->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
