@@ -76,6 +76,9 @@ TNastaveni::TNastaveni(ModelNastaveni& polozky, int& ktereUpravit, QWidget* rodi
 
     VystredNaObrazovce(this);
     FormCreate();
+    // Long texts show their beginning, not their end.
+    for (QLineEdit* pole : findChildren<QLineEdit*>())
+        pole->setCursorPosition(0);
 }
 
 void TNastaveni::FormCreate() {
