@@ -10,6 +10,8 @@ namespace {
 
 // The engine's limit for one array; larger indices would only eat memory.
 constexpr double nejvetsiIndex = 32000;
+// A text doubled by itself every line would otherwise fill the memory within a few steps.
+constexpr std::size_t nejdelsiText = 1'000'000;
 
 [[noreturn]] void chyba(int radek, std::string zprava) {
     throw ChybaBehu{{radek, std::move(zprava)}};
@@ -133,7 +135,10 @@ private:
         if (JeText(a)) {
             if (op != "+")
                 chyba(radek, "'" + op + "' nelze použít na text");
-            return std::get<std::string>(a) + std::get<std::string>(b);
+            const std::string &levy = std::get<std::string>(a), &pravy = std::get<std::string>(b);
+            if (levy.size() + pravy.size() > nejdelsiText)
+                chyba(radek, "text by byl delší než milion znaků");
+            return levy + pravy;
         }
         const double x = std::get<double>(a), y = std::get<double>(b);
         if (op == "+")

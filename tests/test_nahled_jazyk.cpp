@@ -128,6 +128,10 @@ void TestNahledJazyk::chybyBehu_data() {
     radek("text plus číslo", "a = 1\nb = \"x\" + 1",
           "Draw, řádek 2: běh zastaven: '+' nelze použít na text a číslo");
     radek("dělení nulou", "a = 1 / 0", "Draw, řádek 1: běh zastaven: dělení nulou");
+    const std::string zdvojovani =
+        "a = \"xy\"\n" + QStringLiteral("a = a + a\n").repeated(20).toStdString();
+    radek("text zdvojovaný bez konce", zdvojovani.c_str(),
+          "Draw, řádek 20: běh zastaven: text by byl delší než milion znaků");
     radek("zápis do konstanty", "c_red = 1",
           "Draw, řádek 1: běh zastaven: c_red je konstanta, nelze do ní zapsat");
     radek("záporný index", "a[-1] = 0",

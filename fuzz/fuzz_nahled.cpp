@@ -1,0 +1,34 @@
+// Runs random scripts in the preview's room for a few steps with random keys: whatever the
+// text, the room reports problems as messages and never fails itself, and two rooms given the
+// same scripts and keys draw and say the same.
+
+#include "mistnost.h"
+
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <cstdlib>
+
+using namespace nahled;
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    FuzzedDataProvider vstupy(data, size);
+    Skripty skripty;
+    for (Udalost u : {Udalost::Create, Udalost::Step, Udalost::Draw, Udalost::Alarm0})
+        skripty[u] = vstupy.ConsumeRandomLengthString(400);
+    std::vector<std::set<int>> klavesy(vstupy.ConsumeIntegralInRange<std::size_t>(0, 8));
+    for (std::set<int>& k : klavesy)
+        if (vstupy.ConsumeBool())
+            k.insert(vstupy.PickValueInArray({Nahoru, Dolu, Vlevo, Vpravo, Enter}));
+
+    Mistnost a(skripty);
+    Mistnost b(skripty);
+    for (const std::set<int>& k : klavesy) {
+        a.Krok(k);
+        b.Krok(k);
+        if (a.kresby() != b.kresby())
+            std::abort();
+    }
+    if (a.VezmiZpravy() != b.VezmiZpravy())
+        std::abort();
+    return 0;
+}
