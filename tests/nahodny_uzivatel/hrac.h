@@ -68,6 +68,8 @@ public:
 
 private:
     void naZalozku(int index);
+    // Selects a random row of the list, or none.
+    void vyberRadek(QTreeView* pohled, std::size_t radku);
     void dialogNastaveni(int radek);
     void dialogHighskore(int radek);
     void dialogTitulku(int pozice);

@@ -40,15 +40,18 @@ PolozkaNastaveni ctiNastaveni(QWidget* dialog) {
 
 } // namespace
 
-void Hrac::vyberNastaveni() {
-    naZalozku(1);
-    QTreeView* pohled = nastaveni(m_okno);
-    const int radek = cislo(-1, static_cast<int>(m_stin.nastaveni.size()) - 1);
+void Hrac::vyberRadek(QTreeView* pohled, std::size_t radku) {
+    const int radek = cislo(-1, static_cast<int>(radku) - 1);
     zapis(QStringLiteral("  řádek %1").arg(radek));
     if (radek < 0)
         pohled->clearSelection();
     else
         pohled->setCurrentIndex(pohled->model()->index(radek, 0));
+}
+
+void Hrac::vyberNastaveni() {
+    naZalozku(1);
+    vyberRadek(nastaveni(m_okno), m_stin.nastaveni.size());
 }
 
 void Hrac::pridejNastaveni() {
@@ -136,13 +139,7 @@ void Hrac::smazNastaveni() {
 
 void Hrac::vyberHighskore() {
     naZalozku(2);
-    QTreeView* pohled = highskore(m_okno);
-    const int radek = cislo(-1, static_cast<int>(m_stin.highskore.size()) - 1);
-    zapis(QStringLiteral("  řádek %1").arg(radek));
-    if (radek < 0)
-        pohled->clearSelection();
-    else
-        pohled->setCurrentIndex(pohled->model()->index(radek, 0));
+    vyberRadek(highskore(m_okno), m_stin.highskore.size());
 }
 
 void Hrac::pridejHighskore() {
