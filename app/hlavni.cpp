@@ -2,6 +2,8 @@
 
 #include "blok_panelu.h"
 #include "funkcni_panel.h"
+#include "klavesa_nabidky.h"
+#include "kontextova_nabidka.h"
 #include "napoveda.h"
 #include "okno_nahledu.h"
 #include "seznam_funkci.h"
@@ -61,6 +63,7 @@ THlavni::THlavni(QWidget* rodic) : QMainWindow(rodic) {
     setCentralWidget(m_delic);
 
     vytvorMenu();
+    QApplication::instance()->installEventFilter(new KlavesaNabidky(this));
     m_popupCreate = vytvorMazaciMenu(QStringLiteral("PopupMenu2"), QStringLiteral("Smazatve1"),
                                      &THlavni::Smazatve1Click);
     m_popupStep = vytvorMazaciMenu(QStringLiteral("PopupMenu3"), QStringLiteral("Smazatve2"),
@@ -119,9 +122,7 @@ void THlavni::pripojMazaciMenu(BlokPanelu* blok) {
         QPlainTextEdit* panel = blok->panel(udalost);
         if (!panel)
             continue;
-        panel->setContextMenuPolicy(Qt::CustomContextMenu);
-        connect(panel, &QWidget::customContextMenuRequested, this,
-                [panel, popup](const QPoint& bod) { popup->popup(panel->mapToGlobal(bod)); });
+        PripojNabidku(panel, popup);
     }
 }
 

@@ -4,6 +4,7 @@
 #include "generuj_highskore.h"
 #include "highskore.h"
 #include "hlaseni.h"
+#include "kontextova_nabidka.h"
 #include "model_highskore.h"
 #include "seznam_radku.h"
 
@@ -37,9 +38,7 @@ ZalozkaHighskore::ZalozkaHighskore(QWidget* rodic) : QWidget(rodic) {
             &ZalozkaHighskore::Upravitpoloku2Click);
     m_popup->addSeparator();
     polozka("Smazapoloku1", QStringLiteral("Smazat položku"), &ZalozkaHighskore::Smazapoloku1Click);
-    m_seznam->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(m_seznam, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& bod) { m_popup->popup(m_seznam->viewport()->mapToGlobal(bod)); });
+    PripojNabidku(m_seznam, m_popup);
 
     m_tlacitko = new QPushButton(QStringLiteral("Vygenerovat kód"), this);
     m_tlacitko->setObjectName(QStringLiteral("sButton3"));

@@ -5,6 +5,7 @@
 #include "dlouhy_text.h"
 #include "generuj_menu.h"
 #include "hlaseni.h"
+#include "vyber_ze_seznamu.h"
 #include "vzhled.h"
 
 #include <QComboBox>
@@ -88,6 +89,8 @@ ZalozkaMenu::ZalozkaMenu(QLabel* stavovyPanel, QWidget* rodic)
             pole->setObjectName(QString::fromLatin1(navrh.jmena[p]));
             PovolDlouhyText(pole);
             pole->setGeometry(levaPole[p], navrh.vrch, sirkaPole[p], 21);
+            // Long texts show their beginning, not their end.
+            pole->setCursorPosition(0);
             m_radky[r].pole[p] = pole;
         }
     }
@@ -111,7 +114,8 @@ ZalozkaMenu::ZalozkaMenu(QLabel* stavovyPanel, QWidget* rodic)
 
     connect(m_tlacitko, &QPushButton::clicked, this, &ZalozkaMenu::sButton1Click);
     connect(m_pocet->lineEdit(), &QLineEdit::textEdited, this, &ZalozkaMenu::sComboBox1Change);
-    connect(m_pocet, &QComboBox::activated, this, &ZalozkaMenu::sComboBox1Change);
+    connect(new VyberZeSeznamu(m_pocet), &VyberZeSeznamu::vybrano, this,
+            &ZalozkaMenu::sComboBox1Change);
 }
 
 void ZalozkaMenu::UmistiTlacitko(int levo) {

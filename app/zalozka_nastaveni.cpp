@@ -4,6 +4,7 @@
 #include "dlouhy_text.h"
 #include "generuj_nastaveni.h"
 #include "hlaseni.h"
+#include "kontextova_nabidka.h"
 #include "model_nastaveni.h"
 #include "nastaveni.h"
 #include "seznam_radku.h"
@@ -68,9 +69,7 @@ void ZalozkaNastaveni::vytvorSeznam() {
     connect(upravit, &QAction::triggered, this, &ZalozkaNastaveni::Upravitpoloku1Click);
     connect(smazat, &QAction::triggered, this, &ZalozkaNastaveni::Smazatpoloky1Click);
 
-    m_seznam->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(m_seznam, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& bod) { m_popup->popup(m_seznam->viewport()->mapToGlobal(bod)); });
+    PripojNabidku(m_seznam, m_popup);
 }
 
 void ZalozkaNastaveni::otevriDialog() {

@@ -6,8 +6,10 @@
 #include "dlouhy_text.h"
 #include "generuj_titulky.h"
 #include "hlaseni.h"
+#include "kontextova_nabidka.h"
 #include "strom_titulku.h"
 #include "volba_barvy.h"
+#include "vyber_ze_seznamu.h"
 #include "vzhled.h"
 
 #include <QCheckBox>
@@ -99,13 +101,16 @@ ZalozkaTitulky::ZalozkaTitulky(QWidget* rodic) : QWidget(rodic) {
     connect(m_pismoPozice.spinac, &QCheckBox::toggled, this, &ZalozkaTitulky::sCheckBox1Click);
     connect(m_pismoOsob.spinac, &QCheckBox::toggled, this, &ZalozkaTitulky::sCheckBox2Click);
     connect(m_smer->lineEdit(), &QLineEdit::textEdited, this, &ZalozkaTitulky::sComboBox2Change);
-    connect(m_smer, &QComboBox::activated, this, &ZalozkaTitulky::sComboBox2Change);
+    connect(new VyberZeSeznamu(m_smer), &VyberZeSeznamu::vybrano, this,
+            &ZalozkaTitulky::sComboBox2Change);
     connect(m_barvaPozice->box()->lineEdit(), &QLineEdit::textEdited, this,
             &ZalozkaTitulky::sComboBox3Change);
-    connect(m_barvaPozice->box(), &QComboBox::activated, this, &ZalozkaTitulky::sComboBox3Select);
+    connect(new VyberZeSeznamu(m_barvaPozice->box()), &VyberZeSeznamu::vybrano, this,
+            &ZalozkaTitulky::sComboBox3Select);
     connect(m_barvaOsob->box()->lineEdit(), &QLineEdit::textEdited, this,
             &ZalozkaTitulky::sComboBox4Change);
-    connect(m_barvaOsob->box(), &QComboBox::activated, this, &ZalozkaTitulky::sComboBox4Select);
+    connect(new VyberZeSeznamu(m_barvaOsob->box()), &VyberZeSeznamu::vybrano, this,
+            &ZalozkaTitulky::sComboBox4Select);
 }
 
 ZalozkaTitulky::~ZalozkaTitulky() = default;
@@ -151,8 +156,7 @@ void ZalozkaTitulky::vytvorMenu() {
 
     connect(pozice, &QAction::triggered, this, &ZalozkaTitulky::Pidatpozici1Click);
     connect(osoba, &QAction::triggered, this, &ZalozkaTitulky::Pidatosobu1Click);
-    connect(m_strom, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& bod) { m_popup->popup(m_strom->viewport()->mapToGlobal(bod)); });
+    PripojNabidku(m_strom, m_popup);
 }
 
 bool ZalozkaTitulky::JePozice(const QTreeWidgetItem* uzel) const {

@@ -1,15 +1,14 @@
 #pragma once
 
 // The shared frame of the credits tree's two dialogs: a caption label, one edit and the
-// "Přidat" / "Zrušit" buttons on a fixed-size window centred on the desktop. Neither button
-// is a default or cancel button, so Enter and Escape press nothing.
+// "Přidat" / "Zrušit" buttons on a fixed-size window centred on the desktop.
 
-#include <QDialog>
+#include "pevny_dialog.h"
 
 class QLineEdit;
 class QPushButton;
 
-class DialogTitulku : public QDialog {
+class DialogTitulku : public PevnyDialog {
     Q_OBJECT
 public:
     DialogTitulku(const QString& titulek, QSize plocha, const QString& popisek, const QString& text,
@@ -21,7 +20,6 @@ public Q_SLOTS:
 protected:
     QLineEdit* pole() const { return m_pole; }
     QPushButton* tlacitkoPridat() const { return m_pridat; }
-    void keyPressEvent(QKeyEvent* udalost) override;
 
 private:
     QLineEdit* m_pole;

@@ -1,59 +1,28 @@
 #include "highskore.h"
 
-#include "dlouhy_text.h"
 #include "model_highskore.h"
 #include "pevny_dialog.h"
 #include "vzhled.h"
 
-#include <QGuiApplication>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
-namespace {
-
-QLineEdit* pole(QWidget* rodic, const char* jmeno, int x, int y) {
-    auto* e = new QLineEdit(rodic);
-    e->setObjectName(QString::fromLatin1(jmeno));
-    PovolDlouhyText(e);
-    QPalette paleta = e->palette();
-    paleta.setColor(QPalette::Base, Qt::white);
-    paleta.setColor(QPalette::Text, Qt::black);
-    e->setPalette(paleta);
-    e->setGeometry(x, y, 169, 21);
-    return e;
-}
-
-QPushButton* tlacitko(QWidget* rodic, const char* jmeno, const QString& text, int x) {
-    auto* b = new QPushButton(text, rodic);
-    b->setObjectName(QString::fromLatin1(jmeno));
-    b->setAutoDefault(false);
-    b->setGeometry(x, 128, 75, 25);
-    return b;
-}
-
-} // namespace
-
 THighskore::THighskore(ModelHighskore& model, int ktere, QWidget* rodic)
-    : QDialog(rodic, ZnakyPevnehoDialogu), m_model(model), m_ktere(ktere) {
+    : PevnyDialog(QSize(321, 171), PismoPixelu(11), rodic), m_model(model), m_ktere(ktere) {
     setObjectName(QStringLiteral("Highskore"));
     setWindowTitle(QStringLiteral("Kodovar - Přidat do Highskóre"));
-    setFont(PismoPixelu(11));
-    setFixedSize(321, 171);
 
     Popisek(this, "sLabel1", QStringLiteral("Nick:"), {50, 32}, PismoPixelu(13));
     Popisek(this, "sLabel2", QStringLiteral("Skóre:"), {40, 73}, PismoPixelu(13));
-    m_nick = pole(this, "sEdit1", 104, 31);
-    m_skore = pole(this, "sEdit2", 104, 72);
-    m_pridat = tlacitko(this, "sButton1", QStringLiteral("Přidat"), 72);
-    m_zrusit = tlacitko(this, "sButton2", QStringLiteral("Zrušit"), 168);
+    m_nick = novePole("sEdit1", QString(), {104, 31, 169, 21});
+    m_skore = novePole("sEdit2", QString(), {104, 72, 169, 21});
+    m_pridat = noveTlacitko("sButton1", QStringLiteral("Přidat"), {72, 128, 75, 25});
+    m_zrusit = noveTlacitko("sButton2", QStringLiteral("Zrušit"), {168, 128, 75, 25});
 
     setTabOrder(m_pridat, m_zrusit);
     setTabOrder(m_zrusit, m_nick);
     setTabOrder(m_nick, m_skore);
     m_pridat->setFocus();
-
-    VystredNaObrazovce(this);
 
     connect(m_pridat, &QPushButton::clicked, this, &THighskore::sButton1Click);
     connect(m_zrusit, &QPushButton::clicked, this, &THighskore::sButton2Click);

@@ -2,13 +2,13 @@
 
 // The entry dialog of the highscore list: adds a row, or edits the row at the edit index.
 
-#include <QDialog>
+#include "pevny_dialog.h"
 
 class ModelHighskore;
 class QLineEdit;
 class QPushButton;
 
-class THighskore : public QDialog {
+class THighskore : public PevnyDialog {
     Q_OBJECT
 public:
     // `ktere` is the edit index: -1 adds, otherwise the row to edit (it must exist).

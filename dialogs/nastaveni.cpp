@@ -1,13 +1,10 @@
 #include "nastaveni.h"
 
-#include "dlouhy_text.h"
 #include "hlaseni.h"
 #include "model_nastaveni.h"
 #include "pevny_dialog.h"
 #include "vzhled.h"
 
-#include <QGuiApplication>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -15,51 +12,31 @@
 
 namespace {
 
-QLineEdit* pole(QWidget* rodic, const char* jmeno, const char* text, QRect misto) {
-    auto* p = new QLineEdit(QString::fromUtf8(text), rodic);
-    p->setObjectName(QString::fromLatin1(jmeno));
-    PovolDlouhyText(p);
-    QPalette paleta = p->palette();
-    paleta.setColor(QPalette::Base, Qt::white);
-    paleta.setColor(QPalette::Text, Qt::black);
-    p->setPalette(paleta);
-    p->setGeometry(misto);
-    return p;
-}
-
-QPushButton* tlacitko(QWidget* rodic, const char* jmeno, const char* text, QRect misto) {
-    auto* t = new QPushButton(QString::fromUtf8(text), rodic);
-    t->setObjectName(QString::fromLatin1(jmeno));
-    t->setGeometry(misto);
-    return t;
-}
-
 const char* const napovedaPozice = "Jednotlivé možnosti, oddělujte středníkem";
 const char* const textBubliny = "Jednotlivé hodnoty oddělujte středníkem.";
 
 } // namespace
 
 TNastaveni::TNastaveni(ModelNastaveni& polozky, int& ktereUpravit, QWidget* rodic)
-    : QDialog(rodic, ZnakyPevnehoDialogu), m_polozky(polozky), m_ktere(ktereUpravit) {
+    : PevnyDialog(QSize(338, 230), PismoBodu(8), rodic), m_polozky(polozky), m_ktere(ktereUpravit) {
     setObjectName(QStringLiteral("Nastaveni"));
     setWindowTitle(QStringLiteral("Kodovar - Přidat položku"));
-    setFont(PismoBodu(8));
-    setFixedSize(338, 230);
 
     Popisek(this, "sLabel1", QStringLiteral("Název položky:"), {24, 24}, PismoPixelu(13));
     Popisek(this, "sLabel2", QStringLiteral("Nastavení:"), {49, 56}, PismoPixelu(13));
     Popisek(this, "sLabel5", QStringLiteral("Akce:"), {77, 86}, PismoPixelu(13));
     Popisek(this, "sLabel3", QStringLiteral("Pozice x:"), {58, 120}, PismoPixelu(13));
     Popisek(this, "sLabel4", QStringLiteral("Pozice y:"), {58, 152}, PismoPixelu(13));
-    m_nazev = pole(this, "sEdit1", "Zvuk", {130, 23, 167, 21});
-    m_hodnoty = pole(this, "sEdit2", "ano;ne", {130, 53, 167, 21});
-    m_akce = pole(this, "sEdit5", "global.zvuk = 1;global.zvuk = 0", {130, 85, 167, 21});
-    m_x = pole(this, "sEdit3", "200", {130, 119, 79, 21});
-    m_y = pole(this, "sEdit4", "150", {130, 150, 79, 21});
+    m_nazev = novePole("sEdit1", QStringLiteral("Zvuk"), {130, 23, 167, 21});
+    m_hodnoty = novePole("sEdit2", QStringLiteral("ano;ne"), {130, 53, 167, 21});
+    m_akce =
+        novePole("sEdit5", QStringLiteral("global.zvuk = 1;global.zvuk = 0"), {130, 85, 167, 21});
+    m_x = novePole("sEdit3", QStringLiteral("200"), {130, 119, 79, 21});
+    m_y = novePole("sEdit4", QStringLiteral("150"), {130, 150, 79, 21});
     m_x->setToolTip(QString::fromUtf8(napovedaPozice));
     m_y->setToolTip(QString::fromUtf8(napovedaPozice));
-    m_pridat = tlacitko(this, "sButton1", "Přidat", {80, 195, 75, 25});
-    m_zrusit = tlacitko(this, "sButton2", "Zrušit", {176, 197, 75, 25});
+    m_pridat = noveTlacitko("sButton1", QStringLiteral("Přidat"), {80, 195, 75, 25});
+    m_zrusit = noveTlacitko("sButton2", QStringLiteral("Zrušit"), {176, 197, 75, 25});
 
     setTabOrder(m_pridat, m_zrusit);
     setTabOrder(m_zrusit, m_nazev);
@@ -74,11 +51,7 @@ TNastaveni::TNastaveni(ModelNastaveni& polozky, int& ktereUpravit, QWidget* rodi
     connect(m_pridat, &QPushButton::clicked, this, &TNastaveni::sButton1Click);
     connect(m_zrusit, &QPushButton::clicked, this, &TNastaveni::sButton2Click);
 
-    VystredNaObrazovce(this);
     FormCreate();
-    // Long texts show their beginning, not their end.
-    for (QLineEdit* pole : findChildren<QLineEdit*>())
-        pole->setCursorPosition(0);
 }
 
 void TNastaveni::FormCreate() {

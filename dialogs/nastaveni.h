@@ -3,14 +3,14 @@
 // The entry dialog of the settings list: adds an entry when the edit index is −1, otherwise
 // overwrites the entry at that index. Whichever way it closes, the index is −1 afterwards.
 
-#include <QDialog>
+#include "pevny_dialog.h"
 
 class ModelNastaveni;
 class QLineEdit;
 class QPushButton;
 struct PolozkaNastaveni;
 
-class TNastaveni : public QDialog {
+class TNastaveni : public PevnyDialog {
     Q_OBJECT
 public:
     // Both the list and the index outlive the dialog.

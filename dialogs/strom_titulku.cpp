@@ -39,11 +39,20 @@ StromTitulku::StromTitulku(QWidget* rodic) : QTreeWidget(rodic) {
     setRootIsDecorated(true);
     setItemsExpandable(true);
     setSelectionMode(QAbstractItemView::SingleSelection);
-    setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
-                    QAbstractItemView::SelectedClicked);
-    setContextMenuPolicy(Qt::CustomContextMenu);
+    // A double click opens or closes a position; a click on the selected node or F2 renames.
+    setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
     setFixedWidth(169);
     PovolDlouhyText(this);
+    connect(this, &QTreeWidget::itemCollapsed, this, &StromTitulku::poSbaleni);
+}
+
+// A hidden node stays selected nowhere: the selection moves up to the node that hid it.
+void StromTitulku::poSbaleni(QTreeWidgetItem* uzel) {
+    for (const QTreeWidgetItem* predek = vybrany(); predek; predek = predek->parent())
+        if (predek->parent() == uzel) {
+            setCurrentItem(uzel);
+            return;
+        }
 }
 
 bool StromTitulku::JePozice(const QTreeWidgetItem* uzel) const {

@@ -24,6 +24,9 @@ public:
     // Every node in depth-first pre-order.
     std::vector<PolozkaTitulku> polozky() const;
 
+private:
+    void poSbaleni(QTreeWidgetItem* uzel);
+
 protected:
     void drawBranches(QPainter* malir, const QRect& oblast,
                       const QModelIndex& index) const override;

@@ -5,7 +5,9 @@
 
 #include "hlaseni.h"
 
+#include <QAbstractItemView>
 #include <QAction>
+#include <QComboBox>
 #include <QApplication>
 #include <QPlainTextEdit>
 #include <QTest>
@@ -66,4 +68,19 @@ inline void obsluzModalni(std::function<void(QWidget*)> akce) {
         }
     });
     casovac->start();
+}
+
+// Picks the item from the box's drop-down list as a person does with the keyboard: opens the
+// list, walks down to the item and presses Enter.
+inline void vyberZeSeznamu(QComboBox* box, const QString& text) {
+    const int index = box->findText(text);
+    if (index < 0)
+        qFatal("%s has no item %s", qPrintable(box->objectName()), qPrintable(text));
+    box->setFocus();
+    QTest::keyClick(box, Qt::Key_Down, Qt::AltModifier);
+    QAbstractItemView* seznam = box->view();
+    QTest::keyClick(seznam, Qt::Key_Home);
+    for (int i = 0; i < index; ++i)
+        QTest::keyClick(seznam, Qt::Key_Down);
+    QTest::keyClick(seznam, Qt::Key_Return);
 }

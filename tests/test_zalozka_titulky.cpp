@@ -23,13 +23,6 @@ void vlozText(QComboBox* box, const QString& text) {
     Q_EMIT pole->textEdited(pole->text());
 }
 
-void vyberZeSeznamu(QComboBox* box, const QString& text) {
-    const int index = box->findText(text);
-    QVERIFY(index >= 0);
-    box->setCurrentIndex(index);
-    Q_EMIT box->activated(index);
-}
-
 QColor barvaVzorku(QObject* okno, const char* jmeno, QPoint bod = {9, 10}) {
     return najdi<QLabel>(okno, jmeno)->pixmap().toImage().pixelColor(bod);
 }
