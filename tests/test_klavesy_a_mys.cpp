@@ -1,0 +1,407 @@
+#include "hlavni.h"
+#include "pomocnici.h"
+#include "strom_titulku.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTabWidget>
+
+// The paths a person takes with the keyboard and the mouse, on a real X server with a window
+// manager: windows are activated, dialogs get the focus and default buttons exist as they do
+// on a desktop. Every step is a key or mouse event to the focused control.
+
+namespace {
+
+enum class Vysledek { Zustane, Ulozi, Zavre };
+
+struct Dialog {
+    int zalozka;
+    const char* seznam;
+    int polozkaNabidky; // how many times Down reaches the command in the context menu
+    QString puvodniText;
+};
+
+const std::map<QString, Dialog>& dialogy() {
+    static const std::map<QString, Dialog> d{
+        {QStringLiteral("nastaveni"), {1, "ValueListEditor1", 1, QStringLiteral("Zvuk")}},
+        {QStringLiteral("highskore"), {2, "ListView1", 1, QStringLiteral("global.nick0")}},
+        {QStringLiteral("pozice"), {3, "TreeView1", 1, QStringLiteral("Programovani")}},
+        {QStringLiteral("osoba"), {3, "TreeView1", 2, QString()}},
+    };
+    return d;
+}
+
+// Test events carry no X timestamps, so the window manager's focus-stealing guard would keep a
+// new window in the background; a person's real key press would not meet it.
+void aktivuj(QWidget* okno) {
+    okno->show();
+    okno->activateWindow();
+    QTRY_VERIFY(okno->isActiveWindow());
+}
+
+QWidget* fokus() {
+    return QApplication::focusWidget();
+}
+
+// Presses Tab until the named control has the focus.
+void tabulatoremNa(const char* jmeno) {
+    for (int i = 0; i < 12 && fokus()->objectName() != QLatin1String(jmeno); ++i)
+        QTest::keyClick(fokus(), Qt::Key_Tab);
+    QCOMPARE(fokus()->objectName(), QString::fromLatin1(jmeno));
+}
+
+void klikniNa(QAbstractItemView* pohled, const QModelIndex& index) {
+    QTest::mouseClick(pohled->viewport(), Qt::LeftButton, {}, pohled->visualRect(index).center());
+}
+
+// QTest's double click on a widget is the second press alone; a person's has a click before it
+// and a release after it.
+void dvojklik(QWidget* cil, QPoint bod) {
+    QTest::mouseClick(cil, Qt::LeftButton, {}, bod);
+    QTest::mouseDClick(cil, Qt::LeftButton, {}, bod);
+    QTest::mouseRelease(cil, Qt::LeftButton, {}, bod);
+}
+
+// Opens the control's context menu with Shift+F10 and returns it.
+QMenu* nabidkaZKlavesnice(QWidget* ovladac) {
+    QTest::keyClick(ovladac, Qt::Key_F10, Qt::ShiftModifier);
+    auto* nabidka = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    if (!nabidka)
+        qFatal("Shift+F10 on %s opened no menu", qPrintable(ovladac->objectName()));
+    return nabidka;
+}
+
+QStringList ulozene(THlavni& okno, const QString& dialog) {
+    QStringList texty;
+    if (dialog == QLatin1String("nastaveni") || dialog == QLatin1String("highskore")) {
+        auto* seznam = najdi<QAbstractItemView>(&okno, dialogy().at(dialog).seznam)->model();
+        const int sloupec = dialog == QLatin1String("nastaveni") ? 0 : 1;
+        for (int r = 0; r < seznam->rowCount(); ++r)
+            texty << seznam->index(r, sloupec).data().toString();
+        return texty;
+    }
+    auto* strom = najdi<QTreeWidget>(&okno, "TreeView1");
+    if (dialog == QLatin1String("pozice")) {
+        for (int i = 0; i < strom->topLevelItemCount(); ++i)
+            texty << strom->topLevelItem(i)->text(0);
+    } else {
+        for (int i = 0; i < strom->topLevelItem(0)->childCount(); ++i)
+            texty << strom->topLevelItem(0)->child(i)->text(0);
+    }
+    return texty;
+}
+
+} // namespace
+
+class TestKlavesyAMys : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void klavesyVDialogu_data();
+    void klavesyVDialogu();
+    void barvaJenVyberem();
+    void sbaleniPresuneVyber();
+    void dvojklikOteviraPozici();
+    void prejmenovaniVeStromu();
+    void nabidkaShiftF10_data();
+    void nabidkaShiftF10();
+    void dlouheTextyOdZacatku();
+};
+
+void TestKlavesyAMys::initTestCase() {
+    if (QGuiApplication::platformName() != QLatin1String("xcb"))
+        QSKIP("needs a real X server: run through na_displeji.sh");
+}
+
+void TestKlavesyAMys::klavesyVDialogu_data() {
+    QTest::addColumn<QString>("dialog");
+    QTest::addColumn<QString>("cil");
+    QTest::addColumn<int>("klavesa");
+    QTest::addColumn<Vysledek>("vysledek");
+    struct Pripad {
+        const char* nazev;
+        const char* cil;
+        Qt::Key klavesa;
+        Vysledek vysledek;
+    };
+    const Pripad pripady[] = {
+        {"Enter in the field", "sEdit1", Qt::Key_Return, Vysledek::Zustane},
+        {"keypad Enter in the field", "sEdit1", Qt::Key_Enter, Vysledek::Zustane},
+        {"Escape in the field", "sEdit1", Qt::Key_Escape, Vysledek::Zustane},
+        {"Enter on Přidat", "sButton1", Qt::Key_Return, Vysledek::Ulozi},
+        {"Space on Přidat", "sButton1", Qt::Key_Space, Vysledek::Ulozi},
+        {"Enter on Zrušit", "sButton2", Qt::Key_Return, Vysledek::Zavre},
+        {"Space on Zrušit", "sButton2", Qt::Key_Space, Vysledek::Zavre},
+        {"Escape on Zrušit", "sButton2", Qt::Key_Escape, Vysledek::Zustane},
+    };
+    for (const auto& [dialog, popis] : dialogy())
+        for (const Pripad& p : pripady)
+            QTest::addRow("%s: %s", qPrintable(dialog), p.nazev)
+                << dialog << QString::fromLatin1(p.cil) << int(p.klavesa) << p.vysledek;
+}
+
+// The dialog opens through its list's context menu, gets a letter typed at the end of its
+// first field, and then the key under test on the control under test.
+void TestKlavesyAMys::klavesyVDialogu() {
+    QFETCH(QString, dialog);
+    QFETCH(QString, cil);
+    QFETCH(int, klavesa);
+    QFETCH(Vysledek, vysledek);
+    const Dialog& d = dialogy().at(dialog);
+    THlavni okno;
+    aktivuj(&okno);
+    najdi<QTabWidget>(&okno, "PageControl1")->setCurrentIndex(d.zalozka);
+    auto* seznam = najdi<QAbstractItemView>(&okno, d.seznam);
+    if (dialog == QLatin1String("osoba")) {
+        auto* strom = najdi<StromTitulku>(&okno, "TreeView1");
+        strom->pridejPozici(QStringLiteral("Grafika"));
+        klikniNa(strom, strom->model()->index(0, 0));
+    }
+    seznam->setFocus(Qt::OtherFocusReason);
+    const QStringList predtim = ulozene(okno, dialog);
+    const QString napsano = d.puvodniText + QLatin1Char('Q');
+
+    bool otevren = false;
+    bool zustalOtevren = false;
+    QString textPole;
+    obsluzModalni([&](QWidget* modal) {
+        otevren = true;
+        aktivuj(modal);
+        tabulatoremNa("sEdit1");
+        QTest::keyClick(fokus(), Qt::Key_End);
+        QTest::keyClick(fokus(), 'Q');
+        tabulatoremNa(qPrintable(cil));
+        QTest::keyClick(fokus(), Qt::Key(klavesa));
+        zustalOtevren = modal->isVisible();
+        textPole = najdi<QLineEdit>(modal, "sEdit1")->text();
+        if (modal->isVisible())
+            modal->close();
+    });
+    QMenu* nabidka = nabidkaZKlavesnice(seznam);
+    for (int i = 0; i < d.polozkaNabidky; ++i)
+        QTest::keyClick(nabidka, Qt::Key_Down);
+    QTest::keyClick(nabidka, Qt::Key_Return);
+
+    QVERIFY(otevren);
+    QCOMPARE(zustalOtevren, vysledek == Vysledek::Zustane);
+    if (vysledek == Vysledek::Zustane)
+        QCOMPARE(textPole, napsano);
+    const QStringList potom = ulozene(okno, dialog);
+    QCOMPARE(potom, vysledek == Vysledek::Ulozi ? predtim + QStringList{napsano} : predtim);
+}
+
+// A listed name typed or pasted into a colour box stays there, but only a pick from the list
+// changes the swatch and the name the box falls back to.
+void TestKlavesyAMys::barvaJenVyberem() {
+    THlavni okno;
+    aktivuj(&okno);
+    najdi<QTabWidget>(&okno, "PageControl1")->setCurrentIndex(3);
+    auto* box = najdi<QComboBox>(&okno, "sComboBox3");
+    const auto vzorek = [&] {
+        return najdi<QLabel>(&okno, "Image1")->pixmap().toImage().pixelColor(9, 10);
+    };
+    QTest::mouseClick(box->lineEdit(), Qt::LeftButton);
+    QTest::keyClick(fokus(), Qt::Key_A, Qt::ControlModifier);
+    QGuiApplication::clipboard()->setText(QStringLiteral("c_navy"));
+    QTest::keyClick(fokus(), Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(box->currentText(), QStringLiteral("c_navy"));
+
+    QTest::keyClick(fokus(), Qt::Key_Return);
+    QCOMPARE(box->currentText(), QStringLiteral("c_navy"));
+    QCOMPARE(vzorek(), QColor(255, 0, 0));
+    QTest::keyClick(fokus(), Qt::Key_Tab);
+    QVERIFY(!box->hasFocus());
+    QCOMPARE(box->currentText(), QStringLiteral("c_navy"));
+    QCOMPARE(vzorek(), QColor(255, 0, 0));
+
+    // The remembered name is still the start one: a stray letter brings it back.
+    QTest::mouseClick(box->lineEdit(), Qt::LeftButton);
+    QTest::keyClick(fokus(), Qt::Key_End);
+    QTest::keyClick(fokus(), Qt::Key_X);
+    QCOMPARE(box->currentText(), QStringLiteral("c_red"));
+
+    vyberZeSeznamu(box, QStringLiteral("c_lime"));
+    QCOMPARE(box->currentText(), QStringLiteral("c_lime"));
+    QCOMPARE(vzorek(), QColor(0, 255, 0));
+    QTest::keyClick(fokus(), Qt::Key_X);
+    QCOMPARE(box->currentText(), QStringLiteral("c_lime"));
+}
+
+void TestKlavesyAMys::sbaleniPresuneVyber() {
+    THlavni okno;
+    aktivuj(&okno);
+    najdi<QTabWidget>(&okno, "PageControl1")->setCurrentIndex(3);
+    auto* strom = najdi<StromTitulku>(&okno, "TreeView1");
+    strom->pridejPozici(QStringLiteral("Programovani"));
+    QTreeWidgetItem* pozice = strom->topLevelItem(0);
+    strom->pridejOsobu(pozice, QStringLiteral("A"));
+    strom->pridejOsobu(pozice, QStringLiteral("B"));
+    klikniNa(strom, strom->model()->index(1, 0, strom->model()->index(0, 0)));
+    QCOMPARE(strom->vybrany()->text(0), QStringLiteral("B"));
+
+    // The expand arrow sits in the indentation left of the position's text.
+    const QRect radek = strom->visualItemRect(pozice);
+    QTest::mouseClick(strom->viewport(), Qt::LeftButton, {},
+                      QPoint(radek.left() - strom->indentation() / 2, radek.center().y()));
+    QVERIFY(!pozice->isExpanded());
+    QCOMPARE(strom->vybrany(), pozice);
+
+    // With the position selected, adding a person is allowed again.
+    ZachyceniHlaseni hlaseni;
+    bool otevren = false;
+    obsluzModalni([&](QWidget* modal) {
+        otevren = true;
+        modal->close();
+    });
+    QMenu* nabidka = nabidkaZKlavesnice(strom);
+    QTest::keyClick(nabidka, Qt::Key_Down);
+    QTest::keyClick(nabidka, Qt::Key_Down);
+    QTest::keyClick(nabidka, Qt::Key_Return);
+    QVERIFY(hlaseni.zpravy.empty());
+    QVERIFY(otevren);
+
+    // Expanding gives nothing back to the hidden person.
+    QTest::keyClick(strom, Qt::Key_Right);
+    QVERIFY(pozice->isExpanded());
+    QCOMPARE(strom->vybrany(), pozice);
+}
+
+void TestKlavesyAMys::dvojklikOteviraPozici() {
+    THlavni okno;
+    aktivuj(&okno);
+    najdi<QTabWidget>(&okno, "PageControl1")->setCurrentIndex(3);
+    auto* strom = najdi<StromTitulku>(&okno, "TreeView1");
+    strom->pridejPozici(QStringLiteral("Programovani"));
+    strom->pridejPozici(QStringLiteral("Hudba"));
+    QTreeWidgetItem* pozice = strom->topLevelItem(0);
+    strom->pridejOsobu(pozice, QStringLiteral("A"));
+    const QPoint bod = strom->visualItemRect(pozice).center();
+
+    for (bool otevrena : {false, true, false}) {
+        dvojklik(strom->viewport(), bod);
+        QTest::qWait(QApplication::doubleClickInterval() + 100);
+        QCOMPARE(pozice->isExpanded(), otevrena);
+        QVERIFY2(!qobject_cast<QLineEdit*>(fokus()), "a double click started a rename");
+        QCOMPARE(strom->vybrany(), pozice);
+    }
+    QCOMPARE(pozice->text(0), QStringLiteral("Programovani"));
+
+    // A position without persons has nothing to open.
+    QTreeWidgetItem* prazdna = strom->topLevelItem(1);
+    dvojklik(strom->viewport(), strom->visualItemRect(prazdna).center());
+    QTest::qWait(QApplication::doubleClickInterval() + 100);
+    QVERIFY(!qobject_cast<QLineEdit*>(fokus()));
+    QCOMPARE(strom->vybrany(), prazdna);
+}
+
+void TestKlavesyAMys::prejmenovaniVeStromu() {
+    THlavni okno;
+    aktivuj(&okno);
+    najdi<QTabWidget>(&okno, "PageControl1")->setCurrentIndex(3);
+    auto* strom = najdi<StromTitulku>(&okno, "TreeView1");
+    strom->pridejPozici(QStringLiteral("Programovani"));
+    QTreeWidgetItem* pozice = strom->topLevelItem(0);
+    klikniNa(strom, strom->indexFromItem(pozice));
+
+    QTest::keyClick(strom, Qt::Key_F2);
+    QVERIFY(qobject_cast<QLineEdit*>(fokus()));
+    QTest::keyClicks(fokus(), QStringLiteral("Zvuk"));
+    QTest::keyClick(fokus(), Qt::Key_Escape);
+    QCOMPARE(pozice->text(0), QStringLiteral("Programovani"));
+    QCOMPARE(fokus(), strom);
+
+    // A click on the selected node renames too, once the double-click time has passed.
+    QTest::qWait(QApplication::doubleClickInterval() + 100);
+    klikniNa(strom, strom->indexFromItem(pozice));
+    QTRY_VERIFY(qobject_cast<QLineEdit*>(fokus()));
+    QTest::keyClick(fokus(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(fokus(), QStringLiteral("Grafika"));
+    QTest::keyClick(fokus(), Qt::Key_Return);
+    // The editor hands its text over on the next turn of the event loop.
+    QTRY_COMPARE(pozice->text(0), QStringLiteral("Grafika"));
+    QCOMPARE(strom->vybrany(), pozice);
+}
+
+void TestKlavesyAMys::nabidkaShiftF10_data() {
+    QTest::addColumn<int>("zalozka");
+    QTest::addColumn<QString>("ovladac");
+    QTest::addColumn<QString>("nabidka");
+    QTest::addRow("settings list") << 1 << "ValueListEditor1"
+                                   << "PopupMenu1";
+    QTest::addRow("highscore list") << 2 << "ListView1"
+                                    << "PopupMenu5";
+    QTest::addRow("credits tree") << 3 << "TreeView1"
+                                  << "PopupMenu6";
+    QTest::addRow("menu Draw pane") << 0 << "RichEdit3"
+                                    << "PopupMenu4";
+    QTest::addRow("highscore Draw pane") << 2 << "RichEdit9"
+                                         << "PopupMenu4";
+    QTest::addRow("credits Create pane") << 3 << "RichEdit16"
+                                         << "PopupMenu2";
+}
+
+void TestKlavesyAMys::nabidkaShiftF10() {
+    QFETCH(int, zalozka);
+    QFETCH(QString, ovladac);
+    QFETCH(QString, nabidka);
+    THlavni okno;
+    aktivuj(&okno);
+    najdi<QTabWidget>(&okno, "PageControl1")->setCurrentIndex(zalozka);
+    auto* oblast = najdi<QAbstractScrollArea>(&okno, qPrintable(ovladac));
+    QTest::mouseClick(oblast->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
+    QCOMPARE(fokus(), oblast);
+
+    QMenu* otevrena = nabidkaZKlavesnice(oblast);
+    QCOMPARE(otevrena->objectName(), nabidka);
+    const QRect ovladacNaObrazovce(oblast->mapToGlobal(QPoint(0, 0)), oblast->size());
+    QVERIFY2(ovladacNaObrazovce.contains(otevrena->pos()), "the menu opens on its control");
+    QTest::keyClick(otevrena, Qt::Key_Escape);
+    QVERIFY(!otevrena->isVisible());
+}
+
+void TestKlavesyAMys::dlouheTextyOdZacatku() {
+    THlavni okno;
+    aktivuj(&okno);
+    QCOMPARE(najdi<QLineEdit>(&okno, "sEdit8")->cursorPosition(), 0);
+
+    najdi<QTabWidget>(&okno, "PageControl1")->setCurrentIndex(2);
+    auto* seznam = najdi<QAbstractItemView>(&okno, "ListView1");
+    const QString dlouhy = QStringLiteral("global.prezdivka_hrace_ktera_se_do_pole_nevejde_cela");
+    obsluzModalni([&](QWidget* modal) {
+        aktivuj(modal);
+        tabulatoremNa("sEdit1");
+        QTest::keyClick(fokus(), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(fokus(), dlouhy);
+        tabulatoremNa("sButton1");
+        QTest::keyClick(fokus(), Qt::Key_Space);
+        if (modal->isVisible())
+            modal->close();
+    });
+    seznam->setFocus(Qt::OtherFocusReason);
+    QMenu* nabidka = nabidkaZKlavesnice(seznam);
+    QTest::keyClick(nabidka, Qt::Key_Down);
+    QTest::keyClick(nabidka, Qt::Key_Return);
+    QCOMPARE(seznam->model()->index(0, 1).data().toString(), dlouhy);
+
+    QTRY_VERIFY(okno.isActiveWindow());
+    klikniNa(seznam, seznam->model()->index(0, 1));
+    bool odZacatku = false;
+    obsluzModalni([&](QWidget* modal) {
+        aktivuj(modal);
+        odZacatku = najdi<QLineEdit>(modal, "sEdit1")->cursorPosition() == 0 &&
+                    najdi<QLineEdit>(modal, "sEdit2")->cursorPosition() == 0;
+        modal->close();
+    });
+    nabidka = nabidkaZKlavesnice(seznam);
+    for (int i = 0; i < 2; ++i)
+        QTest::keyClick(nabidka, Qt::Key_Down);
+    QTest::keyClick(nabidka, Qt::Key_Return);
+    QVERIFY(odZacatku);
+}
+
+QTEST_MAIN(TestKlavesyAMys)
+#include "test_klavesy_a_mys.moc"
