@@ -48,15 +48,10 @@ void VyplnPanel(QPlainTextEdit* panel, const std::vector<std::string>& radky) {
     panel->setPlainText(QString::fromStdString(text));
 }
 
-nahled::Skripty SkriptyBloku(const BlokPanelu& blok) {
-    const std::pair<Udalost, nahled::Udalost> udalosti[] = {
-        {Udalost::Create, nahled::Udalost::Create},
-        {Udalost::Step, nahled::Udalost::Step},
-        {Udalost::Draw, nahled::Udalost::Draw},
-        {Udalost::Alarm0, nahled::Udalost::Alarm0}};
-    nahled::Skripty skripty;
-    for (const auto& [udalost, vNahledu] : udalosti)
+std::map<Udalost, std::string> SkriptyBloku(const BlokPanelu& blok) {
+    std::map<Udalost, std::string> skripty;
+    for (Udalost udalost : {Udalost::Create, Udalost::Step, Udalost::Draw, Udalost::Alarm0})
         if (const QPlainTextEdit* panel = blok.panel(udalost))
-            skripty[vNahledu] = panel->toPlainText().toStdString();
+            skripty[udalost] = panel->toPlainText().toStdString();
     return skripty;
 }

@@ -3,7 +3,7 @@
 // The block of code panes docked along the bottom of a generator tab: an inner tab strip whose
 // pages each hold one read-only pane for one event of the target engine's object.
 
-#include "mistnost.h"
+#include "udalost.h"
 
 #include <QTabWidget>
 
@@ -13,8 +13,6 @@
 #include <vector>
 
 class QPlainTextEdit;
-
-enum class Udalost { Create, Step, Draw, Alarm0 };
 
 struct PopisPanelu {
     Udalost udalost;
@@ -39,4 +37,4 @@ private:
 void VyplnPanel(QPlainTextEdit* panel, const std::vector<std::string>& radky);
 
 // The panes' texts by event, as the preview runs them.
-nahled::Skripty SkriptyBloku(const BlokPanelu& blok);
+std::map<Udalost, std::string> SkriptyBloku(const BlokPanelu& blok);

@@ -7,6 +7,7 @@
 #include "kontextova_nabidka.h"
 #include "model_highskore.h"
 #include "seznam_radku.h"
+#include "ukaz_skript.h"
 
 #include <QHeaderView>
 #include <QMenu>
@@ -93,9 +94,5 @@ void ZalozkaHighskore::Smazapoloku1Click() {
 }
 
 void ZalozkaHighskore::sButton3Click() {
-    if (m_model->pocet() == 0) {
-        Hlaseni::UkazOdmitnuti(this, QStringLiteral("Nejsou vytvořené žádné položky!"));
-        return;
-    }
-    VyplnPanel(m_panely->panel(Udalost::Draw), GenerujHighskore(m_model->polozky()));
+    UkazSkript(GenerujHighskore(m_model->polozky()), m_panely, this);
 }

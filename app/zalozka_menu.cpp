@@ -5,6 +5,7 @@
 #include "dlouhy_text.h"
 #include "generuj_menu.h"
 #include "hlaseni.h"
+#include "ukaz_skript.h"
 #include "vyber_ze_seznamu.h"
 #include "vzhled.h"
 
@@ -132,14 +133,10 @@ void ZalozkaMenu::sButton1Click() {
     }
 
     m_stav->setText(QStringLiteral("0%"));
-    const MenuSkript skript = GenerujMenu(vstup);
-    VyplnPanel(m_panely->panel(Udalost::Create), skript.create);
-    VyplnPanel(m_panely->panel(Udalost::Draw), skript.draw);
-    VyplnPanel(m_panely->panel(Udalost::Step), skript.step);
-    if (skript.chyba) {
-        Hlaseni::UkazChybu(this, QString::fromStdString(skript.chyba->zprava));
+    const Skript skript = GenerujMenu(vstup);
+    UkazSkript(skript, m_panely, this);
+    if (skript.chyba)
         return;
-    }
     // The generation is one synchronous step, so the progress texts pass without a repaint;
     // they are kept so the panel ends the way it always has.
     for (const char* stav : {"22%", "50%", "75%", "100%", ""})

@@ -8,6 +8,7 @@
 #include "model_nastaveni.h"
 #include "nastaveni.h"
 #include "seznam_radku.h"
+#include "ukaz_skript.h"
 
 #include <QHeaderView>
 #include <QMenu>
@@ -95,14 +96,5 @@ void ZalozkaNastaveni::Smazatpoloky1Click() {
 }
 
 void ZalozkaNastaveni::sButton2Click() {
-    const NastaveniSkript skript = GenerujNastaveni(m_model->polozky());
-    if (skript.odmitnuti) {
-        Hlaseni::UkazOdmitnuti(this, QString::fromStdString(*skript.odmitnuti));
-        return;
-    }
-    VyplnPanel(m_panely->panel(Udalost::Create), skript.create);
-    VyplnPanel(m_panely->panel(Udalost::Step), skript.step);
-    VyplnPanel(m_panely->panel(Udalost::Draw), skript.draw);
-    if (skript.chyba)
-        Hlaseni::UkazChybu(this, QString::fromStdString(skript.chyba->zprava));
+    UkazSkript(GenerujNastaveni(m_model->polozky()), m_panely, this);
 }

@@ -8,6 +8,7 @@
 #include "hlaseni.h"
 #include "kontextova_nabidka.h"
 #include "strom_titulku.h"
+#include "ukaz_skript.h"
 #include "volba_barvy.h"
 #include "vyber_ze_seznamu.h"
 #include "vzhled.h"
@@ -203,14 +204,7 @@ void ZalozkaTitulky::sButton4Click() {
                              m_barvaOsob->text().toStdString(),
                              m_pismoPozice.cti(),
                              m_pismoOsob.cti()};
-    const TitulkySkript skript = GenerujTitulky(vstup);
-    if (skript.chyba) {
-        Hlaseni::UkazOdmitnuti(this, QString::fromStdString(skript.chyba->zprava));
-        return;
-    }
-    VyplnPanel(m_panely->panel(Udalost::Create), skript.create);
-    VyplnPanel(m_panely->panel(Udalost::Alarm0), skript.alarm0);
-    VyplnPanel(m_panely->panel(Udalost::Draw), skript.draw);
+    UkazSkript(GenerujTitulky(vstup), m_panely, this);
 }
 
 void ZalozkaTitulky::sCheckBox1Click() {

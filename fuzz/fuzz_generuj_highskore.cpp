@@ -13,13 +13,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         r = {vstupy.ConsumeRandomLengthString(8), vstupy.ConsumeRandomLengthString(24),
              vstupy.ConsumeRandomLengthString(24)};
 
-    const std::vector<std::string> draw = GenerujHighskore(radky);
-    if (draw != GenerujHighskore(radky) || draw.size() != 2 * radky.size())
+    const Skript s = GenerujHighskore(radky);
+    const std::vector<std::string>& draw = s.draw;
+    if (draw != GenerujHighskore(radky).draw || draw.size() != 2 * radky.size() ||
+        s.odmitnuti.has_value() != radky.empty())
         std::abort();
     for (std::size_t i = 0; i < radky.size(); ++i) {
         const std::string y = std::to_string(50 + 30 * i);
         if (draw[2 * i].rfind("draw_text_color(190," + y + "," + radky[i].nick + ",", 0) != 0 ||
-            draw[2 * i + 1].rfind("draw_text_color(380," + y + ",string(" + radky[i].skore + "),", 0) != 0)
+            draw[2 * i + 1].rfind("draw_text_color(380," + y + ",string(" + radky[i].skore + "),",
+                                  0) != 0)
             std::abort();
     }
     return 0;

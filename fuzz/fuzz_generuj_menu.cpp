@@ -17,8 +17,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         r = {vstupy.ConsumeRandomLengthString(), vstupy.ConsumeRandomLengthString(),
              vstupy.ConsumeRandomLengthString(), vstupy.ConsumeRandomLengthString()};
 
-    const MenuSkript s = GenerujMenu(vstup);
-    const MenuSkript znovu = GenerujMenu(vstup);
+    const Skript s = GenerujMenu(vstup);
+    const Skript znovu = GenerujMenu(vstup);
     if (s.create != znovu.create || s.step != znovu.step || s.draw != znovu.draw)
         std::abort();
 

@@ -28,8 +28,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         p = {vstupy.ConsumeRandomLengthString(12), text(vstupy), text(vstupy),
              vstupy.ConsumeRandomLengthString(40), vstupy.ConsumeRandomLengthString(40)};
 
-    const NastaveniSkript s = GenerujNastaveni(polozky);
-    const NastaveniSkript znovu = GenerujNastaveni(polozky);
+    const Skript s = GenerujNastaveni(polozky);
+    const Skript znovu = GenerujNastaveni(polozky);
     if (s.create != znovu.create || s.step != znovu.step || s.draw != znovu.draw ||
         s.odmitnuti != znovu.odmitnuti || s.chyba != znovu.chyba)
         std::abort();
@@ -54,7 +54,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (s.odmitnuti || s.create.size() != 2 * n + 4 || s.step.size() != step)
         std::abort();
     const bool xCisla = std::all_of(polozky.begin(), polozky.end(), [](const PolozkaNastaveni& p) {
-        return Explode(";", p.Hodnoty).empty() || std::holds_alternative<std::int32_t>(PrevedNaCislo(p.PoziceX));
+        return Explode(";", p.Hodnoty).empty() ||
+               std::holds_alternative<std::int32_t>(PrevedNaCislo(p.PoziceX));
     });
     if (xCisla != !s.chyba)
         std::abort();

@@ -31,19 +31,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         sPismem += (p.pozice ? vstup.pismoPozice : vstup.pismoOsob).zapnuto;
     }
 
-    const TitulkySkript s = GenerujTitulky(vstup);
-    const TitulkySkript znovu = GenerujTitulky(vstup);
+    const Skript s = GenerujTitulky(vstup);
+    const Skript znovu = GenerujTitulky(vstup);
     if (s.create != znovu.create || s.alarm0 != znovu.alarm0 || s.draw != znovu.draw)
         std::abort();
 
     const std::size_t m = vstup.polozky.size();
     if (m == 0) {
-        if (!s.chyba || !s.create.empty() || !s.alarm0.empty() || !s.draw.empty())
+        if (!s.odmitnuti || !s.create.empty() || !s.alarm0.empty() || !s.draw.empty())
             std::abort();
         return 0;
     }
     const std::size_t pisma = vstup.pismoPozice.zapnuto + vstup.pismoOsob.zapnuto;
-    if (s.chyba || s.create.size() != 1 + pisma + m || s.alarm0.size() != 1 + m ||
+    if (s.odmitnuti || s.chyba || s.create.size() != 1 + pisma + m || s.alarm0.size() != 1 + m ||
         s.draw.size() != m + sPismem)
         std::abort();
     return 0;

@@ -4,9 +4,14 @@
 
 #include <cstdint>
 
-std::vector<std::string> GenerujHighskore(const std::vector<PolozkaHighskore>& polozky) {
+Skript GenerujHighskore(const std::vector<PolozkaHighskore>& polozky) {
+    Skript skript;
+    if (polozky.empty()) {
+        skript.odmitnuti = "Nejsou vytvořené žádné položky!";
+        return skript;
+    }
     constexpr const char* konec = ",c_white,c_white,c_white,c_white,true)";
-    std::vector<std::string> draw;
+    std::vector<std::string>& draw = skript.draw;
     draw.reserve(2 * polozky.size());
     for (std::size_t i = 0; i < polozky.size(); ++i) {
         // 64 bits keep the position exact however long the list grows.
@@ -15,5 +20,5 @@ std::vector<std::string> GenerujHighskore(const std::vector<PolozkaHighskore>& p
         draw.push_back(Spoj({"draw_text_color(190,", y, ",", polozky[i].nick, konec}));
         draw.push_back(Spoj({"draw_text_color(380,", y, ",string(", polozky[i].skore, ")", konec}));
     }
-    return draw;
+    return skript;
 }

@@ -3,6 +3,8 @@
 // Highscore generator: the rows' nick and score expressions in, the Draw lines of a
 // two-column table out, one row every 30 pixels.
 
+#include "skript.h"
+
 #include <string>
 #include <vector>
 
@@ -11,5 +13,5 @@ struct PolozkaHighskore {
     bool operator==(const PolozkaHighskore&) const = default;
 };
 
-// Two lines per row, nick before score; the ID is never read. No rows give no lines.
-std::vector<std::string> GenerujHighskore(const std::vector<PolozkaHighskore>& polozky);
+// Two Draw lines per row, nick before score; the ID is never read. Refuses an empty list.
+Skript GenerujHighskore(const std::vector<PolozkaHighskore>& polozky);

@@ -21,8 +21,8 @@ void pridejPrepnuti(std::vector<std::string>& step, int k, int soused) {
 
 } // namespace
 
-MenuSkript GenerujMenu(const VstupMenu& vstup) {
-    MenuSkript skript;
+Skript GenerujMenu(const VstupMenu& vstup) {
+    Skript skript;
     skript.create.push_back("global.m_vybrany = 1");
 
     const auto prevod = PrevedNaCislo(vstup.pocet);

@@ -4,10 +4,9 @@
 // of a keyboard-driven menu out. The count text gates which lines appear (after conversion)
 // and is also written into the script unconverted.
 
-#include "chyba.h"
+#include "skript.h"
 
 #include <array>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -20,10 +19,5 @@ struct VstupMenu {
     std::array<RadekMenu, 5> radky;
 };
 
-struct MenuSkript {
-    std::vector<std::string> create, step, draw;
-    // Set when the count is no whole number; create then holds only its first line.
-    std::optional<Chyba> chyba;
-};
-
-MenuSkript GenerujMenu(const VstupMenu& vstup);
+// A count that is no whole number stops it with an error; create then holds only its first line.
+Skript GenerujMenu(const VstupMenu& vstup);

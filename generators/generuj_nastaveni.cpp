@@ -161,8 +161,8 @@ std::optional<Chyba> pridejDraw(Radky& draw, const std::vector<PolozkaNastaveni>
 
 } // namespace
 
-NastaveniSkript GenerujNastaveni(const std::vector<PolozkaNastaveni>& polozky) {
-    NastaveniSkript skript;
+Skript GenerujNastaveni(const std::vector<PolozkaNastaveni>& polozky) {
+    Skript skript;
     if (polozky.empty()) {
         skript.odmitnuti = "Nejsou vytvořené žádné položky!";
         return skript;

@@ -13,10 +13,10 @@ std::string radekPisma(const std::string& promenna, const PismoTitulku& pismo) {
 
 } // namespace
 
-TitulkySkript GenerujTitulky(const VstupTitulku& vstup) {
-    TitulkySkript skript;
+Skript GenerujTitulky(const VstupTitulku& vstup) {
+    Skript skript;
     if (vstup.polozky.empty()) {
-        skript.chyba = Chyba{"Musíte vytvořit pozici!"};
+        skript.odmitnuti = "Musíte vytvořit pozici!";
         return skript;
     }
 

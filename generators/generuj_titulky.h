@@ -4,9 +4,8 @@
 // in, the Create, Alarm[0] and Draw lines of an object that scrolls the credits out. Every
 // text goes into the script exactly as typed.
 
-#include "chyba.h"
+#include "skript.h"
 
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -32,10 +31,5 @@ struct VstupTitulku {
     PismoTitulku pismoOsob;
 };
 
-struct TitulkySkript {
-    std::vector<std::string> create, alarm0, draw;
-    // Set when there is nothing to scroll; the lists are then empty.
-    std::optional<Chyba> chyba;
-};
-
-TitulkySkript GenerujTitulky(const VstupTitulku& vstup);
+// Refuses an empty tree.
+Skript GenerujTitulky(const VstupTitulku& vstup);

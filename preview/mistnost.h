@@ -5,6 +5,7 @@
 // left out from then on; the others keep running.
 
 #include "interpret.h"
+#include "udalost.h"
 
 #include <map>
 #include <set>
@@ -12,7 +13,7 @@
 
 namespace nahled {
 
-enum class Udalost { Create, Step, Draw, Alarm0 };
+using ::Udalost;
 
 // The pane's caption, used in messages.
 std::string NazevUdalosti(Udalost udalost);

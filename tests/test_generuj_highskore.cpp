@@ -55,7 +55,9 @@ void TestGenerujHighskore::radky_data() {
 void TestGenerujHighskore::radky() {
     QFETCH(Polozky, polozky);
     QFETCH(Radky, ocekavane);
-    QCOMPARE(GenerujHighskore(polozky), ocekavane);
+    const Skript s = GenerujHighskore(polozky);
+    QCOMPARE(s.draw, ocekavane);
+    QCOMPARE(s.odmitnuti.has_value(), polozky.empty());
 }
 
 QTEST_APPLESS_MAIN(TestGenerujHighskore)

@@ -22,7 +22,7 @@ private Q_SLOTS:
 };
 
 void TestGenerujMenu::startovniHodnoty_celyText() {
-    const MenuSkript s = GenerujMenu(StartovniMenu());
+    const Skript s = GenerujMenu(StartovniMenu());
     QVERIFY(!s.chyba);
     QCOMPARE(s.create, (Radky{"global.m_vybrany = 1", "barva_1 = c_yellow", "barva_2 = c_white",
                               "barva_3 = c_white", "barva_4 = c_white", "barva_5 = c_white"}));
@@ -112,39 +112,62 @@ void TestGenerujMenu::pocty() {
 
     const std::string c = pocet.toStdString();
     const std::vector<std::pair<int, std::string>> sablona{
-        {-1, "if(keyboard_check_pressed(vk_down)){"}, {-1, " if(global.m_vybrany < " + c + "){"},
+        {-1, "if(keyboard_check_pressed(vk_down)){"},
+        {-1, " if(global.m_vybrany < " + c + "){"},
         {-1, "   if(global.m_vybrany < " + c + ")global.m_vybrany += 1"},
-        {1, "   if(global.m_vybrany == 2){"}, {1, "     barva_2 = c_yellow"},
-        {1, "     barva_1 = c_white"}, {1, "   }"},
-        {2, "   if(global.m_vybrany == 3){"}, {2, "     barva_3 = c_yellow"},
-        {2, "     barva_2 = c_white"}, {2, "   }"},
-        {3, "   if(global.m_vybrany == 4){"}, {3, "     barva_4 = c_yellow"},
-        {3, "     barva_3 = c_white"}, {3, "   }"},
-        {4, "   if(global.m_vybrany == 5){"}, {4, "     barva_5 = c_yellow"},
-        {4, "     barva_4 = c_white"}, {4, "   }"},
-        {-1, " }"}, {-1, "}"},
-        {-1, "if(keyboard_check_pressed(vk_up)){"}, {-1, " if(global.m_vybrany > 1){"},
+        {1, "   if(global.m_vybrany == 2){"},
+        {1, "     barva_2 = c_yellow"},
+        {1, "     barva_1 = c_white"},
+        {1, "   }"},
+        {2, "   if(global.m_vybrany == 3){"},
+        {2, "     barva_3 = c_yellow"},
+        {2, "     barva_2 = c_white"},
+        {2, "   }"},
+        {3, "   if(global.m_vybrany == 4){"},
+        {3, "     barva_4 = c_yellow"},
+        {3, "     barva_3 = c_white"},
+        {3, "   }"},
+        {4, "   if(global.m_vybrany == 5){"},
+        {4, "     barva_5 = c_yellow"},
+        {4, "     barva_4 = c_white"},
+        {4, "   }"},
+        {-1, " }"},
+        {-1, "}"},
+        {-1, "if(keyboard_check_pressed(vk_up)){"},
+        {-1, " if(global.m_vybrany > 1){"},
         {-1, "   global.m_vybrany -= 1"},
-        {1, "   if(global.m_vybrany == 1){"}, {1, "     barva_1 = c_yellow"},
-        {1, "     barva_2 = c_white"}, {1, "   }"},
-        {2, "   if(global.m_vybrany == 2){"}, {2, "     barva_2 = c_yellow"},
-        {2, "     barva_3 = c_white"}, {2, "   }"},
-        {3, "   if(global.m_vybrany == 3){"}, {3, "     barva_3 = c_yellow"},
-        {3, "     barva_4 = c_white"}, {3, "   }"},
-        {4, "   if(global.m_vybrany == 4){"}, {4, "     barva_4 = c_yellow"},
-        {4, "     barva_5 = c_white"}, {4, "   }"},
-        {-1, " }"}, {-1, "}"},
+        {1, "   if(global.m_vybrany == 1){"},
+        {1, "     barva_1 = c_yellow"},
+        {1, "     barva_2 = c_white"},
+        {1, "   }"},
+        {2, "   if(global.m_vybrany == 2){"},
+        {2, "     barva_2 = c_yellow"},
+        {2, "     barva_3 = c_white"},
+        {2, "   }"},
+        {3, "   if(global.m_vybrany == 3){"},
+        {3, "     barva_3 = c_yellow"},
+        {3, "     barva_4 = c_white"},
+        {3, "   }"},
+        {4, "   if(global.m_vybrany == 4){"},
+        {4, "     barva_4 = c_yellow"},
+        {4, "     barva_5 = c_white"},
+        {4, "   }"},
+        {-1, " }"},
+        {-1, "}"},
         {-1, "if(keyboard_check_pressed(vk_enter)){"},
-        {0, " if(global.m_vybrany == 1)a1"}, {1, " if(global.m_vybrany == 2)a2"},
-        {2, " if(global.m_vybrany == 3)a3"}, {3, " if(global.m_vybrany == 4)a4"},
-        {4, " if(global.m_vybrany == 5)a5"}, {-1, "}"}};
+        {0, " if(global.m_vybrany == 1)a1"},
+        {1, " if(global.m_vybrany == 2)a2"},
+        {2, " if(global.m_vybrany == 3)a3"},
+        {3, " if(global.m_vybrany == 4)a4"},
+        {4, " if(global.m_vybrany == 5)a5"},
+        {-1, "}"}};
     QCOMPARE(int(sablona.size()), 49);
 
     VstupMenu vstup;
     vstup.pocet = c;
     for (std::size_t k = 0; k < 5; ++k)
         vstup.radky[k] = {"t" + std::to_string(k + 1), "x", "y", "a" + std::to_string(k + 1)};
-    const MenuSkript s = GenerujMenu(vstup);
+    const Skript s = GenerujMenu(vstup);
     QVERIFY(!s.chyba);
 
     Radky ocekavane;
@@ -163,7 +186,7 @@ void TestGenerujMenu::neciselnyPocet() {
     for (const char* pocet : {"", "abc", "5a", "99999999999"}) {
         VstupMenu vstup = StartovniMenu();
         vstup.pocet = pocet;
-        const MenuSkript s = GenerujMenu(vstup);
+        const Skript s = GenerujMenu(vstup);
         QVERIFY(s.chyba);
         QCOMPARE(s.chyba->zprava, "''" + vstup.pocet + "'' is not a valid integer value");
         QCOMPARE(s.create, Radky{"global.m_vybrany = 1"});
@@ -176,7 +199,7 @@ void TestGenerujMenu::textPolozkyBezUprav() {
     VstupMenu vstup = StartovniMenu();
     vstup.pocet = "1";
     vstup.radky[0] = {"Řekni \"ahoj\" ", " 1 ", "x+2", "game_end();"};
-    const MenuSkript s = GenerujMenu(vstup);
+    const Skript s = GenerujMenu(vstup);
     QCOMPARE(s.draw, Radky{"draw_text_color( 1 ,x+2,\"Řekni \"ahoj\" \",barva_1,barva_1,barva_1,"
                            "barva_1,true)"});
     QCOMPARE(s.step[s.step.size() - 2], std::string(" if(global.m_vybrany == 1)game_end();"));

@@ -85,7 +85,7 @@ void TestGenerujNastaveni::explode() {
 }
 
 void TestGenerujNastaveni::zvuk_celyText() {
-    const NastaveniSkript s = GenerujNastaveni({zvuk()});
+    const Skript s = GenerujNastaveni({zvuk()});
     QVERIFY(!s.odmitnuti);
     QVERIFY(!s.chyba);
     QCOMPARE(s.create, (Radky{sep, "nastav_vybrany = 1", "barva_1 = c_yellow", sep,
@@ -149,7 +149,7 @@ void TestGenerujNastaveni::zvuk_celyText() {
 }
 
 void TestGenerujNastaveni::dvePolozky_pocty() {
-    const NastaveniSkript s =
+    const Skript s =
         GenerujNastaveni({zvuk(), {"Obtiznost", "200", "180", "lehka;stredni;tezka", "a;b;c"}});
     QCOMPARE(s.create.size(), 8u);
     QCOMPARE(s.step.size(), 74u);
@@ -173,7 +173,7 @@ void TestGenerujNastaveni::pocty() {
     QFETCH(int, a);
     const std::vector<PolozkaNastaveni> polozky(static_cast<std::size_t>(n),
                                                 {"P", "10", "20", cisla('h', v), cisla('a', a)});
-    const NastaveniSkript s = GenerujNastaveni(polozky);
+    const Skript s = GenerujNastaveni(polozky);
     QVERIFY(!s.odmitnuti);
     QVERIFY(!s.chyba);
     const int l = v == 1 ? a : v >= 2 ? std::min(a, v - 1) : 0;
@@ -316,7 +316,7 @@ void TestGenerujNastaveni::tvaryJednePolozky() {
             r.push_back(s.toStdString());
         return r;
     };
-    const NastaveniSkript s =
+    const Skript s =
         GenerujNastaveni({{"P", "-175", "7", hodnoty.toStdString(), akce.toStdString()}});
     QVERIFY(!s.chyba);
     // One entry: 22 fixed lines come before the right-key block, 3 between it and the left one.
@@ -330,14 +330,14 @@ void TestGenerujNastaveni::tvaryJednePolozky() {
 }
 
 void TestGenerujNastaveni::prazdnySeznam_odmitnuti() {
-    const NastaveniSkript s = GenerujNastaveni({});
+    const Skript s = GenerujNastaveni({});
     QCOMPARE(s.odmitnuti, std::optional<std::string>("Nejsou vytvořené žádné položky!"));
     QVERIFY(s.create.empty() && s.step.empty() && s.draw.empty());
 }
 
 void TestGenerujNastaveni::polozkaBezAkce_odmitnutiPredPsanim() {
     PolozkaNastaveni bezAkce{"Hudba", "x", "180", "", ""};
-    const NastaveniSkript s = GenerujNastaveni({zvuk(), bezAkce, bezAkce});
+    const Skript s = GenerujNastaveni({zvuk(), bezAkce, bezAkce});
     QCOMPARE(s.odmitnuti, std::optional<std::string>("Položka č. 2 „Hudba“ nemá žádnou akci!"));
     QVERIFY(!s.chyba);
     QVERIFY(s.create.empty() && s.step.empty() && s.draw.empty());
@@ -354,7 +354,7 @@ void TestGenerujNastaveni::neciselneX() {
     QFETCH(QString, x);
     const std::string text = x.toStdString();
     // The first entry has no values, so its non-numeric x is only copied.
-    const NastaveniSkript s = GenerujNastaveni(
+    const Skript s = GenerujNastaveni(
         {{"Bez", "nic", "1", "", "a"}, {"Hudba", text, "180", "ano;ne", "b;c"}, zvuk()});
     QVERIFY(s.chyba);
     QCOMPARE(s.chyba->zprava, "''" + text + "'' is not a valid integer value");
@@ -384,7 +384,7 @@ void TestGenerujNastaveni::x180_data() {
 void TestGenerujNastaveni::x180() {
     QFETCH(QString, x);
     QFETCH(QString, radek);
-    const NastaveniSkript s = GenerujNastaveni({{"P", x.toStdString(), "9", "a", "b"}});
+    const Skript s = GenerujNastaveni({{"P", x.toStdString(), "9", "a", "b"}});
     QVERIFY(!s.chyba);
     QCOMPARE(s.draw[1], "draw_text_color(" + x.toStdString() +
                             ",9,\"P\",barva_1,barva_1,barva_1,barva_1,true)");

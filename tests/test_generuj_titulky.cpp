@@ -107,7 +107,7 @@ void TestGenerujTitulky::skript() {
     QFETCH(QStringList, alarm0);
     QFETCH(QStringList, draw);
 
-    const TitulkySkript s = GenerujTitulky(vstup);
+    const Skript s = GenerujTitulky(vstup);
     QVERIFY(!s.chyba);
     QCOMPARE(naSeznam(s.create), create);
     QCOMPARE(naSeznam(s.alarm0), alarm0);
@@ -115,8 +115,9 @@ void TestGenerujTitulky::skript() {
 }
 
 void TestGenerujTitulky::prazdnyStrom() {
-    const TitulkySkript s = GenerujTitulky(vstup("nahoru", {}, {true, "Arial", "8", false, false}));
-    QCOMPARE(s.chyba, Chyba{"Musíte vytvořit pozici!"});
+    const Skript s = GenerujTitulky(vstup("nahoru", {}, {true, "Arial", "8", false, false}));
+    QCOMPARE(s.odmitnuti, std::optional<std::string>("Musíte vytvořit pozici!"));
+    QVERIFY(!s.chyba);
     QVERIFY(s.create.empty() && s.alarm0.empty() && s.draw.empty());
 }
 

@@ -45,14 +45,14 @@ QStringList texty(const std::vector<Zprava>& zpravy) {
 }
 
 Skripty skriptyMenu(const VstupMenu& vstup) {
-    const MenuSkript s = GenerujMenu(vstup);
+    const Skript s = GenerujMenu(vstup);
     return {{Udalost::Create, spoj(s.create)},
             {Udalost::Step, spoj(s.step)},
             {Udalost::Draw, spoj(s.draw)}};
 }
 
 Skripty skriptyNastaveni(const std::vector<PolozkaNastaveni>& polozky) {
-    const NastaveniSkript s = GenerujNastaveni(polozky);
+    const Skript s = GenerujNastaveni(polozky);
     return {{Udalost::Create, spoj(s.create)},
             {Udalost::Step, spoj(s.step)},
             {Udalost::Draw, spoj(s.draw)}};
@@ -73,7 +73,7 @@ Skripty skriptyTitulku(const std::string& smer) {
     vstup.barvaOsob = "c_aqua";
     vstup.pismoPozice = {true, "Arial", "14", true, false};
     vstup.pismoOsob = {true, "Arial", "velikost", false, true};
-    const TitulkySkript s = GenerujTitulky(vstup);
+    const Skript s = GenerujTitulky(vstup);
     return {{Udalost::Create, spoj(s.create)},
             {Udalost::Alarm0, spoj(s.alarm0)},
             {Udalost::Draw, spoj(s.draw)}};
@@ -228,7 +228,8 @@ void TestNahledSkripty::titulkyPisma() {
 void TestNahledSkripty::highskore() {
     const Skripty skripty{
         {Udalost::Draw, spoj(GenerujHighskore({{"1", "global.nick0", "global.skore0"},
-                                               {"2", "global.nick1", "global.skore1"}}))}};
+                                               {"2", "global.nick1", "global.skore1"}})
+                                 .draw)}};
     Mistnost bezHodnot(skripty);
     bezHodnot.Krok();
     QCOMPARE(bezHodnot.nenastavene(), (std::vector<std::string>{"global.nick0", "global.skore0",

@@ -120,7 +120,7 @@ void TestVelkeVstupy::megabajtovaPolozkaMenu() {
                     {"", "250", "210", ""},
                     {"", "250", "240", ""},
                     {"", "250", "270", ""}}};
-    const MenuSkript skript = GenerujMenu(vstup);
+    const Skript skript = GenerujMenu(vstup);
     QCOMPARE(textPanelu(&okno, "RichEdit3"), textRadku(skript.draw));
     QVERIFY(textPanelu(&okno, "RichEdit3").contains(text));
 }
@@ -135,7 +135,7 @@ void TestVelkeVstupy::desetTisicNastaveni() {
     ZachyceniHlaseni hlaseni;
     QTest::mouseClick(najdi<QPushButton>(&okno, "sButton2"), Qt::LeftButton);
     QVERIFY(hlaseni.zpravy.empty());
-    const NastaveniSkript skript = GenerujNastaveni(model->polozky());
+    const Skript skript = GenerujNastaveni(model->polozky());
     QCOMPARE(textPanelu(&okno, "RichEdit4"), textRadku(skript.create));
     QCOMPARE(textPanelu(&okno, "RichEdit5"), textRadku(skript.step));
     QCOMPARE(textPanelu(&okno, "RichEdit6"), textRadku(skript.draw));
@@ -155,7 +155,7 @@ void TestVelkeVstupy::stoTisicUzluTitulku() {
     QVERIFY(hlaseni.zpravy.empty());
     const std::vector<PolozkaTitulku> polozky = strom->polozky();
     QCOMPARE(polozky.size(), std::size_t(100'000));
-    const TitulkySkript skript = GenerujTitulky({polozky, "nahoru", "c_red", "c_aqua", {}, {}});
+    const Skript skript = GenerujTitulky({polozky, "nahoru", "c_red", "c_aqua", {}, {}});
     QCOMPARE(textPanelu(&okno, "RichEdit16"), textRadku(skript.create));
     QCOMPARE(textPanelu(&okno, "RichEdit22"), textRadku(skript.alarm0));
     QCOMPARE(textPanelu(&okno, "RichEdit18"), textRadku(skript.draw));
