@@ -4,6 +4,7 @@
 #include "hlavni.h"
 #include "napoveda.h"
 
+#include <QAbstractItemView>
 #include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
@@ -15,11 +16,12 @@
 
 namespace {
 
-const std::array<Hrac::Akce, 28> akce{{
+const std::array<Hrac::Akce, 31> akce{{
     {"přepni záložku", 4, &Hrac::prepniZalozku},
     {"piš do položky menu", 8, &Hrac::pisDoMenu},
     {"piš počet položek", 4, &Hrac::pisPocet},
     {"vyber počet položek", 2, &Hrac::vyberPocet},
+    {"Enter v boxu nebo odchod z něj", 4, &Hrac::potvrdBox},
     {"generuj", 8, &Hrac::generuj},
     {"smaž vše v panelu", 3, &Hrac::smazVse},
     {"přidej nastavení", 5, &Hrac::pridejNastaveni},
@@ -34,6 +36,8 @@ const std::array<Hrac::Akce, 28> akce{{
     {"přidej pozici", 4, &Hrac::pridejPozici},
     {"přidej osobu", 5, &Hrac::pridejOsobu},
     {"vyber uzel", 4, &Hrac::vyberUzel},
+    {"dvojklik na pozici", 3, &Hrac::dvojklikNaPozici},
+    {"sbal nebo rozbal pozici", 3, &Hrac::sbalNeboRozbal},
     {"přejmenuj uzel", 2, &Hrac::prejmenujUzel},
     {"piš směr", 2, &Hrac::pisSmer},
     {"vyber směr", 2, &Hrac::vyberSmer},
@@ -118,6 +122,21 @@ QTabWidget* zalozky(THlavni& okno) {
     return najdi<QTabWidget>(&okno, "PageControl1");
 }
 
+QStringList textyPoli(const std::vector<QLineEdit*>& pole) {
+    QStringList texty;
+    for (const QLineEdit* p : pole)
+        texty << p->text();
+    return texty;
+}
+
+QString jmenoFokusu() {
+    const QWidget* fokus = QApplication::focusWidget();
+    if (!fokus)
+        return QStringLiteral("nic");
+    return fokus->objectName().isEmpty() ? QString::fromLatin1(fokus->metaObject()->className())
+                                         : fokus->objectName();
+}
+
 } // namespace
 
 QString Zkrat(const QString& text) {
@@ -168,7 +187,10 @@ QString Hrac::nahodnyText() {
 }
 
 QString Hrac::zadej(QLineEdit* pole, const Zmena& zmena) {
-    const QString text = nahodnyText();
+    return zadej(pole, nahodnyText(), zmena);
+}
+
+QString Hrac::zadej(QLineEdit* pole, const QString& text, const Zmena& zmena) {
     const bool psat = lzeNapsat(text) && nahoda(3);
     zapis(QStringLiteral("  %1 %2 do %3")
               .arg(psat ? "píše" : "vkládá", Zkrat(text), pole->objectName()));
@@ -185,8 +207,9 @@ QString Hrac::zadej(QLineEdit* pole, const Zmena& zmena) {
 
 // The box's change handler runs on every change with the box's text as it then stands; a
 // typed character is appended after whatever the handler left.
-void Hrac::zadejDoBoxu(QComboBox* box, QString& stin, const std::function<void()>& handler) {
-    zadej(box->lineEdit(), [&](const QString& kus, bool nahradit) {
+void Hrac::zadejDoBoxu(QComboBox* box, const QString& text, QString& stin,
+                       const std::function<void()>& handler) {
+    zadej(box->lineEdit(), text, [&](const QString& kus, bool nahradit) {
         stin = (nahradit ? QString() : stin) + kus;
         handler();
     });
@@ -194,11 +217,76 @@ void Hrac::zadejDoBoxu(QComboBox* box, QString& stin, const std::function<void()
 
 void Hrac::vyberZBoxu(QComboBox* box, QString& stin, const std::function<void()>& handler) {
     const int index = cislo(0, box->count() - 1);
-    zapis(QStringLiteral("  vybírá %1 v %2").arg(box->itemText(index), box->objectName()));
-    box->setCurrentIndex(index);
-    Q_EMIT box->activated(index);
+    QAbstractItemView* seznam = box->view();
+    const bool mysi = nahoda(2);
+    zapis(QStringLiteral("  vybírá %1 v %2 %3")
+              .arg(box->itemText(index), box->objectName(), mysi ? "myší" : "klávesnicí"));
+    if (mysi) {
+        QTest::keyClick(box, Qt::Key_F4);
+        if (!seznam->isVisible()) {
+            chyba(QStringLiteral("F4 opened no list in %1").arg(box->objectName()));
+            return;
+        }
+        const QRect misto = seznam->visualRect(box->model()->index(index, 0));
+        QTest::mouseClick(seznam->viewport(), Qt::LeftButton, {}, misto.center());
+    } else {
+        vyberZeSeznamu(box, box->itemText(index));
+    }
+    if (seznam->isVisible()) {
+        chyba(QStringLiteral("the list of %1 stayed open after a pick").arg(box->objectName()));
+        box->hidePopup();
+        return;
+    }
     stin = box->itemText(index);
     handler();
+}
+
+// Enter in an editable box, or the focus leaving it, is no pick even when the box holds a listed
+// text: the box keeps its text, and the change handlers do not run.
+void Hrac::potvrdBox() {
+    static const std::array<const char*, 4> boxy{"sComboBox1", "sComboBox2", "sComboBox3",
+                                                 "sComboBox4"};
+    const std::size_t ktery = static_cast<std::size_t>(cislo(0, 3));
+    naZalozku(ktery == 0 ? 0 : 3);
+    auto* box = najdi<QComboBox>(&m_okno, boxy[ktery]);
+    if (nahoda(2)) {
+        const QString text = box->itemText(cislo(0, box->count() - 1));
+        switch (ktery) {
+        case 0:
+            zadejDoBoxu(box, text, m_stin.pocet, [this] { m_stin.zmenaPoctu(); });
+            break;
+        case 1:
+            zadejDoBoxu(box, text, m_stin.smer, [this] { m_stin.zmenaSmeru(); });
+            break;
+        default: {
+            StinBarvy& barva = ktery == 2 ? m_stin.barvaPozice : m_stin.barvaOsob;
+            zadejDoBoxu(box, text, barva.text, [&barva] { Stin::zmenaBarvy(barva); });
+        }
+        }
+    }
+    if (!aktivuj(&m_okno))
+        return;
+    QTest::mouseClick(box->lineEdit(), Qt::LeftButton);
+    if (!box->hasFocus()) {
+        chyba(QStringLiteral("a click into %1 gave it no focus").arg(box->objectName()));
+        return;
+    }
+    switch (cislo(0, 2)) {
+    case 0:
+        zapis(QStringLiteral("  Enter v %1").arg(box->objectName()));
+        QTest::keyClick(box->lineEdit(), nahoda(2) ? Qt::Key_Return : Qt::Key_Enter);
+        return;
+    case 1:
+        zapis(QStringLiteral("  Tab z %1").arg(box->objectName()));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        break;
+    default:
+        zapis(QStringLiteral("  fokus z %1 na tlačítko").arg(box->objectName()));
+        najdi<QPushButton>(&m_okno, ktery == 0 ? "sButton1" : "sButton4")
+            ->setFocus(Qt::TabFocusReason);
+    }
+    if (box->hasFocus())
+        chyba(QStringLiteral("the focus stayed in %1").arg(box->objectName()));
 }
 
 void Hrac::zapis(const QString& radek) {
@@ -260,7 +348,7 @@ void Hrac::pisDoMenu() {
 
 void Hrac::pisPocet() {
     naZalozku(0);
-    zadejDoBoxu(najdi<QComboBox>(&m_okno, "sComboBox1"), m_stin.pocet,
+    zadejDoBoxu(najdi<QComboBox>(&m_okno, "sComboBox1"), nahodnyText(), m_stin.pocet,
                 [this] { m_stin.zmenaPoctu(); });
 }
 
@@ -327,24 +415,156 @@ void Hrac::oProgramu() {
         zapis(QStringLiteral("  %1× klik na patičku").arg(kliknuti));
         if (casovac->isActive() != (kliknuti % 2 == 1))
             chyba(QStringLiteral("footer animation does not follow the clicks"));
-        zavri(modal, {});
+        zavri(modal);
     });
     spustAkci(&m_okno, "OProgramu1");
     if (!otevren)
         chyba(QStringLiteral("About opened no dialog"));
 }
 
-QString Hrac::zavri(QWidget* dialog, const QString& potvrzeni) {
-    QStringList zpusoby{QStringLiteral("Escape"), QStringLiteral("zavírací box")};
-    if (!potvrzeni.isEmpty())
-        zpusoby << QStringLiteral("sButton2");
-    const QString zpusob = zpusoby[cislo(0, static_cast<int>(zpusoby.size()) - 1)];
-    zapis(QStringLiteral("  zavírá: %1").arg(zpusob));
-    if (zpusob == QStringLiteral("Escape"))
+void Hrac::zavri(QWidget* dialog) {
+    if (nahoda(2)) {
+        zapis(QStringLiteral("  zavírá: Escape"));
         QTest::keyClick(dialog, Qt::Key_Escape);
-    else if (zpusob == QStringLiteral("sButton2"))
-        QTest::mouseClick(najdi<QPushButton>(dialog, "sButton2"), Qt::LeftButton);
+    } else {
+        zapis(QStringLiteral("  zavírá: zavírací box"));
+    }
     if (dialog->isVisible())
         dialog->close();
-    return zpusob;
+}
+
+// Waits for the widget itself: on a platform without window activation, waiting for the window
+// would return as soon as it is shown.
+bool Hrac::aktivuj(QWidget* okno) {
+    if (!okno->isActiveWindow()) {
+        okno->activateWindow();
+        if (!QTest::qWaitFor([okno] { return okno->isActiveWindow(); })) {
+            chyba(QStringLiteral("%1 does not become the active window").arg(okno->objectName()));
+            return false;
+        }
+    }
+    return true;
+}
+
+void Hrac::hrajDialog(QWidget* dialog, const std::vector<QLineEdit*>& pole,
+                      const std::function<bool()>& pridat) {
+    const auto hotovo = [this, dialog] {
+        if (!m_chyba.isEmpty() && dialog->isVisible())
+            dialog->close();
+        return !m_chyba.isEmpty() || !dialog->isVisible();
+    };
+    if (!m_chyba.isEmpty() || !aktivuj(dialog)) {
+        dialog->close();
+        return;
+    }
+    for (int kolo = 0; kolo < 4; ++kolo) {
+        for (QLineEdit* p : pole)
+            if (nahoda(2))
+                zadej(p);
+        for (int i = cislo(0, 3); i > 0; --i)
+            if (!klavesaVDialogu(dialog, pole))
+                break;
+        if (hotovo())
+            return;
+        switch (cislo(0, 5)) {
+        case 0:
+            if (stiskni(dialog, pole, "sButton2") && dialog->isVisible())
+                chyba(QStringLiteral("Zrušit left %1 open").arg(dialog->objectName()));
+            hotovo();
+            return;
+        case 1:
+            zapis(QStringLiteral("  zavírací box"));
+            dialog->close();
+            return;
+        default:
+            break;
+        }
+        const bool zavre = pridat();
+        if (stiskni(dialog, pole, "sButton1") && dialog->isVisible() == zavre)
+            chyba(zavre ? QStringLiteral("Přidat left %1 open").arg(dialog->objectName())
+                        : QStringLiteral("a refused Přidat closed %1").arg(dialog->objectName()));
+        if (hotovo())
+            return;
+    }
+    zapis(QStringLiteral("  zavírací box"));
+    dialog->close();
+}
+
+bool Hrac::klavesaVDialogu(QWidget* dialog, const std::vector<QLineEdit*>& pole) {
+    QWidget* fokus = QApplication::focusWidget();
+    if (!fokus || fokus->window() != dialog) {
+        chyba(QStringLiteral("the focus is on %1, outside %2")
+                  .arg(jmenoFokusu(), dialog->objectName()));
+        return false;
+    }
+    const QStringList texty = textyPoli(pole);
+    const bool vPoli = qobject_cast<QLineEdit*>(fokus);
+    QString co;
+    switch (cislo(0, 4)) {
+    case 0:
+        co = QStringLiteral("Tab");
+        QTest::keyClick(fokus, Qt::Key_Tab);
+        break;
+    case 1:
+        co = QStringLiteral("Shift+Tab");
+        QTest::keyClick(fokus, Qt::Key_Backtab, Qt::ShiftModifier);
+        break;
+    case 2:
+        co = QStringLiteral("Escape");
+        QTest::keyClick(fokus, Qt::Key_Escape);
+        break;
+    case 3:
+        // On a button Enter presses it; that is one of the ways a round ends.
+        if (vPoli) {
+            const bool enter = nahoda(2);
+            co = enter ? QStringLiteral("Enter") : QStringLiteral("Return");
+            QTest::keyClick(fokus, enter ? Qt::Key_Enter : Qt::Key_Return);
+            break;
+        }
+        [[fallthrough]];
+    default: {
+        QLineEdit* cil = pole[static_cast<std::size_t>(cislo(0, int(pole.size()) - 1))];
+        co = QStringLiteral("klik do ") + cil->objectName();
+        QTest::mouseClick(cil, Qt::LeftButton);
+    }
+    }
+    zapis(QStringLiteral("  %1 na %2 → fokus na %3").arg(co, fokus->objectName(), jmenoFokusu()));
+    if (!dialog->isVisible())
+        chyba(QStringLiteral("%1 on %2 closed %3")
+                  .arg(co, fokus->objectName(), dialog->objectName()));
+    else if (textyPoli(pole) != texty)
+        chyba(QStringLiteral("%1 on %2 changed the texts").arg(co, fokus->objectName()));
+    else if (!QApplication::focusWidget() || QApplication::focusWidget()->window() != dialog)
+        chyba(QStringLiteral("%1 on %2 moved the focus out of %3")
+                  .arg(co, fokus->objectName(), dialog->objectName()));
+    else if (co.endsWith(QStringLiteral("Tab")) && QApplication::focusWidget() == fokus)
+        chyba(QStringLiteral("%1 left the focus on %2").arg(co, fokus->objectName()));
+    return m_chyba.isEmpty();
+}
+
+bool Hrac::stiskni(QWidget* dialog, const std::vector<QLineEdit*>& pole, const char* tlacitko) {
+    auto* t = najdi<QPushButton>(dialog, tlacitko);
+    const int zpusob = cislo(0, 2);
+    if (zpusob == 0) {
+        zapis(QStringLiteral("  %1 myší").arg(t->text()));
+        QTest::mouseClick(t, Qt::LeftButton);
+        return true;
+    }
+    const QStringList texty = textyPoli(pole);
+    for (int i = 0; i < 12 && QApplication::focusWidget() && QApplication::focusWidget() != t; ++i)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    if (QApplication::focusWidget() != t) {
+        chyba(QStringLiteral("Tab does not reach %1 in %2").arg(t->text(), dialog->objectName()));
+        return false;
+    }
+    if (textyPoli(pole) != texty) {
+        chyba(QStringLiteral("tabbing to %1 changed the texts").arg(t->text()));
+        return false;
+    }
+    const Qt::Key klavesa =
+        zpusob == 1 ? Qt::Key_Space : (nahoda(2) ? Qt::Key_Return : Qt::Key_Enter);
+    zapis(QStringLiteral("  %1 klávesou %2")
+              .arg(t->text(), QKeySequence(klavesa).toString(QKeySequence::PortableText)));
+    QTest::keyClick(t, klavesa);
+    return true;
 }

@@ -6,6 +6,7 @@
 #include "stin.h"
 
 #include <QModelIndex>
+#include <QPoint>
 #include <QString>
 #include <QStringList>
 
@@ -13,10 +14,13 @@
 #include <functional>
 #include <optional>
 #include <random>
+#include <vector>
 
 class QComboBox;
 class QLineEdit;
 class QTreeView;
+class QTreeWidget;
+class QTreeWidgetItem;
 class THlavni;
 
 class Hrac {
@@ -41,6 +45,7 @@ public:
     void pisDoMenu();
     void pisPocet();
     void vyberPocet();
+    void potvrdBox();
     void generuj();
     void smazVse();
     void pridejNastaveni();
@@ -55,6 +60,8 @@ public:
     void pridejPozici();
     void pridejOsobu();
     void vyberUzel();
+    void dvojklikNaPozici();
+    void sbalNeboRozbal();
     void prejmenujUzel();
     void pisSmer();
     void vyberSmer();
@@ -73,16 +80,40 @@ private:
     void dialogNastaveni(int radek);
     void dialogHighskore(int radek);
     void dialogTitulku(int pozice);
-    // Ends the dialog one of the ways that close it; returns that way's name.
-    QString zavri(QWidget* dialog, const QString& potvrzeni);
+    // Plays an entry dialog: rounds of typing into its fields and of keys that may move only
+    // the focus, each round ending with Přidat, until Přidat stores or the dialog is cancelled.
+    // `pridat` runs just before Přidat is pressed: it records the outcome in the shadow and says
+    // whether the entry is stored and the dialog closes.
+    void hrajDialog(QWidget* dialog, const std::vector<QLineEdit*>& pole,
+                    const std::function<bool()>& pridat);
+    // One key or click that must leave the dialog open and its texts as they were.
+    bool klavesaVDialogu(QWidget* dialog, const std::vector<QLineEdit*>& pole);
+    // Presses the button with the mouse, or tabs to it and presses Space or Enter.
+    bool stiskni(QWidget* dialog, const std::vector<QLineEdit*>& pole, const char* tlacitko);
+    // Closes the About dialog with Escape or its close box.
+    void zavri(QWidget* dialog);
+    // Keys and the focus reach a window only while it is active.
+    bool aktivuj(QWidget* okno);
+
+    // The credits tree's nodes a person can see: every position, and the persons of open ones.
+    std::vector<StinUzel> viditelneUzly() const;
+    // Where a click on the node's text lands in the tree's viewport, scrolled into view.
+    std::optional<QPoint> bodUzlu(QTreeWidget* strom, QTreeWidgetItem* uzel);
+    // A click on the selected node renames it once the double-click interval has passed; waiting
+    // it out lets a rename that must not start show before the check.
+    void pockejNaPrejmenovani();
 
     int cislo(int od, int doVcetne);
     bool nahoda(int zJakych);
     QString nahodnyText();
-    // Types or pastes a fresh text over the edit's whole text and returns it; `zmena` runs
-    // after each change the edit reports (every typed character, or the one paste).
+    // Types or pastes `text` (a fresh random one if left out) over the edit's whole text and
+    // returns it; `zmena` runs after each change the edit reports (every typed character, or the
+    // one paste).
     QString zadej(QLineEdit* pole, const Zmena& zmena = {});
-    void zadejDoBoxu(QComboBox* box, QString& stin, const std::function<void()>& handler);
+    QString zadej(QLineEdit* pole, const QString& text, const Zmena& zmena);
+    void zadejDoBoxu(QComboBox* box, const QString& text, QString& stin,
+                     const std::function<void()>& handler);
+    // Picks an item from the box's drop-down list with the mouse or the keyboard.
     void vyberZBoxu(QComboBox* box, QString& stin, const std::function<void()>& handler);
     void prejmenuj(QTreeView* pohled, const QModelIndex& index,
                    const std::function<void(const QString&)>& ulozeno);

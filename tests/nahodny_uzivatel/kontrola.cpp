@@ -10,6 +10,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTreeView>
 #include <QTreeWidget>
@@ -98,8 +99,6 @@ std::optional<QString> Hrac::zkontroluj() const {
         ukazano << Zkrat(pozice->text(0));
         for (int c = 0; c < pozice->childCount(); ++c)
             ukazano << QStringLiteral("  ") + Zkrat(pozice->child(c)->text(0));
-        if (pozice->childCount() > 0 && !pozice->isExpanded())
-            return QStringLiteral("position %1 with persons is collapsed").arg(p);
     }
     for (const StinPozice& p : m_stin.titulky) {
         ocekavano << Zkrat(p.text);
@@ -119,7 +118,33 @@ std::optional<QString> Hrac::zkontroluj() const {
             if (pozice->child(c)->text(0) != stin.osoby[static_cast<std::size_t>(c)])
                 return nesouhlasi("a person", pozice->child(c)->text(0),
                                   stin.osoby[static_cast<std::size_t>(c)]);
+        if (pozice->childCount() > 0 && pozice->isExpanded() != stin.rozbalena)
+            return QStringLiteral("position %1 is %2")
+                .arg(p)
+                .arg(pozice->isExpanded() ? "open" : "closed");
     }
+    const auto popisUzlu = [strom](QTreeWidgetItem* uzel) {
+        if (!uzel)
+            return QStringLiteral("none");
+        QTreeWidgetItem* pozice = uzel->parent() ? uzel->parent() : uzel;
+        return QStringLiteral("position %1").arg(strom->indexOfTopLevelItem(pozice)) +
+               (uzel->parent() ? QStringLiteral(" person %1").arg(pozice->indexOfChild(uzel))
+                               : QString());
+    };
+    const StinUzel& vybrany = m_stin.vybrany;
+    QTreeWidgetItem* ocekavany = vybrany.pozice < 0 ? nullptr
+                                 : vybrany.osoba < 0
+                                     ? strom->topLevelItem(vybrany.pozice)
+                                     : strom->topLevelItem(vybrany.pozice)->child(vybrany.osoba);
+    const QList<QTreeWidgetItem*> oznacene = strom->selectedItems();
+    if (oznacene.size() > 1 || (oznacene.isEmpty() ? nullptr : oznacene.front()) != ocekavany)
+        return QStringLiteral("credits tree selects %1, expected %2")
+            .arg(popisUzlu(oznacene.isEmpty() ? nullptr : oznacene.front()), popisUzlu(ocekavany));
+    for (const char* pohled : {"TreeView1", "ValueListEditor1"})
+        for (const QLineEdit* editor :
+             najdi<QAbstractItemView>(&o, pohled)->viewport()->findChildren<QLineEdit*>())
+            if (editor->isVisible())
+                return QStringLiteral("%1 has a rename open that nobody started").arg(pohled);
 
     if (box("sComboBox2") != QStringLiteral("nahoru") &&
         box("sComboBox2") != QStringLiteral("dolů"))
@@ -134,6 +159,13 @@ std::optional<QString> Hrac::zkontroluj() const {
                 .arg(jmeno, Zkrat(b->currentText()));
         if (b->currentText() != barva->text)
             return nesouhlasi(jmeno, b->currentText(), barva->text);
+    }
+    for (const auto& [jmeno, barva] :
+         {std::pair{"Image1", &m_stin.barvaPozice}, {"Image2", &m_stin.barvaOsob}}) {
+        const QImage vzorek = najdi<QLabel>(&o, jmeno)->pixmap().toImage();
+        if (vzorek.pixel(vzorek.rect().center()) != Stin::barvaVzorku(barva->jmeno))
+            return QStringLiteral("%1 does not show %2, the colour last picked")
+                .arg(jmeno, barva->jmeno);
     }
     const std::array<std::pair<const StinPisma*, std::array<const char*, 5>>, 2> pisma{{
         {&m_stin.pismoPozice, {"sCheckBox1", "sEdit21", "sCheckBox3", "sCheckBox5", "sEdit23"}},

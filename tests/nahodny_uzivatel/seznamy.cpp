@@ -7,7 +7,6 @@
 #include "hlavni.h"
 
 #include <QLineEdit>
-#include <QPushButton>
 #include <QTreeView>
 
 namespace {
@@ -84,35 +83,24 @@ void Hrac::dialogNastaveni(int radek) {
                       : m_stin.nastaveni[static_cast<std::size_t>(radek)];
         if (ctiNastaveni(dialog) != nabidka)
             chyba(QStringLiteral("settings dialog offered something else than the entry"));
-        for (int kolo = 0; kolo < 4; ++kolo) {
-            for (const char* jmeno : poleNastaveni)
-                if (nahoda(2))
-                    zadej(najdi<QLineEdit>(dialog, jmeno));
-            if (nahoda(2)) {
-                zavri(dialog, QStringLiteral("sButton1"));
-                return;
-            }
+        std::vector<QLineEdit*> pole;
+        for (const char* jmeno : poleNastaveni)
+            pole.push_back(najdi<QLineEdit>(dialog, jmeno));
+        hrajDialog(dialog, pole, [this, radek, dialog] {
             const PolozkaNastaveni zadano = ctiNastaveni(dialog);
-            zapis(QStringLiteral("  Přidat"));
-            QTest::mouseClick(najdi<QPushButton>(dialog, "sButton1"), Qt::LeftButton);
             if (radek < 0 && (zadano.Akce.empty() || zadano.Hodnoty.empty())) {
                 m_stin.hlaseni.emplace_back(Hlaseni::Druh::Odmitnuti,
                                             zadano.Akce.empty()
                                                 ? QStringLiteral("Musíte vyplnit položku akce!")
                                                 : QStringLiteral("Musíte vyplnit nastavení!"));
-                if (!dialog->isVisible())
-                    chyba(QStringLiteral("a refused entry closed the dialog"));
-                continue;
+                return false;
             }
             if (radek < 0)
                 m_stin.nastaveni.push_back(zadano);
             else
                 m_stin.nastaveni[static_cast<std::size_t>(radek)] = zadano;
-            if (dialog->isVisible())
-                chyba(QStringLiteral("an accepted entry left the dialog open"));
-            return;
-        }
-        zavri(dialog, QStringLiteral("sButton1"));
+            return true;
+        });
     });
     spustAkci(&m_okno, radek < 0 ? "Pidatpoloku1" : "Upravitpoloku1");
     if (!otevren)
@@ -177,26 +165,17 @@ void Hrac::dialogHighskore(int radek) {
                                 m_stin.highskore[static_cast<std::size_t>(radek)].skore)};
         if (std::pair{nick->text(), skore->text()} != nabidka)
             chyba(QStringLiteral("highscore dialog offered something else than the row"));
-        for (QLineEdit* pole : {nick, skore})
-            if (nahoda(2))
-                zadej(pole);
-        if (nahoda(2)) {
-            zavri(dialog, QStringLiteral("sButton1"));
-            return;
-        }
-        zapis(QStringLiteral("  Přidat"));
-        const std::string novyNick = u8(nick->text());
-        const std::string noveSkore = u8(skore->text());
-        QTest::mouseClick(najdi<QPushButton>(dialog, "sButton1"), Qt::LeftButton);
-        if (radek < 0) {
-            m_stin.highskore.push_back(
-                {std::to_string(m_stin.highskore.size() + 1), novyNick, noveSkore});
-        } else {
-            m_stin.highskore[static_cast<std::size_t>(radek)].nick = novyNick;
-            m_stin.highskore[static_cast<std::size_t>(radek)].skore = noveSkore;
-        }
-        if (dialog->isVisible())
-            chyba(QStringLiteral("Přidat left the highscore dialog open"));
+        hrajDialog(dialog, {nick, skore}, [this, radek, nick, skore] {
+            if (radek < 0) {
+                m_stin.highskore.push_back({std::to_string(m_stin.highskore.size() + 1),
+                                            u8(nick->text()), u8(skore->text())});
+            } else {
+                PolozkaHighskore& p = m_stin.highskore[static_cast<std::size_t>(radek)];
+                p.nick = u8(nick->text());
+                p.skore = u8(skore->text());
+            }
+            return true;
+        });
     });
     spustAkci(&m_okno, radek < 0 ? "Pidatpoloku2" : "Upravitpoloku2");
     if (!otevren)

@@ -6,8 +6,6 @@
 #include "generuj_nastaveni.h"
 #include "generuj_titulky.h"
 
-#include <QStringList>
-
 #include <variant>
 
 namespace {
@@ -22,12 +20,19 @@ PismoTitulku pismo(const StinPisma& p) {
     return {true, u8(p.nazev), u8(p.velikost), p.tucne, p.kurziva};
 }
 
-bool jeJmenoBarvy(const QString& text) {
-    static const QStringList jmena{"c_aqua", "c_black", "c_blue",   "c_dkgray", "c_fuchsia",
-                                   "c_gray", "c_green", "c_lime",   "c_ltgray", "c_maroon",
-                                   "c_navy", "c_olive", "c_purple", "c_red",    "c_silver",
-                                   "c_teal", "c_white", "c_yellow"};
-    return jmena.contains(text);
+// The grey names show their synonyms' colours: dark grey as grey, light grey as silver.
+const std::map<QString, QRgb>& barvy() {
+    static const std::map<QString, QRgb> tabulka{
+        {"c_aqua", qRgb(0, 255, 255)},     {"c_black", qRgb(0, 0, 0)},
+        {"c_blue", qRgb(0, 0, 255)},       {"c_dkgray", qRgb(128, 128, 128)},
+        {"c_fuchsia", qRgb(255, 0, 255)},  {"c_gray", qRgb(128, 128, 128)},
+        {"c_green", qRgb(0, 128, 0)},      {"c_lime", qRgb(0, 255, 0)},
+        {"c_ltgray", qRgb(192, 192, 192)}, {"c_maroon", qRgb(128, 0, 0)},
+        {"c_navy", qRgb(0, 0, 128)},       {"c_olive", qRgb(128, 128, 0)},
+        {"c_purple", qRgb(128, 0, 128)},   {"c_red", qRgb(255, 0, 0)},
+        {"c_silver", qRgb(192, 192, 192)}, {"c_teal", qRgb(0, 128, 128)},
+        {"c_white", qRgb(255, 255, 255)},  {"c_yellow", qRgb(255, 255, 0)}};
+    return tabulka;
 }
 
 } // namespace
@@ -65,8 +70,18 @@ void Stin::zmenaSmeru() {
 }
 
 void Stin::zmenaBarvy(StinBarvy& barva) {
-    if (!jeJmenoBarvy(barva.text))
+    if (!barvy().contains(barva.text))
         barva.text = barva.jmeno;
+}
+
+QRgb Stin::barvaVzorku(const QString& jmeno) {
+    return barvy().at(jmeno);
+}
+
+void Stin::sbal(int pozice) {
+    titulky[static_cast<std::size_t>(pozice)].rozbalena = false;
+    if (vybrany.pozice == pozice)
+        vybrany.osoba = -1;
 }
 
 void Stin::generujMenu() {
@@ -75,7 +90,7 @@ void Stin::generujMenu() {
     for (std::size_t r = 0; r < 5; ++r)
         vstup.radky[r] = {u8(menuPole[r * 4]), u8(menuPole[r * 4 + 1]), u8(menuPole[r * 4 + 2]),
                           u8(menuPole[r * 4 + 3])};
-    const MenuSkript skript = GenerujMenu(vstup);
+    const Skript skript = GenerujMenu(vstup);
     panely[QStringLiteral("RichEdit1")] = textRadku(skript.create);
     panely[QStringLiteral("RichEdit2")] = textRadku(skript.step);
     panely[QStringLiteral("RichEdit3")] = textRadku(skript.draw);
@@ -85,7 +100,7 @@ void Stin::generujMenu() {
 }
 
 void Stin::generujNastaveni() {
-    const NastaveniSkript skript = GenerujNastaveni(nastaveni);
+    const Skript skript = GenerujNastaveni(nastaveni);
     if (skript.odmitnuti) {
         hlaseni.emplace_back(Hlaseni::Druh::Odmitnuti, QString::fromStdString(*skript.odmitnuti));
         return;
@@ -104,7 +119,7 @@ void Stin::generujHighskore() {
                              QStringLiteral("Nejsou vytvořené žádné položky!"));
         return;
     }
-    panely[QStringLiteral("RichEdit9")] = textRadku(GenerujHighskore(highskore));
+    panely[QStringLiteral("RichEdit9")] = textRadku(GenerujHighskore(highskore).draw);
 }
 
 void Stin::generujTitulky() {
@@ -119,10 +134,9 @@ void Stin::generujTitulky() {
         for (const QString& osoba : p.osoby)
             vstup.polozky.push_back({u8(osoba), false});
     }
-    const TitulkySkript skript = GenerujTitulky(vstup);
-    if (skript.chyba) {
-        hlaseni.emplace_back(Hlaseni::Druh::Odmitnuti,
-                             QString::fromStdString(skript.chyba->zprava));
+    const Skript skript = GenerujTitulky(vstup);
+    if (skript.odmitnuti) {
+        hlaseni.emplace_back(Hlaseni::Druh::Odmitnuti, QString::fromStdString(*skript.odmitnuti));
         return;
     }
     panely[QStringLiteral("RichEdit16")] = textRadku(skript.create);

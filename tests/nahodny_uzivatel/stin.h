@@ -8,6 +8,7 @@
 #include "hlaseni.h"
 #include "polozka_nastaveni.h"
 
+#include <QRgb>
 #include <QString>
 
 #include <array>
@@ -18,6 +19,15 @@
 struct StinPozice {
     QString text;
     std::vector<QString> osoby;
+    bool rozbalena = false; // counts only while it has persons
+};
+
+// A node of the credits tree: a position, or with `osoba` ≥ 0 a person under it; no node when
+// `pozice` is −1.
+struct StinUzel {
+    int pozice = -1;
+    int osoba = -1;
+    bool operator==(const StinUzel&) const = default;
 };
 
 struct StinPisma {
@@ -46,6 +56,7 @@ public:
     std::vector<PolozkaHighskore> highskore;
 
     std::vector<StinPozice> titulky;
+    StinUzel vybrany;
     QString smer = QStringLiteral("nahoru");
     StinBarvy barvaPozice{QStringLiteral("c_red"), QStringLiteral("c_red")};
     StinBarvy barvaOsob{QStringLiteral("c_aqua"), QStringLiteral("c_aqua")};
@@ -65,6 +76,11 @@ public:
     void zmenaPoctu();
     void zmenaSmeru();
     static void zmenaBarvy(StinBarvy& barva);
+    // The colour a swatch shows for a listed colour name.
+    static QRgb barvaVzorku(const QString& jmeno);
+
+    // Closes a position; a selected person under it hands the selection to the position.
+    void sbal(int pozice);
 
     void generujMenu();
     void generujNastaveni();

@@ -8,7 +8,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QTreeWidget>
 
 #include <array>
@@ -19,40 +18,132 @@ QTreeWidget* strom(THlavni& okno) {
     return najdi<QTreeWidget>(&okno, "TreeView1");
 }
 
+QTreeWidgetItem* polozka(QTreeWidget* s, StinUzel uzel) {
+    QTreeWidgetItem* pozice = s->topLevelItem(uzel.pozice);
+    return uzel.osoba < 0 ? pozice : pozice->child(uzel.osoba);
+}
+
+QString popis(StinUzel uzel) {
+    return QStringLiteral("pozice %1, osoba %2").arg(uzel.pozice).arg(uzel.osoba);
+}
+
 } // namespace
+
+std::vector<StinUzel> Hrac::viditelneUzly() const {
+    std::vector<StinUzel> uzly;
+    for (int p = 0; p < static_cast<int>(m_stin.titulky.size()); ++p) {
+        const StinPozice& pozice = m_stin.titulky[static_cast<std::size_t>(p)];
+        uzly.push_back({p, -1});
+        if (pozice.rozbalena)
+            for (int o = 0; o < static_cast<int>(pozice.osoby.size()); ++o)
+                uzly.push_back({p, o});
+    }
+    return uzly;
+}
+
+std::optional<QPoint> Hrac::bodUzlu(QTreeWidget* s, QTreeWidgetItem* uzel) {
+    s->scrollToItem(uzel);
+    const QRect misto = s->visualItemRect(uzel);
+    const QPoint bod(misto.left() + std::min(10, misto.width() / 2), misto.center().y());
+    if (!s->viewport()->rect().contains(bod) || s->itemAt(bod) != uzel) {
+        chyba(
+            QStringLiteral("the node %1 is not where the tree draws it").arg(Zkrat(uzel->text(0))));
+        return std::nullopt;
+    }
+    return bod;
+}
+
+void Hrac::pockejNaPrejmenovani() {
+    QTest::qWait(QApplication::doubleClickInterval() + 100);
+}
 
 void Hrac::vyberUzel() {
     naZalozku(3);
-    QTreeWidget* s = strom(m_okno);
-    std::vector<QModelIndex> uzly;
-    for (int p = 0; p < s->topLevelItemCount(); ++p) {
-        const QModelIndex pozice = s->model()->index(p, 0);
-        uzly.push_back(pozice);
-        for (int o = 0; o < s->model()->rowCount(pozice); ++o)
-            uzly.push_back(s->model()->index(o, 0, pozice));
-    }
+    const std::vector<StinUzel> uzly = viditelneUzly();
     const int index = cislo(-1, static_cast<int>(uzly.size()) - 1);
     zapis(QStringLiteral("  uzel %1").arg(index));
-    if (index < 0)
+    QTreeWidget* s = strom(m_okno);
+    if (index < 0) {
         s->clearSelection();
-    else
-        s->setCurrentIndex(uzly[static_cast<std::size_t>(index)]);
+        m_stin.vybrany = {};
+    } else {
+        m_stin.vybrany = uzly[static_cast<std::size_t>(index)];
+        s->setCurrentItem(polozka(s, m_stin.vybrany));
+    }
 }
 
-void Hrac::prejmenujUzel() {
+// A double click opens or closes a position with persons and selects it, but renames nothing.
+void Hrac::dvojklikNaPozici() {
     naZalozku(3);
     if (m_stin.titulky.empty())
         return;
     const int p = cislo(0, static_cast<int>(m_stin.titulky.size()) - 1);
-    StinPozice& pozice = m_stin.titulky[static_cast<std::size_t>(p)];
-    const int o = cislo(-1, static_cast<int>(pozice.osoby.size()) - 1);
-    zapis(QStringLiteral("  pozice %1, osoba %2").arg(p).arg(o));
+    zapis(QStringLiteral("  pozice %1").arg(p));
     QTreeWidget* s = strom(m_okno);
-    const QModelIndex indexPozice = s->model()->index(p, 0);
-    prejmenuj(s, o < 0 ? indexPozice : s->model()->index(o, 0, indexPozice),
-              [&pozice, o](const QString& text) {
-                  (o < 0 ? pozice.text : pozice.osoby[static_cast<std::size_t>(o)]) = text;
-              });
+    const std::optional<QPoint> bod = bodUzlu(s, s->topLevelItem(p));
+    if (!bod)
+        return;
+    const bool bylVybrany = m_stin.vybrany == StinUzel{p, -1};
+    QTest::mouseClick(s->viewport(), Qt::LeftButton, {}, *bod);
+    QTest::mouseDClick(s->viewport(), Qt::LeftButton, {}, *bod);
+    QTest::mouseRelease(s->viewport(), Qt::LeftButton, {}, *bod);
+    m_stin.vybrany = {p, -1};
+    StinPozice& pozice = m_stin.titulky[static_cast<std::size_t>(p)];
+    if (!pozice.osoby.empty()) {
+        if (pozice.rozbalena)
+            m_stin.sbal(p);
+        else
+            pozice.rozbalena = true;
+    }
+    if (bylVybrany)
+        pockejNaPrejmenovani();
+}
+
+// By the position's arrow, or by Left or Right when the position is the current node.
+void Hrac::sbalNeboRozbal() {
+    naZalozku(3);
+    std::vector<int> sOsobami;
+    for (int p = 0; p < static_cast<int>(m_stin.titulky.size()); ++p)
+        if (!m_stin.titulky[static_cast<std::size_t>(p)].osoby.empty())
+            sOsobami.push_back(p);
+    if (sOsobami.empty())
+        return;
+    QTreeWidget* s = strom(m_okno);
+    QTreeWidgetItem* aktualni = s->currentItem();
+    const bool klavesou =
+        aktualni && !aktualni->parent() && aktualni->childCount() > 0 && nahoda(2);
+    const int p = klavesou ? s->indexOfTopLevelItem(aktualni)
+                           : sOsobami[static_cast<std::size_t>(cislo(0, int(sOsobami.size()) - 1))];
+    const bool sbalit = m_stin.titulky[static_cast<std::size_t>(p)].rozbalena;
+    zapis(QStringLiteral("  pozice %1 %2").arg(p).arg(klavesou ? "klávesou" : "šipkou"));
+    if (klavesou) {
+        QTest::keyClick(s, sbalit ? Qt::Key_Left : Qt::Key_Right);
+    } else {
+        QTreeWidgetItem* pozice = s->topLevelItem(p);
+        s->scrollToItem(pozice);
+        const QRect misto = s->visualItemRect(pozice);
+        QTest::mouseClick(s->viewport(), Qt::LeftButton, {},
+                          QPoint(misto.left() - s->indentation() / 2, misto.center().y()));
+    }
+    if (sbalit)
+        m_stin.sbal(p);
+    else
+        m_stin.titulky[static_cast<std::size_t>(p)].rozbalena = true;
+}
+
+void Hrac::prejmenujUzel() {
+    naZalozku(3);
+    const std::vector<StinUzel> uzly = viditelneUzly();
+    if (uzly.empty())
+        return;
+    const StinUzel uzel = uzly[static_cast<std::size_t>(cislo(0, int(uzly.size()) - 1))];
+    zapis(QStringLiteral("  %1").arg(popis(uzel)));
+    QTreeWidget* s = strom(m_okno);
+    StinPozice& pozice = m_stin.titulky[static_cast<std::size_t>(uzel.pozice)];
+    m_stin.vybrany = uzel;
+    prejmenuj(s, s->indexFromItem(polozka(s, uzel)), [&pozice, uzel](const QString& text) {
+        (uzel.osoba < 0 ? pozice.text : pozice.osoby[static_cast<std::size_t>(uzel.osoba)]) = text;
+    });
 }
 
 void Hrac::pridejPozici() {
@@ -62,24 +153,22 @@ void Hrac::pridejPozici() {
 
 void Hrac::pridejOsobu() {
     naZalozku(3);
-    QTreeWidget* s = strom(m_okno);
-    const QList<QTreeWidgetItem*> vybrane = s->selectedItems();
     QString odmitnuti;
     if (m_stin.titulky.empty())
         odmitnuti = QStringLiteral("Není vytvořená žádná pozice!");
-    else if (vybrane.isEmpty())
+    else if (m_stin.vybrany.pozice < 0)
         odmitnuti = QStringLiteral("Není vybraná žádná pozice!");
-    else if (vybrane.front()->parent())
+    else if (m_stin.vybrany.osoba >= 0)
         odmitnuti = QStringLiteral("Musíte vybrat pozici!");
     if (!odmitnuti.isEmpty()) {
         spustAkci(&m_okno, "Pidatosobu1");
         m_stin.hlaseni.emplace_back(Hlaseni::Druh::Odmitnuti, odmitnuti);
         return;
     }
-    dialogTitulku(s->indexOfTopLevelItem(vybrane.front()));
+    dialogTitulku(m_stin.vybrany.pozice);
 }
 
-// Adds a position when `pozice` is −1, otherwise a person under that position.
+// Adds a position when `pozice` is −1, otherwise a person under that position, which opens it.
 void Hrac::dialogTitulku(int pozice) {
     bool otevren = false;
     obsluzModalni([this, pozice, &otevren](QWidget* dialog) {
@@ -87,42 +176,22 @@ void Hrac::dialogTitulku(int pozice) {
         auto* pole = najdi<QLineEdit>(dialog, "sEdit1");
         if (pole->text() != (pozice < 0 ? QStringLiteral("Programovani") : QString()))
             chyba(QStringLiteral("credits dialog offered %1").arg(Zkrat(pole->text())));
-        for (int kolo = 0; kolo < 4; ++kolo) {
-            if (nahoda(2))
-                zadej(pole);
-            switch (cislo(0, 4)) {
-            case 0:
-            case 1: {
-                // Enter and Escape press nothing here.
-                zapis(QStringLiteral("  Enter/Escape"));
-                QTest::keyClick(dialog, kolo % 2 ? Qt::Key_Escape : Qt::Key_Return);
-                if (!dialog->isVisible())
-                    chyba(QStringLiteral("Enter or Escape closed a credits dialog"));
-                continue;
-            }
-            case 2:
-                zapis(QStringLiteral("  Zrušit"));
-                QTest::mouseClick(najdi<QPushButton>(dialog, "sButton2"), Qt::LeftButton);
-                return;
-            default:
-                break;
-            }
-            zapis(QStringLiteral("  Přidat"));
+        hrajDialog(dialog, {pole}, [this, pozice, pole] {
             const QString text = pole->text();
-            QTest::mouseClick(najdi<QPushButton>(dialog, "sButton1"), Qt::LeftButton);
             if (pozice < 0 && m_stin.obsahujeUzel(text)) {
                 m_stin.hlaseni.emplace_back(Hlaseni::Druh::Odmitnuti,
                                             QStringLiteral("Tato pozice už existuje!"));
-                continue;
+                return false;
             }
-            if (pozice < 0)
+            if (pozice < 0) {
                 m_stin.titulky.push_back({text, {}});
-            else
-                m_stin.titulky[static_cast<std::size_t>(pozice)].osoby.push_back(text);
-            return;
-        }
-        zapis(QStringLiteral("  zavírací box"));
-        dialog->close();
+            } else {
+                StinPozice& p = m_stin.titulky[static_cast<std::size_t>(pozice)];
+                p.osoby.push_back(text);
+                p.rozbalena = true;
+            }
+            return true;
+        });
     });
     spustAkci(&m_okno, pozice < 0 ? "Pidatpozici1" : "Pidatosobu1");
     if (!otevren)
@@ -131,7 +200,7 @@ void Hrac::dialogTitulku(int pozice) {
 
 void Hrac::pisSmer() {
     naZalozku(3);
-    zadejDoBoxu(najdi<QComboBox>(&m_okno, "sComboBox2"), m_stin.smer,
+    zadejDoBoxu(najdi<QComboBox>(&m_okno, "sComboBox2"), nahodnyText(), m_stin.smer,
                 [this] { m_stin.zmenaSmeru(); });
 }
 
@@ -145,8 +214,8 @@ void Hrac::pisBarvu() {
     naZalozku(3);
     const bool osoby = nahoda(2);
     StinBarvy& barva = osoby ? m_stin.barvaOsob : m_stin.barvaPozice;
-    zadejDoBoxu(najdi<QComboBox>(&m_okno, osoby ? "sComboBox4" : "sComboBox3"), barva.text,
-                [&barva] { Stin::zmenaBarvy(barva); });
+    zadejDoBoxu(najdi<QComboBox>(&m_okno, osoby ? "sComboBox4" : "sComboBox3"), nahodnyText(),
+                barva.text, [&barva] { Stin::zmenaBarvy(barva); });
 }
 
 void Hrac::vyberBarvu() {
