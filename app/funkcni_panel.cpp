@@ -1,6 +1,6 @@
-#include "funkcni_panel.h"
+#include "app/funkcni_panel.h"
 
-#include "seznam_funkci.h"
+#include "app/seznam_funkci.h"
 
 #include <QLineEdit>
 #include <QVBoxLayout>

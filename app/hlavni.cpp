@@ -1,16 +1,16 @@
-#include "hlavni.h"
+#include "app/hlavni.h"
 
-#include "blok_panelu.h"
-#include "funkcni_panel.h"
-#include "klavesa_nabidky.h"
-#include "kontextova_nabidka.h"
-#include "napoveda.h"
-#include "okno_nahledu.h"
-#include "seznam_funkci.h"
-#include "zalozka_highskore.h"
-#include "zalozka_menu.h"
-#include "zalozka_nastaveni.h"
-#include "zalozka_titulky.h"
+#include "app/funkcni_panel.h"
+#include "app/napoveda.h"
+#include "app/seznam_funkci.h"
+#include "app/zalozka_highskore.h"
+#include "app/zalozka_menu.h"
+#include "app/zalozka_nastaveni.h"
+#include "app/zalozka_titulky.h"
+#include "preview/okno_nahledu.h"
+#include "ui/blok_panelu.h"
+#include "ui/klavesa_nabidky.h"
+#include "ui/kontextova_nabidka.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -1,5 +1,5 @@
-#include "hlavni.h"
-#include "vzhled.h"
+#include "app/hlavni.h"
+#include "ui/vzhled.h"
 
 #include <QApplication>
 #include <QIcon>

@@ -1,7 +1,7 @@
-#include "napoveda.h"
+#include "app/napoveda.h"
 
-#include "pevny_dialog.h"
-#include "vzhled.h"
+#include "ui/pevny_dialog.h"
+#include "ui/vzhled.h"
 
 #include <QGuiApplication>
 #include <QLabel>

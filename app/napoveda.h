@@ -3,7 +3,7 @@
 // The About dialog: name, version, contributors, and a footer that types itself out while
 // the animation runs.
 
-#include "psaci_stroj.h"
+#include "app/psaci_stroj.h"
 
 #include <QDialog>
 

@@ -1,4 +1,4 @@
-#include "psaci_stroj.h"
+#include "app/psaci_stroj.h"
 
 #include <QTextBoundaryFinder>
 

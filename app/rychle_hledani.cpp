@@ -1,4 +1,4 @@
-#include "rychle_hledani.h"
+#include "app/rychle_hledani.h"
 
 #include <utility>
 

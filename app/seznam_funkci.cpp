@@ -1,7 +1,7 @@
-#include "seznam_funkci.h"
+#include "app/seznam_funkci.h"
 
-#include "nazvy_funkci.h"
-#include "vzhled.h"
+#include "generators/nazvy_funkci.h"
+#include "ui/vzhled.h"
 
 #include <QCollator>
 #include <QElapsedTimer>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "rychle_hledani.h"
+#include "app/rychle_hledani.h"
 
 #include <QListWidget>
 

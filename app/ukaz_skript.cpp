@@ -1,8 +1,8 @@
-#include "ukaz_skript.h"
+#include "app/ukaz_skript.h"
 
-#include "blok_panelu.h"
-#include "hlaseni.h"
-#include "skript.h"
+#include "generators/skript.h"
+#include "ui/blok_panelu.h"
+#include "ui/hlaseni.h"
 
 bool UkazSkript(const Skript& skript, BlokPanelu* panely, QWidget* rodic) {
     if (skript.odmitnuti) {

@@ -1,4 +1,4 @@
-#include "volba_barvy.h"
+#include "app/volba_barvy.h"
 
 #include <QComboBox>
 #include <QLabel>

@@ -1,13 +1,13 @@
-#include "zalozka_highskore.h"
+#include "app/zalozka_highskore.h"
 
-#include "blok_panelu.h"
-#include "generuj_highskore.h"
-#include "highskore.h"
-#include "hlaseni.h"
-#include "kontextova_nabidka.h"
-#include "model_highskore.h"
-#include "seznam_radku.h"
-#include "ukaz_skript.h"
+#include "app/model_highskore.h"
+#include "app/ukaz_skript.h"
+#include "dialogs/dialog_highskore.h"
+#include "generators/generuj_highskore.h"
+#include "ui/blok_panelu.h"
+#include "ui/hlaseni.h"
+#include "ui/kontextova_nabidka.h"
+#include "ui/seznam_radku.h"
 
 #include <QHeaderView>
 #include <QMenu>
@@ -65,8 +65,19 @@ int ZalozkaHighskore::vybranyRadek() const {
 }
 
 void ZalozkaHighskore::otevriDialog() {
-    THighskore dialog(*m_model, m_ktere2Upravit, this);
-    dialog.exec();
+    std::optional<PolozkaHighskore> upravovana;
+    if (m_ktere2Upravit >= 0 && m_ktere2Upravit < m_model->pocet())
+        upravovana = m_model->polozky()[static_cast<std::size_t>(m_ktere2Upravit)];
+    THighskore dialog(upravovana, m_model->pocet(), this);
+    if (dialog.exec() == QDialog::Accepted) {
+        const PolozkaHighskore p = dialog.polozka();
+        const QString nick = QString::fromStdString(p.nick);
+        const QString skore = QString::fromStdString(p.skore);
+        if (upravovana)
+            m_model->uprav(m_ktere2Upravit, nick, skore);
+        else
+            m_model->pridej(nick, skore);
+    }
     NastavKtere2(-1);
 }
 
@@ -88,7 +99,7 @@ void ZalozkaHighskore::Smazapoloku1Click() {
         Hlaseni::UkazOdmitnuti(this, QStringLiteral("Není vybraná žádná položka!"));
         return;
     }
-    m_model->Smaz(radek);
+    m_model->smaz(radek);
     // The view hands the selection on to a neighbour; the user has chosen none of them.
     m_seznam->selectionModel()->clearSelection();
 }

@@ -1,13 +1,13 @@
-#include "zalozka_menu.h"
+#include "app/zalozka_menu.h"
 
-#include "blok_panelu.h"
-#include "cele_cislo.h"
-#include "dlouhy_text.h"
-#include "generuj_menu.h"
-#include "hlaseni.h"
-#include "ukaz_skript.h"
-#include "vyber_ze_seznamu.h"
-#include "vzhled.h"
+#include "app/ukaz_skript.h"
+#include "generators/cele_cislo.h"
+#include "generators/generuj_menu.h"
+#include "ui/blok_panelu.h"
+#include "ui/dlouhy_text.h"
+#include "ui/hlaseni.h"
+#include "ui/vyber_ze_seznamu.h"
+#include "ui/vzhled.h"
 
 #include <QComboBox>
 #include <QLabel>

@@ -1,14 +1,14 @@
-#include "zalozka_nastaveni.h"
+#include "app/zalozka_nastaveni.h"
 
-#include "blok_panelu.h"
-#include "dlouhy_text.h"
-#include "generuj_nastaveni.h"
-#include "hlaseni.h"
-#include "kontextova_nabidka.h"
-#include "model_nastaveni.h"
-#include "nastaveni.h"
-#include "seznam_radku.h"
-#include "ukaz_skript.h"
+#include "app/model_nastaveni.h"
+#include "app/ukaz_skript.h"
+#include "dialogs/dialog_nastaveni.h"
+#include "generators/generuj_nastaveni.h"
+#include "ui/blok_panelu.h"
+#include "ui/dlouhy_text.h"
+#include "ui/hlaseni.h"
+#include "ui/kontextova_nabidka.h"
+#include "ui/seznam_radku.h"
 
 #include <QHeaderView>
 #include <QMenu>
@@ -74,9 +74,17 @@ void ZalozkaNastaveni::vytvorSeznam() {
 }
 
 void ZalozkaNastaveni::otevriDialog() {
-    auto* dialog = new TNastaveni(*m_model, m_ktereUpravit, this);
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->exec();
+    std::optional<PolozkaNastaveni> upravovana;
+    if (m_ktereUpravit >= 0 && m_ktereUpravit < m_model->rowCount())
+        upravovana = m_model->polozky()[static_cast<std::size_t>(m_ktereUpravit)];
+    TNastaveni dialog(upravovana, m_model->rowCount(), this);
+    if (dialog.exec() == QDialog::Accepted) {
+        if (upravovana)
+            m_model->uprav(m_ktereUpravit, dialog.polozka());
+        else
+            m_model->pridej(dialog.polozka());
+    }
+    NastavKtere(-1);
 }
 
 void ZalozkaNastaveni::Pidatpoloku1Click() {

@@ -1,17 +1,17 @@
-#include "zalozka_titulky.h"
+#include "app/zalozka_titulky.h"
 
-#include "blok_panelu.h"
-#include "dialog_osoby.h"
-#include "dialog_pozice.h"
-#include "dlouhy_text.h"
-#include "generuj_titulky.h"
-#include "hlaseni.h"
-#include "kontextova_nabidka.h"
-#include "strom_titulku.h"
-#include "ukaz_skript.h"
-#include "volba_barvy.h"
-#include "vyber_ze_seznamu.h"
-#include "vzhled.h"
+#include "app/strom_titulku.h"
+#include "app/ukaz_skript.h"
+#include "app/volba_barvy.h"
+#include "dialogs/dialog_osoby.h"
+#include "dialogs/dialog_pozice.h"
+#include "generators/generuj_titulky.h"
+#include "ui/blok_panelu.h"
+#include "ui/dlouhy_text.h"
+#include "ui/hlaseni.h"
+#include "ui/kontextova_nabidka.h"
+#include "ui/vyber_ze_seznamu.h"
+#include "ui/vzhled.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -175,8 +175,9 @@ void ZalozkaTitulky::UmistiVzorky() {
 }
 
 void ZalozkaTitulky::Pidatpozici1Click() {
-    TPozice dialog(m_strom, this);
-    dialog.exec();
+    TPozice dialog([this](const QString& text) { return m_strom->obsahujeText(text); }, this);
+    if (dialog.exec() == QDialog::Accepted)
+        m_strom->pridejPozici(dialog.text());
 }
 
 void ZalozkaTitulky::Pidatosobu1Click() {
@@ -193,8 +194,9 @@ void ZalozkaTitulky::Pidatosobu1Click() {
         Hlaseni::UkazOdmitnuti(this, QStringLiteral("Musíte vybrat pozici!"));
         return;
     }
-    TPridatOS dialog(m_strom, vybrany, this);
-    dialog.exec();
+    TPridatOS dialog(this);
+    if (dialog.exec() == QDialog::Accepted)
+        m_strom->pridejOsobu(vybrany, dialog.text());
 }
 
 void ZalozkaTitulky::sButton4Click() {

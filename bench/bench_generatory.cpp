@@ -1,9 +1,9 @@
 // The pure generators on their own, at growing input sizes.
 
-#include "generuj_highskore.h"
-#include "generuj_menu.h"
-#include "generuj_nastaveni.h"
-#include "generuj_titulky.h"
+#include "generators/generuj_highskore.h"
+#include "generators/generuj_menu.h"
+#include "generators/generuj_nastaveni.h"
+#include "generators/generuj_titulky.h"
 
 #include <benchmark/benchmark.h>
 

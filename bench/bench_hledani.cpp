@@ -2,9 +2,9 @@
 // scrolls to it. The floor is a plain scan of the 1242 names with a case-insensitive prefix
 // test. Prints the two medians in microseconds.
 
-#include "hlavni.h"
-#include "seznam_funkci.h"
-#include "vzhled.h"
+#include "app/hlavni.h"
+#include "app/seznam_funkci.h"
+#include "ui/vzhled.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

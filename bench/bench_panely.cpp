@@ -2,15 +2,15 @@
 // QPlainTextEdit::setPlainText of the same text into the same panes. Prints one line per tab:
 // name, fastest handler time and fastest floor time in milliseconds.
 
-#include "hlavni.h"
-#include "model_highskore.h"
-#include "model_nastaveni.h"
-#include "strom_titulku.h"
-#include "vzhled.h"
-#include "zalozka_highskore.h"
-#include "zalozka_menu.h"
-#include "zalozka_nastaveni.h"
-#include "zalozka_titulky.h"
+#include "app/hlavni.h"
+#include "app/model_highskore.h"
+#include "app/model_nastaveni.h"
+#include "app/strom_titulku.h"
+#include "app/zalozka_highskore.h"
+#include "app/zalozka_menu.h"
+#include "app/zalozka_nastaveni.h"
+#include "app/zalozka_titulky.h"
+#include "ui/vzhled.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -100,7 +100,7 @@ int main(int argc, char* argv[]) {
 
     auto* highskore = okno.findChild<ModelHighskore*>();
     for (int i = 0; i < velikost(20000); ++i)
-        highskore->Pridej(QStringLiteral("global.nick%1").arg(i),
+        highskore->pridej(QStringLiteral("global.nick%1").arg(i),
                           QStringLiteral("global.skore%1").arg(i));
     auto* zalozkaHighskore = okno.findChild<ZalozkaHighskore*>();
     porovnej("highscore (20,000 rows)", okno, {"RichEdit9"},

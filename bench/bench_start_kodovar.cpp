@@ -1,7 +1,7 @@
 // Kodovar's start-up as the program does it, ending as soon as its event loop is idle.
 
-#include "hlavni.h"
-#include "vzhled.h"
+#include "app/hlavni.h"
+#include "ui/vzhled.h"
 
 #include <QApplication>
 #include <QTimer>

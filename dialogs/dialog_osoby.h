@@ -1,22 +1,11 @@
 #pragma once
 
-// Adds a person under the position that was selected when the dialog opened; any text is
-// accepted.
+// Asks for a person's name; any text is accepted.
 
-#include "dialog_titulku.h"
-
-class StromTitulku;
-class QTreeWidgetItem;
+#include "dialogs/dialog_titulku.h"
 
 class TPridatOS : public DialogTitulku {
     Q_OBJECT
 public:
-    TPridatOS(StromTitulku* strom, QTreeWidgetItem* pozice, QWidget* rodic = nullptr);
-
-public Q_SLOTS:
-    void sButton1Click();
-
-private:
-    StromTitulku* m_strom;
-    QTreeWidgetItem* m_pozice;
+    explicit TPridatOS(QWidget* rodic = nullptr);
 };

@@ -1,25 +1,18 @@
-#include "dialog_pozice.h"
+#include "dialogs/dialog_pozice.h"
 
-#include "hlaseni.h"
-#include "strom_titulku.h"
+#include "ui/hlaseni.h"
 
-#include <QLineEdit>
-#include <QPushButton>
-
-TPozice::TPozice(StromTitulku* strom, QWidget* rodic)
+TPozice::TPozice(std::function<bool(const QString&)> obsazeny, QWidget* rodic)
     : DialogTitulku(QStringLiteral("Přidat pozici"), QSize(308, 113),
                     QStringLiteral("Zadejte název pozice:"), QStringLiteral("Programovani"), rodic),
-      m_strom(strom) {
+      m_obsazeny(std::move(obsazeny)) {
     setObjectName(QStringLiteral("Pozice"));
-    connect(tlacitkoPridat(), &QPushButton::clicked, this, &TPozice::sButton1Click);
 }
 
-void TPozice::sButton1Click() {
-    const QString text = pole()->text();
-    if (m_strom->obsahujeText(text)) {
+void TPozice::accept() {
+    if (m_obsazeny(text())) {
         Hlaseni::UkazOdmitnuti(this, QStringLiteral("Tato pozice už existuje!"));
         return;
     }
-    m_strom->pridejPozici(text);
-    accept();
+    DialogTitulku::accept();
 }

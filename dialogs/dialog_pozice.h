@@ -1,20 +1,20 @@
 #pragma once
 
-// Adds a position to the credits tree; a text that any node already carries is refused and
-// the dialog stays open.
+// Asks for a new position; a text that any node of the tree already carries is refused and the
+// dialog stays open.
 
-#include "dialog_titulku.h"
+#include "dialogs/dialog_titulku.h"
 
-class StromTitulku;
+#include <functional>
 
 class TPozice : public DialogTitulku {
     Q_OBJECT
 public:
-    TPozice(StromTitulku* strom, QWidget* rodic = nullptr);
+    // `obsazeny` tells whether a node already carries the text.
+    explicit TPozice(std::function<bool(const QString&)> obsazeny, QWidget* rodic = nullptr);
 
-public Q_SLOTS:
-    void sButton1Click();
+    void accept() override;
 
 private:
-    StromTitulku* m_strom;
+    std::function<bool(const QString&)> m_obsazeny;
 };

@@ -1,6 +1,6 @@
-#include "dialog_titulku.h"
+#include "dialogs/dialog_titulku.h"
 
-#include "vzhled.h"
+#include "ui/vzhled.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -18,9 +18,18 @@ DialogTitulku::DialogTitulku(const QString& titulek, QSize plocha, const QString
     napis->setGeometry(88, 8, 125, 16);
 
     m_pole = novePole("sEdit1", text, {32, 40, 249, 21});
-    m_pridat = noveTlacitko("sButton1", QStringLiteral("Přidat"), {66, 80, 75, 25});
+    QPushButton* pridat = noveTlacitko("sButton1", QStringLiteral("Přidat"), {66, 80, 75, 25});
     QPushButton* zrusit = noveTlacitko("sButton2", QStringLiteral("Zrušit"), {162, 80, 75, 25});
+    connect(pridat, &QPushButton::clicked, this, &DialogTitulku::sButton1Click);
     connect(zrusit, &QPushButton::clicked, this, &DialogTitulku::sButton2Click);
+}
+
+QString DialogTitulku::text() const {
+    return m_pole->text();
+}
+
+void DialogTitulku::sButton1Click() {
+    accept();
 }
 
 void DialogTitulku::sButton2Click() {

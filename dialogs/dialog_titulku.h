@@ -3,7 +3,7 @@
 // The shared frame of the credits tree's two dialogs: a caption label, one edit and the
 // "Přidat" / "Zrušit" buttons on a fixed-size window centred on the desktop.
 
-#include "pevny_dialog.h"
+#include "ui/pevny_dialog.h"
 
 class QLineEdit;
 class QPushButton;
@@ -14,14 +14,13 @@ public:
     DialogTitulku(const QString& titulek, QSize plocha, const QString& popisek, const QString& text,
                   QWidget* rodic);
 
+    QString text() const;
+
 public Q_SLOTS:
+    void sButton1Click();
     void sButton2Click();
 
 protected:
-    QLineEdit* pole() const { return m_pole; }
-    QPushButton* tlacitkoPridat() const { return m_pridat; }
-
 private:
     QLineEdit* m_pole;
-    QPushButton* m_pridat;
 };

@@ -1,7 +1,7 @@
 // Checks the whole-number conversion against a plain reference reading of the rules, and
 // round-trips int32 values through their decimal and hexadecimal forms.
 
-#include "cele_cislo.h"
+#include "generators/cele_cislo.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -59,7 +59,8 @@ std::string hex(std::int64_t v) {
 void over(const std::string& text, std::optional<std::int32_t> ocekavane) {
     const VysledekPrevodu vysledek = PrevedNaCislo(text);
     if (ocekavane) {
-        if (!std::holds_alternative<std::int32_t>(vysledek) || std::get<std::int32_t>(vysledek) != *ocekavane)
+        if (!std::holds_alternative<std::int32_t>(vysledek) ||
+            std::get<std::int32_t>(vysledek) != *ocekavane)
             std::abort();
     } else {
         const auto* chyba = std::get_if<Chyba>(&vysledek);

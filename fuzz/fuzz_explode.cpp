@@ -1,7 +1,7 @@
 // Explode's pieces hold no separator and, joined again, give back the text less one
 // trailing separator.
 
-#include "explode.h"
+#include "generators/explode.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 

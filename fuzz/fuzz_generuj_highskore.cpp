@@ -1,6 +1,6 @@
 // Feeds GenerujHighskore random rows: two lines per row, in order, and two runs agree.
 
-#include "generuj_highskore.h"
+#include "generators/generuj_highskore.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 

@@ -1,8 +1,8 @@
 // Feeds GenerujMenu random records and checks its line counts against the count text's
 // value, the count text copied unconverted, and that two runs agree.
 
-#include "cele_cislo.h"
-#include "generuj_menu.h"
+#include "generators/cele_cislo.h"
+#include "generators/generuj_menu.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 

@@ -1,9 +1,9 @@
 // Feeds GenerujNastaveni random entries and checks its line counts against the entries'
 // numbers of values and actions, and that two runs agree.
 
-#include "cele_cislo.h"
-#include "explode.h"
-#include "generuj_nastaveni.h"
+#include "generators/cele_cislo.h"
+#include "generators/explode.h"
+#include "generators/generuj_nastaveni.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 

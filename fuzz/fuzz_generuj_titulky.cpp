@@ -1,7 +1,7 @@
 // Feeds GenerujTitulky random trees and options: the line counts follow the number of
 // nodes and the fonts switched on, and two runs agree.
 
-#include "generuj_titulky.h"
+#include "generators/generuj_titulky.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 

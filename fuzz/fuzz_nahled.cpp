@@ -2,7 +2,7 @@
 // text, the room reports problems as messages and never fails itself, and two rooms given the
 // same scripts and keys draw and say the same.
 
-#include "mistnost.h"
+#include "preview/mistnost.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 

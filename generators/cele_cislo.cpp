@@ -1,4 +1,4 @@
-#include "cele_cislo.h"
+#include "generators/cele_cislo.h"
 
 #include <cstdint>
 #include <optional>

@@ -4,7 +4,7 @@
 // sign, then decimal digits or hexadecimal digits after "$", "x", "X", "0x" or "0X", nothing
 // after them, and a value that fits a signed 32-bit integer.
 
-#include "chyba.h"
+#include "generators/chyba.h"
 
 #include <cstdint>
 #include <string_view>

@@ -1,4 +1,4 @@
-#include "explode.h"
+#include "generators/explode.h"
 
 std::vector<std::string> Explode(std::string_view oddelovac, std::string_view text) {
     std::vector<std::string> kusy;

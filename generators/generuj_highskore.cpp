@@ -1,6 +1,6 @@
-#include "generuj_highskore.h"
+#include "generators/generuj_highskore.h"
 
-#include "spoj.h"
+#include "generators/spoj.h"
 
 #include <cstdint>
 

@@ -3,7 +3,7 @@
 // Highscore generator: the rows' nick and score expressions in, the Draw lines of a
 // two-column table out, one row every 30 pixels.
 
-#include "skript.h"
+#include "generators/skript.h"
 
 #include <string>
 #include <vector>

@@ -1,6 +1,6 @@
-#include "generuj_menu.h"
+#include "generators/generuj_menu.h"
 
-#include "cele_cislo.h"
+#include "generators/cele_cislo.h"
 
 #include <variant>
 

@@ -4,7 +4,7 @@
 // of a keyboard-driven menu out. The count text gates which lines appear (after conversion)
 // and is also written into the script unconverted.
 
-#include "skript.h"
+#include "generators/skript.h"
 
 #include <array>
 #include <string>

@@ -1,7 +1,7 @@
-#include "generuj_nastaveni.h"
+#include "generators/generuj_nastaveni.h"
 
-#include "cele_cislo.h"
-#include "explode.h"
+#include "generators/cele_cislo.h"
+#include "generators/explode.h"
 
 #include <cstdint>
 #include <variant>

@@ -4,8 +4,8 @@
 // whose entries each cycle through their own values with the arrow keys out. Values and
 // actions are the ";"-separated pieces of each entry, matched by their numbers.
 
-#include "polozka_nastaveni.h"
-#include "skript.h"
+#include "generators/polozka_nastaveni.h"
+#include "generators/skript.h"
 
 #include <string>
 #include <vector>

@@ -1,6 +1,6 @@
-#include "generuj_titulky.h"
+#include "generators/generuj_titulky.h"
 
-#include "spoj.h"
+#include "generators/spoj.h"
 
 #include <cstdint>
 

@@ -4,7 +4,7 @@
 // in, the Create, Alarm[0] and Draw lines of an object that scrolls the credits out. Every
 // text goes into the script exactly as typed.
 
-#include "skript.h"
+#include "generators/skript.h"
 
 #include <string>
 #include <vector>

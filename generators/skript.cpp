@@ -1,4 +1,4 @@
-#include "skript.h"
+#include "generators/skript.h"
 
 const std::vector<std::string>& Skript::radky(Udalost udalost) const {
     switch (udalost) {

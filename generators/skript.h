@@ -3,8 +3,8 @@
 // What every generator returns: the lines of each event it writes; or a refusal, when nothing
 // may be written; or the lines written before an error stopped it.
 
-#include "chyba.h"
-#include "udalost.h"
+#include "generators/chyba.h"
+#include "generators/udalost.h"
 
 #include <optional>
 #include <string>

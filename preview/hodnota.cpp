@@ -1,4 +1,4 @@
-#include "hodnota.h"
+#include "preview/hodnota.h"
 
 #include <cmath>
 #include <cstdio>

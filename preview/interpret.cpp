@@ -1,6 +1,6 @@
-#include "interpret.h"
+#include "preview/interpret.h"
 
-#include "vestavene.h"
+#include "preview/vestavene.h"
 
 #include <cmath>
 

@@ -3,8 +3,8 @@
 // The interpreter: runs a parsed script against an object's state. Calls of functions it does
 // not know are not run but listed as actions; a runtime error stops the script.
 
-#include "rozbor.h"
-#include "stav.h"
+#include "preview/rozbor.h"
+#include "preview/stav.h"
 
 #include <optional>
 

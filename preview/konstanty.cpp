@@ -1,4 +1,4 @@
-#include "konstanty.h"
+#include "preview/konstanty.h"
 
 #include <cmath>
 #include <cstdint>

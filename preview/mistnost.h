@@ -4,8 +4,8 @@
 // engine runs them, step by step. A script that cannot be read, or stops with an error, is
 // left out from then on; the others keep running.
 
-#include "interpret.h"
-#include "udalost.h"
+#include "generators/udalost.h"
+#include "preview/interpret.h"
 
 #include <map>
 #include <set>

@@ -1,6 +1,6 @@
-#include "okno_nahledu.h"
+#include "preview/okno_nahledu.h"
 
-#include "platno_nahledu.h"
+#include "preview/platno_nahledu.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>

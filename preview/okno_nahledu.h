@@ -4,7 +4,7 @@
 // lists the actions that fired, the errors and the variables read before anything set them,
 // and lets the author give those variables values for the next run.
 
-#include "mistnost.h"
+#include "preview/mistnost.h"
 
 #include <QWidget>
 

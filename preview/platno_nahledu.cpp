@@ -1,6 +1,6 @@
-#include "platno_nahledu.h"
+#include "preview/platno_nahledu.h"
 
-#include "mistnost.h"
+#include "preview/mistnost.h"
 
 #include <QKeyEvent>
 #include <QPainter>

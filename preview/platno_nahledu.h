@@ -3,7 +3,7 @@
 // The previewed room on screen: 640 × 480, black, scaled to fit, showing the texts the last
 // Draw event drew. It takes the arrow keys and Enter for the script.
 
-#include "stav.h"
+#include "preview/stav.h"
 
 #include <QWidget>
 

@@ -1,6 +1,6 @@
-#include "rozbor.h"
+#include "preview/rozbor.h"
 
-#include "konstanty.h"
+#include "preview/konstanty.h"
 
 #include <algorithm>
 #include <array>

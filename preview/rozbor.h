@@ -2,8 +2,8 @@
 
 // The parser: script text in, a syntax tree out, or the first place it cannot be read.
 
-#include "strom.h"
-#include "tokeny.h"
+#include "preview/strom.h"
+#include "preview/tokeny.h"
 
 #include <string>
 #include <variant>

@@ -1,4 +1,4 @@
-#include "stav.h"
+#include "preview/stav.h"
 
 #include <utility>
 

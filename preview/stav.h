@@ -3,8 +3,8 @@
 // Everything the scripts of one previewed object read and write: its variables, the keys
 // pressed for this step, its fonts, what Draw drew, and the messages for the author.
 
-#include "hodnota.h"
-#include "konstanty.h"
+#include "preview/hodnota.h"
+#include "preview/konstanty.h"
 
 #include <map>
 #include <optional>

@@ -1,4 +1,4 @@
-#include "tokeny.h"
+#include "preview/tokeny.h"
 
 #include <array>
 #include <cstdlib>

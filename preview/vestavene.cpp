@@ -1,4 +1,4 @@
-#include "vestavene.h"
+#include "preview/vestavene.h"
 
 #include <cmath>
 #include <map>

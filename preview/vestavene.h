@@ -2,8 +2,8 @@
 
 // The built-in functions the preview runs itself: key tests, drawing text, fonts, string().
 
-#include "stav.h"
-#include "tokeny.h"
+#include "preview/stav.h"
+#include "preview/tokeny.h"
 
 #include <string_view>
 #include <vector>

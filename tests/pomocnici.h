@@ -3,12 +3,12 @@
 // Small helpers for driving the real windows: find controls by their names, fire actions,
 // read panes, and catch message boxes instead of clicking them.
 
-#include "hlaseni.h"
+#include "ui/hlaseni.h"
 
 #include <QAbstractItemView>
 #include <QAction>
-#include <QComboBox>
 #include <QApplication>
+#include <QComboBox>
 #include <QPlainTextEdit>
 #include <QTest>
 #include <QTimer>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "generuj_menu.h"
+#include "generators/generuj_menu.h"
 
 // The Menu tab's inputs as the program starts.
 inline VstupMenu StartovniMenu() {

@@ -1,4 +1,4 @@
-#include "cele_cislo.h"
+#include "generators/cele_cislo.h"
 
 #include <QTest>
 
@@ -68,7 +68,8 @@ void TestCeleCislo::prevod() {
         QCOMPARE(std::get<std::int32_t>(vysledek), hodnota);
     } else {
         QVERIFY(std::holds_alternative<Chyba>(vysledek));
-        QCOMPARE(std::get<Chyba>(vysledek).zprava, "''" + vstup + "'' is not a valid integer value");
+        QCOMPARE(std::get<Chyba>(vysledek).zprava,
+                 "''" + vstup + "'' is not a valid integer value");
     }
 }
 

@@ -1,6 +1,6 @@
-#include "hlavni.h"
+#include "app/hlavni.h"
+#include "app/seznam_funkci.h"
 #include "pomocnici.h"
-#include "seznam_funkci.h"
 
 #include <QLineEdit>
 

@@ -1,4 +1,4 @@
-#include "generuj_highskore.h"
+#include "generators/generuj_highskore.h"
 
 #include <QTest>
 

@@ -1,4 +1,4 @@
-#include "generuj_menu.h"
+#include "generators/generuj_menu.h"
 #include "startovni_menu.h"
 
 #include <QTest>

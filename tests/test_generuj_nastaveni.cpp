@@ -1,5 +1,5 @@
-#include "explode.h"
-#include "generuj_nastaveni.h"
+#include "generators/explode.h"
+#include "generators/generuj_nastaveni.h"
 
 #include <QTest>
 

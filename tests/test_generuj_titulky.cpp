@@ -1,4 +1,4 @@
-#include "generuj_titulky.h"
+#include "generators/generuj_titulky.h"
 
 #include <QTest>
 

@@ -1,4 +1,4 @@
-#include "hlavni.h"
+#include "app/hlavni.h"
 #include "pomocnici.h"
 
 #include <QLabel>
@@ -67,7 +67,11 @@ void TestHlavni::bloky_panelu() {
         {"RichEdit1", {"Create", "Step", "Draw"}, {"RichEdit1", "RichEdit2", "RichEdit3"}, 179, 2},
         {"RichEdit4", {"Create", "Step", "Draw"}, {"RichEdit4", "RichEdit5", "RichEdit6"}, 195, 2},
         {"RichEdit9", {"Draw"}, {"RichEdit9"}, 187, 0},
-        {"RichEdit16", {"Create", "Alarm[0]", "Draw"}, {"RichEdit16", "RichEdit22", "RichEdit18"}, 195, 0},
+        {"RichEdit16",
+         {"Create", "Alarm[0]", "Draw"},
+         {"RichEdit16", "RichEdit22", "RichEdit18"},
+         195,
+         0},
     };
     for (const auto& b : bloky) {
         auto* blok = qobject_cast<QTabWidget*>(
@@ -83,7 +87,8 @@ void TestHlavni::bloky_panelu() {
         QCOMPARE(blok->height(), b.vyska);
         QCOMPARE(blok->currentIndex(), b.aktivni);
     }
-    QCOMPARE(najdi<QPlainTextEdit>(&okno, "RichEdit22")->contextMenuPolicy(), Qt::DefaultContextMenu);
+    QCOMPARE(najdi<QPlainTextEdit>(&okno, "RichEdit22")->contextMenuPolicy(),
+             Qt::DefaultContextMenu);
     QCOMPARE(najdi<QPlainTextEdit>(&okno, "RichEdit9")->contextMenuPolicy(), Qt::CustomContextMenu);
 }
 
@@ -135,17 +140,28 @@ void TestHlavni::smazatVse_data() {
     QTest::addColumn<QString>("polozka");
     QTest::addColumn<QString>("smazany");
 
-    QTest::addRow("menu create") << 0 << "Smazatve1" << "RichEdit1";
-    QTest::addRow("menu step") << 0 << "Smazatve2" << "RichEdit2";
-    QTest::addRow("menu draw") << 0 << "Smazatve3" << "RichEdit3";
-    QTest::addRow("settings create") << 1 << "Smazatve1" << "RichEdit4";
-    QTest::addRow("settings step") << 1 << "Smazatve2" << "RichEdit5";
-    QTest::addRow("settings draw") << 1 << "Smazatve3" << "RichEdit6";
-    QTest::addRow("highscore create") << 2 << "Smazatve1" << "";
-    QTest::addRow("highscore draw") << 2 << "Smazatve3" << "RichEdit9";
-    QTest::addRow("credits create") << 3 << "Smazatve1" << "RichEdit16";
-    QTest::addRow("credits step") << 3 << "Smazatve2" << "";
-    QTest::addRow("credits draw") << 3 << "Smazatve3" << "RichEdit18";
+    QTest::addRow("menu create") << 0 << "Smazatve1"
+                                 << "RichEdit1";
+    QTest::addRow("menu step") << 0 << "Smazatve2"
+                               << "RichEdit2";
+    QTest::addRow("menu draw") << 0 << "Smazatve3"
+                               << "RichEdit3";
+    QTest::addRow("settings create") << 1 << "Smazatve1"
+                                     << "RichEdit4";
+    QTest::addRow("settings step") << 1 << "Smazatve2"
+                                   << "RichEdit5";
+    QTest::addRow("settings draw") << 1 << "Smazatve3"
+                                   << "RichEdit6";
+    QTest::addRow("highscore create") << 2 << "Smazatve1"
+                                      << "";
+    QTest::addRow("highscore draw") << 2 << "Smazatve3"
+                                    << "RichEdit9";
+    QTest::addRow("credits create") << 3 << "Smazatve1"
+                                    << "RichEdit16";
+    QTest::addRow("credits step") << 3 << "Smazatve2"
+                                  << "";
+    QTest::addRow("credits draw") << 3 << "Smazatve3"
+                                  << "RichEdit18";
 }
 
 // "Smazat vše" clears the one pane of its event on the active tab and nothing else.

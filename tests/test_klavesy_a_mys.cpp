@@ -1,6 +1,6 @@
-#include "hlavni.h"
+#include "app/hlavni.h"
+#include "app/strom_titulku.h"
 #include "pomocnici.h"
-#include "strom_titulku.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

@@ -1,4 +1,4 @@
-#include "mistnost.h"
+#include "preview/mistnost.h"
 
 #include <QTest>
 

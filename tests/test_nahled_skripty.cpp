@@ -1,8 +1,8 @@
-#include "generuj_highskore.h"
-#include "generuj_menu.h"
-#include "generuj_nastaveni.h"
-#include "generuj_titulky.h"
-#include "mistnost.h"
+#include "generators/generuj_highskore.h"
+#include "generators/generuj_menu.h"
+#include "generators/generuj_nastaveni.h"
+#include "generators/generuj_titulky.h"
+#include "preview/mistnost.h"
 #include "startovni_menu.h"
 
 #include <QTest>

@@ -1,4 +1,4 @@
-#include "hlavni.h"
+#include "app/hlavni.h"
 #include "nahodny_uzivatel/hrac.h"
 #include "pomocnici.h"
 

@@ -1,5 +1,5 @@
-#include "hlavni.h"
-#include "napoveda.h"
+#include "app/hlavni.h"
+#include "app/napoveda.h"
 #include "pomocnici.h"
 
 #include <QLabel>

@@ -1,8 +1,8 @@
-#include "blok_panelu.h"
-#include "hlavni.h"
-#include "okno_nahledu.h"
-#include "platno_nahledu.h"
+#include "app/hlavni.h"
 #include "pomocnici.h"
+#include "preview/okno_nahledu.h"
+#include "preview/platno_nahledu.h"
+#include "ui/blok_panelu.h"
 
 #include <QLineEdit>
 #include <QListWidget>

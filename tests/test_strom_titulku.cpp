@@ -1,4 +1,4 @@
-#include "hlavni.h"
+#include "app/hlavni.h"
 #include "pomocnici.h"
 
 #include <QDialog>

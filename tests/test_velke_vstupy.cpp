@@ -1,14 +1,14 @@
-#include "dialog_pozice.h"
-#include "generuj_menu.h"
-#include "generuj_nastaveni.h"
-#include "generuj_titulky.h"
-#include "highskore.h"
-#include "hlavni.h"
-#include "model_highskore.h"
-#include "model_nastaveni.h"
-#include "nastaveni.h"
+#include "app/hlavni.h"
+#include "app/model_highskore.h"
+#include "app/model_nastaveni.h"
+#include "app/strom_titulku.h"
+#include "dialogs/dialog_highskore.h"
+#include "dialogs/dialog_nastaveni.h"
+#include "dialogs/dialog_pozice.h"
+#include "generators/generuj_menu.h"
+#include "generators/generuj_nastaveni.h"
+#include "generators/generuj_titulky.h"
 #include "pomocnici.h"
-#include "strom_titulku.h"
 
 #include <QCheckBox>
 #include <QClipboard>
@@ -72,13 +72,9 @@ void TestVelkeVstupy::dlouheTextyVPolich() {
 }
 
 void TestVelkeVstupy::dlouheTextyVDialozich() {
-    ModelNastaveni nastaveni;
-    int ktere = -1;
-    TNastaveni dialogNastaveni(nastaveni, ktere);
-    ModelHighskore highskore;
-    THighskore dialogHighskore(highskore, -1);
-    StromTitulku strom;
-    TPozice dialogPozice(&strom);
+    TNastaveni dialogNastaveni(std::nullopt, 0);
+    THighskore dialogHighskore(std::nullopt, 0);
+    TPozice dialogPozice([](const QString&) { return false; });
     for (QWidget* dialog :
          std::initializer_list<QWidget*>{&dialogNastaveni, &dialogHighskore, &dialogPozice})
         for (QLineEdit* pole : dialog->findChildren<QLineEdit*>()) {

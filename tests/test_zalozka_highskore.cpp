@@ -1,5 +1,5 @@
-#include "hlavni.h"
-#include "model_highskore.h"
+#include "app/hlavni.h"
+#include "app/model_highskore.h"
 #include "pomocnici.h"
 
 #include <QAbstractItemModelTester>
@@ -92,11 +92,11 @@ private Q_SLOTS:
 void TestZalozkaHighskore::model_prochaziTesterem() {
     ModelHighskore model;
     QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
-    model.Pridej(QStringLiteral("a"), QStringLiteral("1"));
-    model.Pridej(QStringLiteral("b"), QStringLiteral("2"));
-    model.Uprav(0, QStringLiteral("c"), QStringLiteral("3"));
-    model.Smaz(0);
-    model.Pridej(QStringLiteral("d"), QStringLiteral("4"));
+    model.pridej(QStringLiteral("a"), QStringLiteral("1"));
+    model.pridej(QStringLiteral("b"), QStringLiteral("2"));
+    model.uprav(0, QStringLiteral("c"), QStringLiteral("3"));
+    model.smaz(0);
+    model.pridej(QStringLiteral("d"), QStringLiteral("4"));
     QCOMPARE(model.polozky(), (std::vector<PolozkaHighskore>{{"2", "b", "2"}, {"2", "d", "4"}}));
 }
 

@@ -1,4 +1,4 @@
-#include "hlavni.h"
+#include "app/hlavni.h"
 #include "pomocnici.h"
 
 #include <QClipboard>
@@ -11,7 +11,9 @@
 
 namespace {
 
-QLabel* stav(QObject* okno) { return najdi<QLabel>(najdi<QStatusBar>(okno, "StatusBar1"), "Panel0"); }
+QLabel* stav(QObject* okno) {
+    return najdi<QLabel>(najdi<QStatusBar>(okno, "StatusBar1"), "Panel0");
+}
 
 void klikni(QObject* okno, const char* tlacitko) {
     QTest::mouseClick(najdi<QPushButton>(okno, tlacitko), Qt::LeftButton);
@@ -32,7 +34,8 @@ void vlozPocet(QObject* okno, const QString& text) {
 QList<bool> viditelneRadky(QObject* okno) {
     QList<bool> radky;
     for (const char* jmeno : {"sEdit1", "sEdit2", "sEdit3", "sEdit4", "sEdit5"})
-        radky << najdi<QLineEdit>(okno, jmeno)->isVisibleTo(najdi<QWidget>(okno, "sButton1")->parentWidget());
+        radky << najdi<QLineEdit>(okno, jmeno)
+                     ->isVisibleTo(najdi<QWidget>(okno, "sButton1")->parentWidget());
     return radky;
 }
 
@@ -72,7 +75,9 @@ void TestZalozkaMenu::generovani() {
     QCOMPARE(textPanelu(&okno, "RichEdit1").split('\n').size(), 6);
     const QStringList draw = textPanelu(&okno, "RichEdit3").split('\n');
     QCOMPARE(draw.size(), 5);
-    QCOMPARE(draw[1], QStringLiteral("draw_text_color(250,180,\"Konec\",barva_2,barva_2,barva_2,barva_2,true)"));
+    QCOMPARE(
+        draw[1],
+        QStringLiteral("draw_text_color(250,180,\"Konec\",barva_2,barva_2,barva_2,barva_2,true)"));
     const QStringList step = textPanelu(&okno, "RichEdit2").split('\n');
     QCOMPARE(step.size(), 49);
     QCOMPARE(step[44], QStringLiteral(" if(global.m_vybrany == 2)game_end()"));
@@ -115,14 +120,22 @@ void TestZalozkaMenu::pocetRadku_data() {
     QTest::addColumn<QString>("chyba");
 
     const QList<bool> vse(5, true);
-    QTest::addRow("zero becomes one") << "0" << "1" << QList<bool>{true, false, false, false, false} << "";
-    QTest::addRow("three") << "3" << "3" << QList<bool>{true, true, true, false, false} << "";
-    QTest::addRow("hex two") << "$2" << "$2" << QList<bool>{true, true, false, false, false} << "";
-    QTest::addRow("seven changes nothing") << "7" << "7" << vse << "";
-    QTest::addRow("double zero stays") << "00" << "00" << vse << "";
-    QTest::addRow("blank zero stays") << " 0" << " 0" << vse << "";
-    QTest::addRow("letters") << "a" << "a" << vse << "''a'' is not a valid integer value.";
-    QTest::addRow("emptied") << "" << "" << vse << "'''' is not a valid integer value.";
+    QTest::addRow("zero becomes one") << "0"
+                                      << "1" << QList<bool>{true, false, false, false, false} << "";
+    QTest::addRow("three") << "3"
+                           << "3" << QList<bool>{true, true, true, false, false} << "";
+    QTest::addRow("hex two") << "$2"
+                             << "$2" << QList<bool>{true, true, false, false, false} << "";
+    QTest::addRow("seven changes nothing") << "7"
+                                           << "7" << vse << "";
+    QTest::addRow("double zero stays") << "00"
+                                       << "00" << vse << "";
+    QTest::addRow("blank zero stays") << " 0"
+                                      << " 0" << vse << "";
+    QTest::addRow("letters") << "a"
+                             << "a" << vse << "''a'' is not a valid integer value.";
+    QTest::addRow("emptied") << ""
+                             << "" << vse << "'''' is not a valid integer value.";
 }
 
 // Each row starts from all rows shown, then types the text into the count box.

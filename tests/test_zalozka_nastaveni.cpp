@@ -1,6 +1,6 @@
-#include "hlavni.h"
-#include "model_nastaveni.h"
-#include "nastaveni.h"
+#include "app/hlavni.h"
+#include "app/model_nastaveni.h"
+#include "dialogs/dialog_nastaveni.h"
 #include "pomocnici.h"
 
 #include <QAbstractItemModelTester>

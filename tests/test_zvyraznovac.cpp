@@ -1,6 +1,6 @@
-#include "hlavni.h"
+#include "app/hlavni.h"
 #include "pomocnici.h"
-#include "zvyraznovac.h"
+#include "ui/zvyraznovac.h"
 
 #include <QClipboard>
 #include <QPushButton>

@@ -1,11 +1,11 @@
 // Fills each tab with a small realistic example, generates its script and saves a picture of
 // the main window per tab into the folder given as the only argument.
 
-#include "hlavni.h"
-#include "model_highskore.h"
-#include "model_nastaveni.h"
-#include "strom_titulku.h"
-#include "vzhled.h"
+#include "app/hlavni.h"
+#include "app/model_highskore.h"
+#include "app/model_nastaveni.h"
+#include "app/strom_titulku.h"
+#include "ui/vzhled.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -50,7 +50,7 @@ void vyplnNastaveni(THlavni& okno) {
 void vyplnHighskore(THlavni& okno) {
     auto* model = okno.findChild<ModelHighskore*>();
     for (int i = 1; i <= 3; ++i)
-        model->Pridej(QStringLiteral("global.nick%1").arg(i),
+        model->pridej(QStringLiteral("global.nick%1").arg(i),
                       QStringLiteral("global.skore%1").arg(i));
     najdi<QPushButton>(&okno, "sButton3")->click();
 }

@@ -1,8 +1,8 @@
 #include "hrac.h"
 
 #include "../pomocnici.h"
-#include "hlavni.h"
-#include "napoveda.h"
+#include "app/hlavni.h"
+#include "app/napoveda.h"
 
 #include <QAbstractItemView>
 #include <QClipboard>

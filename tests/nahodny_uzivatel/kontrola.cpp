@@ -3,9 +3,9 @@
 #include "hrac.h"
 
 #include "../pomocnici.h"
-#include "hlavni.h"
-#include "rychle_hledani.h"
-#include "seznam_funkci.h"
+#include "app/hlavni.h"
+#include "app/rychle_hledani.h"
+#include "app/seznam_funkci.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -4,7 +4,7 @@
 #include "hrac.h"
 
 #include "../pomocnici.h"
-#include "hlavni.h"
+#include "app/hlavni.h"
 
 #include <QLineEdit>
 #include <QTreeView>

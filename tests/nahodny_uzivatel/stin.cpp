@@ -1,10 +1,10 @@
 #include "stin.h"
 
 #include "../pomocnici.h"
-#include "cele_cislo.h"
-#include "generuj_menu.h"
-#include "generuj_nastaveni.h"
-#include "generuj_titulky.h"
+#include "generators/cele_cislo.h"
+#include "generators/generuj_menu.h"
+#include "generators/generuj_nastaveni.h"
+#include "generators/generuj_titulky.h"
 
 #include <variant>
 

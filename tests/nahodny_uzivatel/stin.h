@@ -4,9 +4,9 @@
 // every entry it added, the script each pane must hold and the messages each step must show.
 // The handlers' rules are restated here only where the window changes what was typed.
 
-#include "generuj_highskore.h"
-#include "hlaseni.h"
-#include "polozka_nastaveni.h"
+#include "generators/generuj_highskore.h"
+#include "ui/hlaseni.h"
+#include "generators/polozka_nastaveni.h"
 
 #include <QRgb>
 #include <QString>

@@ -3,7 +3,7 @@
 #include "hrac.h"
 
 #include "../pomocnici.h"
-#include "hlavni.h"
+#include "app/hlavni.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,7 +1,7 @@
-#include "blok_panelu.h"
+#include "ui/blok_panelu.h"
 
-#include "vzhled.h"
-#include "zvyraznovac.h"
+#include "ui/vzhled.h"
+#include "ui/zvyraznovac.h"
 
 #include <QPlainTextEdit>
 

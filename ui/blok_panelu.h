@@ -3,7 +3,7 @@
 // The block of code panes docked along the bottom of a generator tab: an inner tab strip whose
 // pages each hold one read-only pane for one event of the target engine's object.
 
-#include "udalost.h"
+#include "generators/udalost.h"
 
 #include <QTabWidget>
 

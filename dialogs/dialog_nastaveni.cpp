@@ -1,9 +1,8 @@
-#include "nastaveni.h"
+#include "dialogs/dialog_nastaveni.h"
 
-#include "hlaseni.h"
-#include "model_nastaveni.h"
-#include "pevny_dialog.h"
-#include "vzhled.h"
+#include "ui/hlaseni.h"
+#include "ui/pevny_dialog.h"
+#include "ui/vzhled.h"
 
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -17,8 +16,9 @@ const char* const textBubliny = "Jednotlivé hodnoty oddělujte středníkem.";
 
 } // namespace
 
-TNastaveni::TNastaveni(ModelNastaveni& polozky, int& ktereUpravit, QWidget* rodic)
-    : PevnyDialog(QSize(338, 230), PismoBodu(8), rodic), m_polozky(polozky), m_ktere(ktereUpravit) {
+TNastaveni::TNastaveni(const std::optional<PolozkaNastaveni>& upravovana, int pocetPolozek,
+                       QWidget* rodic)
+    : PevnyDialog(QSize(338, 230), PismoBodu(8), rodic), m_pridava(!upravovana) {
     setObjectName(QStringLiteral("Nastaveni"));
     setWindowTitle(QStringLiteral("Kodovar - Přidat položku"));
 
@@ -51,16 +51,15 @@ TNastaveni::TNastaveni(ModelNastaveni& polozky, int& ktereUpravit, QWidget* rodi
     connect(m_pridat, &QPushButton::clicked, this, &TNastaveni::sButton1Click);
     connect(m_zrusit, &QPushButton::clicked, this, &TNastaveni::sButton2Click);
 
-    FormCreate();
+    FormCreate(upravovana, pocetPolozek);
 }
 
-void TNastaveni::FormCreate() {
-    if (m_ktere < 0 || m_ktere >= m_polozky.rowCount()) {
-        m_ktere = -1;
-        m_y->setText(QString::number(m_polozky.rowCount() * 30 + 150));
+void TNastaveni::FormCreate(const std::optional<PolozkaNastaveni>& upravovana, int pocetPolozek) {
+    if (!upravovana) {
+        m_y->setText(QString::number(pocetPolozek * 30 + 150));
         return;
     }
-    const PolozkaNastaveni& p = m_polozky.polozky()[static_cast<std::size_t>(m_ktere)];
+    const PolozkaNastaveni& p = *upravovana;
     m_nazev->setText(QString::fromStdString(p.Nazev));
     m_hodnoty->setText(QString::fromStdString(p.Hodnoty));
     m_akce->setText(QString::fromStdString(p.Akce));
@@ -68,36 +67,29 @@ void TNastaveni::FormCreate() {
     m_y->setText(QString::fromStdString(p.PoziceY));
 }
 
-PolozkaNastaveni TNastaveni::zadanaPolozka() const {
+PolozkaNastaveni TNastaveni::polozka() const {
     return {m_nazev->text().toStdString(), m_x->text().toStdString(), m_y->text().toStdString(),
             m_hodnoty->text().toStdString(), m_akce->text().toStdString()};
 }
 
-void TNastaveni::sButton1Click() {
-    if (m_ktere == -1) {
-        if (m_akce->text().isEmpty()) {
-            Hlaseni::UkazOdmitnuti(this, QStringLiteral("Musíte vyplnit položku akce!"));
-            return;
-        }
-        if (m_hodnoty->text().isEmpty()) {
-            Hlaseni::UkazOdmitnuti(this, QStringLiteral("Musíte vyplnit nastavení!"));
-            return;
-        }
-        m_polozky.pridej(zadanaPolozka());
-    } else {
-        m_polozky.uprav(m_ktere, zadanaPolozka());
+void TNastaveni::accept() {
+    if (m_pridava && m_akce->text().isEmpty()) {
+        Hlaseni::UkazOdmitnuti(this, QStringLiteral("Musíte vyplnit položku akce!"));
+        return;
     }
+    if (m_pridava && m_hodnoty->text().isEmpty()) {
+        Hlaseni::UkazOdmitnuti(this, QStringLiteral("Musíte vyplnit nastavení!"));
+        return;
+    }
+    PevnyDialog::accept();
+}
+
+void TNastaveni::sButton1Click() {
     accept();
 }
 
 void TNastaveni::sButton2Click() {
     reject();
-}
-
-// Every way of closing (Přidat, Zrušit, Escape, the close box) passes through here.
-void TNastaveni::done(int vysledek) {
-    m_ktere = -1;
-    QDialog::done(vysledek);
 }
 
 void TNastaveni::sEdit2Click() {

@@ -1,4 +1,4 @@
-#include "kontextova_nabidka.h"
+#include "ui/kontextova_nabidka.h"
 
 #include <QAbstractScrollArea>
 #include <QContextMenuEvent>

@@ -3,7 +3,7 @@
 // The settings entries in menu order, as the rows of a five-column list. Only the name can be
 // edited in place; the rest changes through the entry dialog.
 
-#include "polozka_nastaveni.h"
+#include "generators/polozka_nastaveni.h"
 
 #include <QAbstractTableModel>
 

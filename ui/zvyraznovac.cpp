@@ -1,7 +1,7 @@
-#include "zvyraznovac.h"
+#include "ui/zvyraznovac.h"
 
-#include "konstanty.h"
-#include "nazvy_funkci.h"
+#include "generators/nazvy_funkci.h"
+#include "preview/konstanty.h"
 
 #include <QHash>
 

@@ -1,4 +1,4 @@
-#include "vzhled.h"
+#include "ui/vzhled.h"
 
 #include <QApplication>
 #include <QFontDatabase>

@@ -1,4 +1,4 @@
-#include "model_highskore.h"
+#include "app/model_highskore.h"
 
 #include <array>
 
@@ -40,14 +40,14 @@ QVariant ModelHighskore::headerData(int sekce, Qt::Orientation orientace, int ro
     return nazvy[static_cast<std::size_t>(sekce)];
 }
 
-void ModelHighskore::Pridej(const QString& nick, const QString& skore) {
+void ModelHighskore::pridej(const QString& nick, const QString& skore) {
     const int radek = pocet();
     beginInsertRows({}, radek, radek);
     m_polozky.push_back({std::to_string(radek + 1), nick.toStdString(), skore.toStdString()});
     endInsertRows();
 }
 
-void ModelHighskore::Uprav(int radek, const QString& nick, const QString& skore) {
+void ModelHighskore::uprav(int radek, const QString& nick, const QString& skore) {
     Q_ASSERT(radek >= 0 && radek < pocet());
     PolozkaHighskore& p = m_polozky[static_cast<std::size_t>(radek)];
     p.nick = nick.toStdString();
@@ -55,7 +55,7 @@ void ModelHighskore::Uprav(int radek, const QString& nick, const QString& skore)
     Q_EMIT dataChanged(index(radek, Nick), index(radek, Skore));
 }
 
-void ModelHighskore::Smaz(int radek) {
+void ModelHighskore::smaz(int radek) {
     Q_ASSERT(radek >= 0 && radek < pocet());
     beginRemoveRows({}, radek, radek);
     m_polozky.erase(m_polozky.begin() + radek);

@@ -1,14 +1,14 @@
-#include "highskore.h"
+#include "dialogs/dialog_highskore.h"
 
-#include "model_highskore.h"
-#include "pevny_dialog.h"
-#include "vzhled.h"
+#include "ui/pevny_dialog.h"
+#include "ui/vzhled.h"
 
 #include <QLineEdit>
 #include <QPushButton>
 
-THighskore::THighskore(ModelHighskore& model, int ktere, QWidget* rodic)
-    : PevnyDialog(QSize(321, 171), PismoPixelu(11), rodic), m_model(model), m_ktere(ktere) {
+THighskore::THighskore(const std::optional<PolozkaHighskore>& upravovana, int pocetRadku,
+                       QWidget* rodic)
+    : PevnyDialog(QSize(321, 171), PismoPixelu(11), rodic) {
     setObjectName(QStringLiteral("Highskore"));
     setWindowTitle(QStringLiteral("Kodovar - Přidat do Highskóre"));
 
@@ -27,25 +27,24 @@ THighskore::THighskore(ModelHighskore& model, int ktere, QWidget* rodic)
     connect(m_pridat, &QPushButton::clicked, this, &THighskore::sButton1Click);
     connect(m_zrusit, &QPushButton::clicked, this, &THighskore::sButton2Click);
 
-    FormCreate();
+    FormCreate(upravovana, pocetRadku);
 }
 
-void THighskore::FormCreate() {
-    const QString n = QString::number(m_model.pocet());
+void THighskore::FormCreate(const std::optional<PolozkaHighskore>& upravovana, int pocetRadku) {
+    const QString n = QString::number(pocetRadku);
     m_nick->setText(QStringLiteral("global.nick") + n);
     m_skore->setText(QStringLiteral("global.skore") + n);
-    if (m_ktere != -1) {
-        const PolozkaHighskore& p = m_model.polozky()[static_cast<std::size_t>(m_ktere)];
-        m_nick->setText(QString::fromStdString(p.nick));
-        m_skore->setText(QString::fromStdString(p.skore));
+    if (upravovana) {
+        m_nick->setText(QString::fromStdString(upravovana->nick));
+        m_skore->setText(QString::fromStdString(upravovana->skore));
     }
 }
 
+PolozkaHighskore THighskore::polozka() const {
+    return {{}, m_nick->text().toStdString(), m_skore->text().toStdString()};
+}
+
 void THighskore::sButton1Click() {
-    if (m_ktere == -1)
-        m_model.Pridej(m_nick->text(), m_skore->text());
-    else
-        m_model.Uprav(m_ktere, m_nick->text(), m_skore->text());
     accept();
 }
 

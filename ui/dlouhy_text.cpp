@@ -1,4 +1,4 @@
-#include "dlouhy_text.h"
+#include "ui/dlouhy_text.h"
 
 #include <QAbstractItemView>
 #include <QLineEdit>

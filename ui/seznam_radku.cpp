@@ -1,4 +1,4 @@
-#include "seznam_radku.h"
+#include "ui/seznam_radku.h"
 
 #include <QHeaderView>
 #include <QTreeView>

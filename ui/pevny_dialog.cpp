@@ -1,6 +1,6 @@
-#include "pevny_dialog.h"
+#include "ui/pevny_dialog.h"
 
-#include "dlouhy_text.h"
+#include "ui/dlouhy_text.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>

@@ -2,7 +2,7 @@
 
 // The highscore rows in the order added, shown as the columns ID, Nick and Skóre.
 
-#include "generuj_highskore.h"
+#include "generators/generuj_highskore.h"
 
 #include <QAbstractTableModel>
 
@@ -24,10 +24,10 @@ public:
 
     // The new row's ID is the row count including it; IDs are never renumbered, so it may
     // repeat one that a remaining row still shows.
-    void Pridej(const QString& nick, const QString& skore);
+    void pridej(const QString& nick, const QString& skore);
     // Replaces the texts of the row at `radek`; its ID stays.
-    void Uprav(int radek, const QString& nick, const QString& skore);
-    void Smaz(int radek);
+    void uprav(int radek, const QString& nick, const QString& skore);
+    void smaz(int radek);
 
 private:
     std::vector<PolozkaHighskore> m_polozky;

@@ -1,6 +1,6 @@
-#include "strom_titulku.h"
+#include "app/strom_titulku.h"
 
-#include "dlouhy_text.h"
+#include "ui/dlouhy_text.h"
 
 #include <QMouseEvent>
 #include <QPainter>

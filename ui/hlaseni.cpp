@@ -1,4 +1,4 @@
-#include "hlaseni.h"
+#include "ui/hlaseni.h"
 
 #include <QMessageBox>
 

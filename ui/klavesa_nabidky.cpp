@@ -1,4 +1,4 @@
-#include "klavesa_nabidky.h"
+#include "ui/klavesa_nabidky.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>

@@ -1,4 +1,4 @@
-#include "model_nastaveni.h"
+#include "app/model_nastaveni.h"
 
 #include <array>
 

@@ -1,4 +1,4 @@
-#include "nazvy_funkci.h"
+#include "generators/nazvy_funkci.h"
 
 // clang-format off
 const std::array<std::string_view, PocetFunkci> NazvyFunkci = {

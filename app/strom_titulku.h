@@ -3,7 +3,7 @@
 // The credits tree: positions at the top level, their persons below, in insertion order.
 // The program never moves the selection itself, so a right click leaves it where it was.
 
-#include "generuj_titulky.h"
+#include "generators/generuj_titulky.h"
 
 #include <QTreeWidget>
 

@@ -1,4 +1,4 @@
-#include "vyber_ze_seznamu.h"
+#include "ui/vyber_ze_seznamu.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
