@@ -5,8 +5,8 @@
 // The handlers' rules are restated here only where the window changes what was typed.
 
 #include "generators/generuj_highskore.h"
-#include "ui/hlaseni.h"
 #include "generators/polozka_nastaveni.h"
+#include "ui/hlaseni.h"
 
 #include <QRgb>
 #include <QString>
