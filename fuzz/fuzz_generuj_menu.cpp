@@ -1,5 +1,5 @@
 // Feeds GenerujMenu random records and checks its line counts against the count text's
-// value, the count text copied unconverted, and that two runs agree.
+// value, the count text copied unconverted, each Draw line's row, and that two runs agree.
 
 #include "generators/cele_cislo.h"
 #include "generators/generuj_menu.h"
@@ -19,8 +19,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const Skript s = GenerujMenu(vstup);
     const Skript znovu = GenerujMenu(vstup);
-    if (s.create != znovu.create || s.step != znovu.step || s.draw != znovu.draw)
+    if (s.create != znovu.create || s.step != znovu.step || s.draw != znovu.draw ||
+        s.puvod != znovu.puvod)
         std::abort();
+    // Row k's Draw line is placed by row k.
+    if (s.puvod.size() != s.draw.size())
+        std::abort();
+    for (std::size_t k = 0; k < s.puvod.size(); ++k)
+        if (s.puvod[k] != Puvod{k, Puvod::Cast::Nazev})
+            std::abort();
 
     const VysledekPrevodu n = PrevedNaCislo(vstup.pocet);
     if (const auto* hodnota = std::get_if<std::int32_t>(&n)) {

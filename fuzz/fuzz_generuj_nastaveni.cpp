@@ -1,5 +1,5 @@
 // Feeds GenerujNastaveni random entries and checks its line counts against the entries'
-// numbers of values and actions, and that two runs agree.
+// numbers of values and actions, which Draw lines its entries place, and that two runs agree.
 
 #include "generators/cele_cislo.h"
 #include "generators/explode.h"
@@ -31,7 +31,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const Skript s = GenerujNastaveni(polozky);
     const Skript znovu = GenerujNastaveni(polozky);
     if (s.create != znovu.create || s.step != znovu.step || s.draw != znovu.draw ||
-        s.odmitnuti != znovu.odmitnuti || s.chyba != znovu.chyba)
+        s.puvod != znovu.puvod || s.odmitnuti != znovu.odmitnuti || s.chyba != znovu.chyba)
+        std::abort();
+    if (s.puvod.size() != s.draw.size())
         std::abort();
 
     const std::size_t n = polozky.size();
@@ -60,6 +62,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (xCisla != !s.chyba)
         std::abort();
     if (!s.chyba && s.draw.size() != n + 3 + 3 * hodnot)
+        std::abort();
+    // Every name and every value text is placed by its entry, and no other line is.
+    const auto umistenych =
+        std::count_if(s.puvod.begin(), s.puvod.end(),
+                      [](const std::optional<Puvod>& p) { return p.has_value(); });
+    if (!s.chyba && static_cast<std::size_t>(umistenych) != n + hodnot)
         std::abort();
     return 0;
 }

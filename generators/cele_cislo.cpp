@@ -62,3 +62,13 @@ VysledekPrevodu PrevedNaCislo(std::string_view text) {
     }
     return static_cast<std::int32_t>(zaporne ? -velikost : velikost);
 }
+
+std::optional<std::int32_t> ProsteCislo(std::string_view text) {
+    const std::string_view cislice = text.substr(text.starts_with('-') ? 1 : 0);
+    if (cislice.empty() || cislice.find_first_not_of("0123456789") != std::string_view::npos)
+        return std::nullopt;
+    const auto prevod = PrevedNaCislo(text);
+    if (const auto* cislo = std::get_if<std::int32_t>(&prevod))
+        return *cislo;
+    return std::nullopt;
+}

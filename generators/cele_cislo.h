@@ -7,6 +7,7 @@
 #include "generators/chyba.h"
 
 #include <cstdint>
+#include <optional>
 #include <string_view>
 #include <variant>
 
@@ -16,3 +17,7 @@ VysledekPrevodu PrevedNaCislo(std::string_view text);
 
 // The message of a failed conversion: the text stands unchanged between doubled apostrophes.
 Chyba ChybaPrevodu(std::string_view text);
+
+// A text that is nothing but a whole number in plain decimal: an optional minus and digits, in
+// the signed 32-bit range. Texts the conversion also reads, such as hex or " 5", are not plain.
+std::optional<std::int32_t> ProsteCislo(std::string_view text);

@@ -40,6 +40,7 @@ Skript GenerujMenu(const VstupMenu& vstup) {
         const std::string b = barva(k);
         skript.draw.push_back("draw_text_color(" + r.x + "," + r.y + ",\"" + r.text + "\"," + b +
                               "," + b + "," + b + "," + b + ",true)");
+        skript.puvod.push_back(Puvod{static_cast<std::size_t>(k - 1), Puvod::Cast::Nazev});
     }
 
     auto& step = skript.step;

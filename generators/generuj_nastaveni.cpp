@@ -4,6 +4,8 @@
 #include "generators/explode.h"
 
 #include <cstdint>
+#include <optional>
+#include <utility>
 #include <variant>
 
 namespace {
@@ -135,27 +137,35 @@ void pridejStep(Radky& step, const std::vector<PolozkaNastaveni>& polozky) {
     step.push_back("}");
 }
 
+// A Draw line and the input that places it.
+void kresli(Skript& skript, std::string radek, std::optional<Puvod> puvod = std::nullopt) {
+    skript.draw.push_back(std::move(radek));
+    skript.puvod.push_back(puvod);
+}
+
 // Stops at the first value line whose x is no whole number and returns its error.
-std::optional<Chyba> pridejDraw(Radky& draw, const std::vector<PolozkaNastaveni>& polozky) {
-    draw.push_back(sep);
+std::optional<Chyba> pridejDraw(Skript& skript, const std::vector<PolozkaNastaveni>& polozky) {
+    kresli(skript, sep);
     for (std::size_t e = 0; e < polozky.size(); ++e)
-        draw.push_back(textVBarve(polozky[e].PoziceX, polozky[e].PoziceY, polozky[e].Nazev, e + 1));
-    draw.push_back(sep);
+        kresli(skript, textVBarve(polozky[e].PoziceX, polozky[e].PoziceY, polozky[e].Nazev, e + 1),
+               Puvod{e, Puvod::Cast::Nazev});
+    kresli(skript, sep);
     for (std::size_t e = 0; e < polozky.size(); ++e) {
         const PolozkaNastaveni& p = polozky[e];
         const Radky hodnoty = Explode(";", p.Hodnoty);
         for (std::size_t i = 1; i <= hodnoty.size(); ++i) {
-            draw.push_back("if(" + hodnotaPolozky(e) + " == " + cislo(i) + "){");
+            kresli(skript, "if(" + hodnotaPolozky(e) + " == " + cislo(i) + "){");
             const auto x = PrevedNaCislo(p.PoziceX);
             if (const auto* chyba = std::get_if<Chyba>(&x))
                 return *chyba;
             // In 64 bits, so an x near the top of the range gives the true sum.
             const std::int64_t x180 = std::int64_t{std::get<std::int32_t>(x)} + 180;
-            draw.push_back(textVBarve(std::to_string(x180), p.PoziceY, hodnoty[i - 1], e + 1));
-            draw.push_back(i < hodnoty.size() ? "} else" : "}");
+            kresli(skript, textVBarve(std::to_string(x180), p.PoziceY, hodnoty[i - 1], e + 1),
+                   Puvod{e, Puvod::Cast::Hodnota});
+            kresli(skript, i < hodnoty.size() ? "} else" : "}");
         }
     }
-    draw.push_back(sep);
+    kresli(skript, sep);
     return std::nullopt;
 }
 
@@ -177,6 +187,6 @@ Skript GenerujNastaveni(const std::vector<PolozkaNastaveni>& polozky) {
     }
     pridejCreate(skript.create, polozky.size());
     pridejStep(skript.step, polozky);
-    skript.chyba = pridejDraw(skript.draw, polozky);
+    skript.chyba = pridejDraw(skript, polozky);
     return skript;
 }

@@ -7,6 +7,8 @@ class TestCeleCislo : public QObject {
 private Q_SLOTS:
     void prevod_data();
     void prevod();
+    void prosteCislo_data();
+    void prosteCislo();
 };
 
 void TestCeleCislo::prevod_data() {
@@ -71,6 +73,39 @@ void TestCeleCislo::prevod() {
         QCOMPARE(std::get<Chyba>(vysledek).zprava,
                  "''" + vstup + "'' is not a valid integer value");
     }
+}
+
+// Only a plain decimal text may be replaced by a number; everything else is the author's.
+void TestCeleCislo::prosteCislo_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("proste");
+    QTest::addColumn<int>("hodnota");
+
+    QTest::addRow("decimal") << "250" << true << 250;
+    QTest::addRow("negative") << "-40" << true << -40;
+    QTest::addRow("leading zeros") << "007" << true << 7;
+    QTest::addRow("int min") << "-2147483648" << true << std::numeric_limits<int>::min();
+    QTest::addRow("above int max") << "2147483648" << false << 0;
+    QTest::addRow("empty") << "" << false << 0;
+    QTest::addRow("minus only") << "-" << false << 0;
+    QTest::addRow("plus sign") << "+5" << false << 0;
+    QTest::addRow("leading blank") << " 5" << false << 0;
+    QTest::addRow("trailing blank") << "5 " << false << 0;
+    QTest::addRow("hex") << "$FA" << false << 0;
+    QTest::addRow("0x hex") << "0x10" << false << 0;
+    QTest::addRow("sum") << "250+0" << false << 0;
+    QTest::addRow("expression") << "room_width/2" << false << 0;
+}
+
+void TestCeleCislo::prosteCislo() {
+    QFETCH(QString, text);
+    QFETCH(bool, proste);
+    QFETCH(int, hodnota);
+
+    const std::optional<std::int32_t> cislo = ProsteCislo(text.toStdString());
+    QCOMPARE(cislo.has_value(), proste);
+    if (proste)
+        QCOMPARE(*cislo, hodnota);
 }
 
 QTEST_APPLESS_MAIN(TestCeleCislo)

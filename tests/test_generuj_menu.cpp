@@ -1,4 +1,5 @@
 #include "generators/generuj_menu.h"
+#include "popis_puvodu.h"
 #include "startovni_menu.h"
 
 #include <QTest>
@@ -19,6 +20,8 @@ private Q_SLOTS:
     void pocty();
     void neciselnyPocet();
     void textPolozkyBezUprav();
+    void puvod_data();
+    void puvod();
 };
 
 void TestGenerujMenu::startovniHodnoty_celyText() {
@@ -203,6 +206,29 @@ void TestGenerujMenu::textPolozkyBezUprav() {
     QCOMPARE(s.draw, Radky{"draw_text_color( 1 ,x+2,\"Řekni \"ahoj\" \",barva_1,barva_1,barva_1,"
                            "barva_1,true)"});
     QCOMPARE(s.step[s.step.size() - 2], std::string(" if(global.m_vybrany == 1)game_end();"));
+}
+
+void TestGenerujMenu::puvod_data() {
+    QTest::addColumn<QString>("pocet");
+    QTest::addColumn<QStringList>("puvod");
+
+    const QStringList vsech{"0 název", "1 název", "2 název", "3 název", "4 název"};
+    QTest::addRow("start values") << "5" << vsech;
+    QTest::addRow("two items") << "2" << QStringList{"0 název", "1 název"};
+    QTest::addRow("count above five") << "9" << vsech;
+    QTest::addRow("no items") << "0" << QStringList{};
+    QTest::addRow("count no number") << "abc" << QStringList{};
+}
+
+// Every Draw line is placed by its own row's x and y.
+void TestGenerujMenu::puvod() {
+    QFETCH(QString, pocet);
+    QFETCH(QStringList, puvod);
+    VstupMenu vstup = StartovniMenu();
+    vstup.pocet = pocet.toStdString();
+    const Skript s = GenerujMenu(vstup);
+    QCOMPARE(PopisPuvodu(s), puvod);
+    QCOMPARE(s.puvod.size(), s.draw.size());
 }
 
 QTEST_APPLESS_MAIN(TestGenerujMenu)

@@ -1,7 +1,11 @@
 #include "generators/explode.h"
 #include "generators/generuj_nastaveni.h"
+#include "popis_puvodu.h"
 
 #include <QTest>
+
+using Polozky = std::vector<PolozkaNastaveni>;
+Q_DECLARE_METATYPE(Polozky)
 
 namespace {
 
@@ -46,6 +50,8 @@ private Q_SLOTS:
     void neciselneX();
     void x180_data();
     void x180();
+    void puvod_data();
+    void puvod();
 };
 
 void TestGenerujNastaveni::explode_data() {
@@ -389,6 +395,31 @@ void TestGenerujNastaveni::x180() {
     QCOMPARE(s.draw[1], "draw_text_color(" + x.toStdString() +
                             ",9,\"P\",barva_1,barva_1,barva_1,barva_1,true)");
     QCOMPARE(s.draw[4], radek.toStdString() + "9,\"a\",barva_1,barva_1,barva_1,barva_1,true)");
+}
+
+void TestGenerujNastaveni::puvod_data() {
+    QTest::addColumn<Polozky>("polozky");
+    QTest::addColumn<QStringList>("puvod");
+
+    QTest::addRow("one entry, two values")
+        << Polozky{zvuk()}
+        << QStringList{"", "0 název", "", "", "0 hodnota", "", "", "0 hodnota", "", ""};
+    QTest::addRow("second entry without values")
+        << Polozky{{"A", "10", "20", "a", "x"}, {"B", "room_width/2", "40", "", "y"}}
+        << QStringList{"", "0 název", "1 název", "", "", "0 hodnota", "", ""};
+    QTest::addRow("stopped at the second entry's x")
+        << Polozky{{"A", "10", "20", "a", "x"}, {"B", "abc", "40", "b;c", "y"}, zvuk()}
+        << QStringList{"", "0 název", "1 název", "2 název", "", "", "0 hodnota", "", ""};
+    QTest::addRow("refused") << Polozky{} << QStringList{};
+}
+
+// A name is placed by its entry's x and y; a value text by the same fields, 180 to the right.
+void TestGenerujNastaveni::puvod() {
+    QFETCH(Polozky, polozky);
+    QFETCH(QStringList, puvod);
+    const Skript s = GenerujNastaveni(polozky);
+    QCOMPARE(PopisPuvodu(s), puvod);
+    QCOMPARE(s.puvod.size(), s.draw.size());
 }
 
 QTEST_APPLESS_MAIN(TestGenerujNastaveni)
