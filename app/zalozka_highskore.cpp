@@ -7,6 +7,7 @@
 #include "ui/blok_panelu.h"
 #include "ui/hlaseni.h"
 #include "ui/kontextova_nabidka.h"
+#include "ui/ovladace.h"
 #include "ui/seznam_radku.h"
 
 #include <QHeaderView>
@@ -41,8 +42,7 @@ ZalozkaHighskore::ZalozkaHighskore(QWidget* rodic) : QWidget(rodic) {
     polozka("Smazapoloku1", QStringLiteral("Smazat položku"), &ZalozkaHighskore::Smazapoloku1Click);
     PripojNabidku(m_seznam, m_popup);
 
-    m_tlacitko = new QPushButton(QStringLiteral("Vygenerovat kód"), this);
-    m_tlacitko->setObjectName(QStringLiteral("sButton3"));
+    m_tlacitko = Tlacitko(this, "sButton3", QStringLiteral("Vygenerovat kód"));
     m_tlacitko->setFixedHeight(32);
     connect(m_tlacitko, &QPushButton::clicked, this, &ZalozkaHighskore::sButton3Click);
 

@@ -4,8 +4,8 @@
 #include "generators/cele_cislo.h"
 #include "generators/generuj_menu.h"
 #include "ui/blok_panelu.h"
-#include "ui/dlouhy_text.h"
 #include "ui/hlaseni.h"
+#include "ui/ovladace.h"
 #include "ui/vyber_ze_seznamu.h"
 #include "ui/vzhled.h"
 
@@ -64,16 +64,8 @@ ZalozkaMenu::ZalozkaMenu(QLabel* stavovyPanel, QWidget* rodic)
     auto* plocha = new QWidget(this);
 
     Popisek(plocha, nullptr, QStringLiteral("Počet položek:"), {24, 24}, PismoBodu(10));
-    m_pocet = new QComboBox(plocha);
-    m_pocet->setObjectName(QStringLiteral("sComboBox1"));
-    m_pocet->setEditable(true);
-    m_pocet->setInsertPolicy(QComboBox::NoInsert);
-    m_pocet->setCompleter(nullptr);
-    PovolDlouhyText(m_pocet->lineEdit());
-    m_pocet->addItems({"1", "2", "3", "4", "5"});
-    m_pocet->setCurrentIndex(-1);
-    m_pocet->setEditText(QStringLiteral("5"));
-    m_pocet->setGeometry(128, 23, 65, 21);
+    m_pocet = UpravitelnyBox(plocha, "sComboBox1", {"1", "2", "3", "4", "5"}, QStringLiteral("5"),
+                             {128, 23, 65, 21});
 
     const QFont nadpisy = PismoBodu(8, true);
     Popisek(plocha, nullptr, QStringLiteral("Text položky"), {208, 48}, nadpisy);
@@ -86,18 +78,12 @@ ZalozkaMenu::ZalozkaMenu(QLabel* stavovyPanel, QWidget* rodic)
         m_radky[r].popisek = Popisek(plocha, navrh.jmenoPopisku, QString::fromUtf8(navrh.popisek),
                                      {104, navrh.vrch + 1}, PismoBodu(10));
         for (std::size_t p = 0; p < 4; ++p) {
-            auto* pole = new QLineEdit(QString::fromUtf8(navrh.texty[p]), plocha);
-            pole->setObjectName(QString::fromLatin1(navrh.jmena[p]));
-            PovolDlouhyText(pole);
-            pole->setGeometry(levaPole[p], navrh.vrch, sirkaPole[p], 21);
-            // Long texts show their beginning, not their end.
-            pole->setCursorPosition(0);
-            m_radky[r].pole[p] = pole;
+            m_radky[r].pole[p] = Pole(plocha, navrh.jmena[p], QString::fromUtf8(navrh.texty[p]),
+                                      {levaPole[p], navrh.vrch, sirkaPole[p], 21});
         }
     }
 
-    m_tlacitko = new QPushButton(QStringLiteral("Vygenerovat kód"), plocha);
-    m_tlacitko->setObjectName(QStringLiteral("sButton1"));
+    m_tlacitko = Tlacitko(plocha, "sButton1", QStringLiteral("Vygenerovat kód"));
     m_tlacitko->setGeometry(0, 290, 105, 25);
 
     m_panely =

@@ -8,6 +8,7 @@
 #include "ui/dlouhy_text.h"
 #include "ui/hlaseni.h"
 #include "ui/kontextova_nabidka.h"
+#include "ui/ovladace.h"
 #include "ui/seznam_radku.h"
 
 #include <QHeaderView>
@@ -19,8 +20,7 @@
 ZalozkaNastaveni::ZalozkaNastaveni(QWidget* rodic) : QWidget(rodic) {
     vytvorSeznam();
 
-    m_tlacitko = new QPushButton(QStringLiteral("Vygenerovat kód"), this);
-    m_tlacitko->setObjectName(QStringLiteral("sButton2"));
+    m_tlacitko = Tlacitko(this, "sButton2", QStringLiteral("Vygenerovat kód"));
     m_tlacitko->setFixedHeight(32);
 
     m_panely =

@@ -7,9 +7,9 @@
 #include "dialogs/dialog_pozice.h"
 #include "generators/generuj_titulky.h"
 #include "ui/blok_panelu.h"
-#include "ui/dlouhy_text.h"
 #include "ui/hlaseni.h"
 #include "ui/kontextova_nabidka.h"
+#include "ui/ovladace.h"
 #include "ui/vyber_ze_seznamu.h"
 #include "ui/vzhled.h"
 
@@ -25,11 +25,8 @@
 namespace {
 
 QLineEdit* pole(QWidget* rodic, const char* text, const char* jmeno, QRect misto) {
-    auto* p = new QLineEdit(QString::fromUtf8(text), rodic);
-    p->setObjectName(QString::fromLatin1(jmeno));
-    PovolDlouhyText(p);
+    QLineEdit* p = Pole(rodic, jmeno, QString::fromUtf8(text), misto);
     p->setFont(PismoPixelu(11));
-    p->setGeometry(misto);
     return p;
 }
 
@@ -51,15 +48,9 @@ ZalozkaTitulky::ZalozkaTitulky(QWidget* rodic) : QWidget(rodic) {
     rozlozeniPlochy->addStretch(1);
 
     Popisek(plocha, "sLabel11", QStringLiteral("Směr posouvání:"), {192, 16}, PismoPixelu(13));
-    m_smer = new QComboBox(plocha);
-    m_smer->setObjectName(QStringLiteral("sComboBox2"));
-    m_smer->setEditable(true);
-    m_smer->setInsertPolicy(QComboBox::NoInsert);
-    m_smer->setCompleter(nullptr);
-    m_smer->addItems({QStringLiteral("nahoru"), QStringLiteral("dolů")});
-    m_smer->setCurrentIndex(-1);
-    m_smer->setEditText(QStringLiteral("nahoru"));
-    m_smer->setGeometry(304, 15, 121, 21);
+    m_smer =
+        UpravitelnyBox(plocha, "sComboBox2", {QStringLiteral("nahoru"), QStringLiteral("dolů")},
+                       QStringLiteral("nahoru"), {304, 15, 121, 21});
 
     Popisek(plocha, "sLabel12", QStringLiteral("Barva pozice:"), {212, 48}, PismoPixelu(13));
     m_barvaPozice =
@@ -79,8 +70,7 @@ ZalozkaTitulky::ZalozkaTitulky(QWidget* rodic) : QWidget(rodic) {
         vytvorRadekPisma(plocha, 145, 146, 79, "Osoby font",
                          {"sCheckBox2", "sEdit22", "sCheckBox4", "sCheckBox6", "sEdit24"});
 
-    m_tlacitko = new QPushButton(QStringLiteral("Vygenerovat kód"), this);
-    m_tlacitko->setObjectName(QStringLiteral("sButton4"));
+    m_tlacitko = Tlacitko(this, "sButton4", QStringLiteral("Vygenerovat kód"));
     m_tlacitko->setFixedHeight(32);
 
     m_panely =

@@ -1,7 +1,9 @@
 #pragma once
 
-// The named constants the preview knows: the 18 colours of the credits tab's colour table and
-// the keys a menu script tests. Colour values use the engine's encoding (red in the low byte).
+// The named constants the preview knows, the engine's colours and keys, as values of the
+// script. Colour values use the engine's encoding (red in the low byte).
+
+#include "generators/slovnik.h"
 
 #include <optional>
 #include <string>
@@ -15,7 +17,9 @@ struct Rgb {
     bool operator==(const Rgb&) const = default;
 };
 
-enum Klavesa : int { Enter = 13, Vlevo = 37, Nahoru = 38, Vpravo = 39, Dolu = 40 };
+using ::Klavesa;
+using enum ::Klavesa;
+using ::KlicovaSlova;
 
 struct Konstanta {
     std::string_view jmeno;
@@ -32,8 +36,5 @@ Rgb BarvaZHodnoty(double hodnota);
 
 // The colour a named constant stands for; black for a name that is none.
 Rgb BarvaKonstanty(std::string_view jmeno);
-
-// Words of the language, for highlighting and for refusing statements the preview cannot run.
-const std::vector<std::string_view>& KlicovaSlova();
 
 } // namespace nahled

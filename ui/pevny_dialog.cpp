@@ -1,6 +1,6 @@
 #include "ui/pevny_dialog.h"
 
-#include "ui/dlouhy_text.h"
+#include "ui/ovladace.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -21,8 +21,7 @@ PevnyDialog::PevnyDialog(QSize plocha, const QFont& pismo, QWidget* rodic)
 }
 
 QPushButton* PevnyDialog::noveTlacitko(const char* jmeno, const QString& text, QRect misto) {
-    auto* t = new QPushButton(text, this);
-    t->setObjectName(QString::fromLatin1(jmeno));
+    QPushButton* t = Tlacitko(this, jmeno, text);
     // An auto-default button lends the dialog a default the moment another one has the focus,
     // and Enter in a field would then press it.
     t->setAutoDefault(false);
@@ -31,14 +30,11 @@ QPushButton* PevnyDialog::noveTlacitko(const char* jmeno, const QString& text, Q
 }
 
 QLineEdit* PevnyDialog::novePole(const char* jmeno, const QString& text, QRect misto) {
-    auto* p = new QLineEdit(text, this);
-    p->setObjectName(QString::fromLatin1(jmeno));
-    PovolDlouhyText(p);
+    QLineEdit* p = Pole(this, jmeno, text, misto);
     QPalette paleta = p->palette();
     paleta.setColor(QPalette::Base, Qt::white);
     paleta.setColor(QPalette::Text, Qt::black);
     p->setPalette(paleta);
-    p->setGeometry(misto);
     return p;
 }
 

@@ -1,9 +1,11 @@
 #include "ui/zvyraznovac.h"
 
 #include "generators/nazvy_funkci.h"
-#include "preview/konstanty.h"
+#include "generators/slovnik.h"
 
 #include <QHash>
+
+#include <vector>
 
 namespace {
 
@@ -23,11 +25,16 @@ bool jePismeno(QChar c) {
 const QHash<QString, Zvyraznovac::Druh>& slovnik() {
     static const QHash<QString, Zvyraznovac::Druh> slova = [] {
         QHash<QString, Zvyraznovac::Druh> s;
-        for (std::string_view slovo : nahled::KlicovaSlova())
+        for (std::string_view slovo : KlicovaSlova())
             s.insert(zPohledu(slovo), Zvyraznovac::Druh::Klicove);
-        for (const nahled::Konstanta& k : nahled::Konstanty())
-            if (!s.contains(zPohledu(k.jmeno)))
-                s.insert(zPohledu(k.jmeno), Zvyraznovac::Druh::Konstanta);
+        std::vector<std::string_view> konstanty;
+        for (const Barva& b : Barvy())
+            konstanty.push_back(b.jmeno);
+        for (const KonstantaKlavesy& k : KonstantyKlaves())
+            konstanty.push_back(k.jmeno);
+        for (std::string_view jmeno : konstanty)
+            if (!s.contains(zPohledu(jmeno)))
+                s.insert(zPohledu(jmeno), Zvyraznovac::Druh::Konstanta);
         for (std::string_view nazev : NazvyFunkci)
             if (!s.contains(zPohledu(nazev)))
                 s.insert(zPohledu(nazev), Zvyraznovac::Druh::Funkce);
