@@ -64,12 +64,13 @@ THlavni::THlavni(QWidget* rodic) : QMainWindow(rodic) {
 
     vytvorMenu();
     QApplication::instance()->installEventFilter(new KlavesaNabidky(this));
-    m_popupCreate = vytvorMazaciMenu(QStringLiteral("PopupMenu2"), QStringLiteral("Smazatve1"),
-                                     &THlavni::Smazatve1Click);
-    m_popupStep = vytvorMazaciMenu(QStringLiteral("PopupMenu3"), QStringLiteral("Smazatve2"),
-                                   &THlavni::Smazatve2Click);
-    m_popupDraw = vytvorMazaciMenu(QStringLiteral("PopupMenu4"), QStringLiteral("Smazatve3"),
-                                   &THlavni::Smazatve3Click);
+    const QString smazatVse = QStringLiteral("Smazat vše");
+    m_popupCreate =
+        VytvorNabidku(this, "PopupMenu2", {{"Smazatve1", smazatVse, [this] { Smazatve1Click(); }}});
+    m_popupStep =
+        VytvorNabidku(this, "PopupMenu3", {{"Smazatve2", smazatVse, [this] { Smazatve2Click(); }}});
+    m_popupDraw =
+        VytvorNabidku(this, "PopupMenu4", {{"Smazatve3", smazatVse, [this] { Smazatve3Click(); }}});
     for (BlokPanelu* blok : m_bloky)
         pripojMazaciMenu(blok);
 
@@ -102,16 +103,6 @@ void THlavni::vytvorMenu() {
     QAction* oProgramu = napoveda->addAction(QStringLiteral("O Programu"));
     oProgramu->setObjectName(QStringLiteral("OProgramu1"));
     connect(oProgramu, &QAction::triggered, this, &THlavni::OProgramu1Click);
-}
-
-QMenu* THlavni::vytvorMazaciMenu(const QString& jmenoMenu, const QString& jmenoPolozky,
-                                 void (THlavni::*obsluha)()) {
-    auto* menu = new QMenu(this);
-    menu->setObjectName(jmenoMenu);
-    QAction* smazat = menu->addAction(QStringLiteral("Smazat vše"));
-    smazat->setObjectName(jmenoPolozky);
-    connect(smazat, &QAction::triggered, this, obsluha);
-    return menu;
 }
 
 void THlavni::pripojMazaciMenu(BlokPanelu* blok) {

@@ -56,8 +56,6 @@ protected:
 
 private:
     void vytvorMenu();
-    QMenu* vytvorMazaciMenu(const QString& jmenoMenu, const QString& jmenoPolozky,
-                            void (THlavni::*obsluha)());
     void pripojMazaciMenu(BlokPanelu* blok);
     void smazPanel(Udalost udalost);
     void FormCreate();

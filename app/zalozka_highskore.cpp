@@ -26,20 +26,13 @@ ZalozkaHighskore::ZalozkaHighskore(QWidget* rodic) : QWidget(rodic) {
     hlavicka->setSectionResizeMode(1, QHeaderView::Stretch);
     hlavicka->setSectionResizeMode(2, QHeaderView::Stretch);
 
-    m_popup = new QMenu(this);
-    m_popup->setObjectName(QStringLiteral("PopupMenu5"));
-    const auto polozka = [this](const char* jmeno, const QString& text,
-                                void (ZalozkaHighskore::*obsluha)()) {
-        QAction* akce = m_popup->addAction(text);
-        akce->setObjectName(QString::fromLatin1(jmeno));
-        connect(akce, &QAction::triggered, this, obsluha);
-    };
-    polozka("Pidatpoloku2", QStringLiteral("Přidat položku"), &ZalozkaHighskore::Pidatpoloku2Click);
-    m_popup->addSeparator();
-    polozka("Upravitpoloku2", QStringLiteral("Upravit položku"),
-            &ZalozkaHighskore::Upravitpoloku2Click);
-    m_popup->addSeparator();
-    polozka("Smazapoloku1", QStringLiteral("Smazat položku"), &ZalozkaHighskore::Smazapoloku1Click);
+    m_popup = VytvorNabidku(
+        this, "PopupMenu5",
+        {{"Pidatpoloku2", QStringLiteral("Přidat položku"), [this] { Pidatpoloku2Click(); }},
+         {nullptr, {}, {}},
+         {"Upravitpoloku2", QStringLiteral("Upravit položku"), [this] { Upravitpoloku2Click(); }},
+         {nullptr, {}, {}},
+         {"Smazapoloku1", QStringLiteral("Smazat položku"), [this] { Smazapoloku1Click(); }}});
     PripojNabidku(m_seznam, m_popup);
 
     m_tlacitko = Tlacitko(this, "sButton3", QStringLiteral("Vygenerovat kód"));

@@ -56,19 +56,13 @@ void ZalozkaNastaveni::vytvorSeznam() {
     zahlavi->setSectionResizeMode(3, QHeaderView::Stretch);
     zahlavi->setSectionResizeMode(4, QHeaderView::Stretch);
 
-    m_popup = new QMenu(this);
-    m_popup->setObjectName(QStringLiteral("PopupMenu1"));
-    QAction* pridat = m_popup->addAction(QStringLiteral("Přidat položku"));
-    pridat->setObjectName(QStringLiteral("Pidatpoloku1"));
-    m_popup->addSeparator();
-    QAction* upravit = m_popup->addAction(QStringLiteral("Upravit položku"));
-    upravit->setObjectName(QStringLiteral("Upravitpoloku1"));
-    m_popup->addSeparator();
-    QAction* smazat = m_popup->addAction(QStringLiteral("Smazat položky"));
-    smazat->setObjectName(QStringLiteral("Smazatpoloky1"));
-    connect(pridat, &QAction::triggered, this, &ZalozkaNastaveni::Pidatpoloku1Click);
-    connect(upravit, &QAction::triggered, this, &ZalozkaNastaveni::Upravitpoloku1Click);
-    connect(smazat, &QAction::triggered, this, &ZalozkaNastaveni::Smazatpoloky1Click);
+    m_popup = VytvorNabidku(
+        this, "PopupMenu1",
+        {{"Pidatpoloku1", QStringLiteral("Přidat položku"), [this] { Pidatpoloku1Click(); }},
+         {nullptr, {}, {}},
+         {"Upravitpoloku1", QStringLiteral("Upravit položku"), [this] { Upravitpoloku1Click(); }},
+         {nullptr, {}, {}},
+         {"Smazatpoloky1", QStringLiteral("Smazat položky"), [this] { Smazatpoloky1Click(); }}});
 
     PripojNabidku(m_seznam, m_popup);
 }

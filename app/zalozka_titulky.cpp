@@ -133,20 +133,15 @@ PismoTitulku ZalozkaTitulky::RadekPisma::cti() const {
 }
 
 void ZalozkaTitulky::vytvorMenu() {
-    m_popup = new QMenu(this);
-    m_popup->setObjectName(QStringLiteral("PopupMenu6"));
-    QAction* pozice = m_popup->addAction(QStringLiteral("Přidat pozici"));
-    pozice->setObjectName(QStringLiteral("Pidatpozici1"));
-    QAction* osoba = m_popup->addAction(QStringLiteral("Přidat osobu"));
-    osoba->setObjectName(QStringLiteral("Pidatosobu1"));
-    m_popup->addSeparator()->setObjectName(QStringLiteral("N7"));
-    // Present for the menu's shape; they carry no action.
-    m_popup->addAction(QStringLiteral("Upravit"))->setObjectName(QStringLiteral("Upravit1"));
-    m_popup->addSeparator()->setObjectName(QStringLiteral("N8"));
-    m_popup->addAction(QStringLiteral("Smazat"))->setObjectName(QStringLiteral("Smazat1"));
-
-    connect(pozice, &QAction::triggered, this, &ZalozkaTitulky::Pidatpozici1Click);
-    connect(osoba, &QAction::triggered, this, &ZalozkaTitulky::Pidatosobu1Click);
+    // "Upravit" and "Smazat" are there for the menu's shape; they carry no action.
+    m_popup = VytvorNabidku(
+        this, "PopupMenu6",
+        {{"Pidatpozici1", QStringLiteral("Přidat pozici"), [this] { Pidatpozici1Click(); }},
+         {"Pidatosobu1", QStringLiteral("Přidat osobu"), [this] { Pidatosobu1Click(); }},
+         {"N7", {}, {}},
+         {"Upravit1", QStringLiteral("Upravit"), {}},
+         {"N8", {}, {}},
+         {"Smazat1", QStringLiteral("Smazat"), {}}});
     PripojNabidku(m_strom, m_popup);
 }
 

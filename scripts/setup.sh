@@ -24,9 +24,18 @@ instaluj() {
     fi
 }
 
+# sestav <build dir> [cmake options...] [-- <targets>]: configures and builds everything, or
+# only the targets after "--".
 sestav() {
     local adresar=$1
     shift
-    cmake -S "$top" -B "$top/$adresar" -G Ninja "$@" >/dev/null
-    cmake --build "$top/$adresar"
+    local volby=() cile=()
+    while [ $# -gt 0 ] && [ "$1" != "--" ]; do volby+=("$1"); shift; done
+    [ $# -gt 0 ] && { shift; cile=("$@"); }
+    cmake -S "$top" -B "$top/$adresar" -G Ninja "${volby[@]}" >/dev/null
+    if [ ${#cile[@]} -gt 0 ]; then
+        cmake --build "$top/$adresar" --target "${cile[@]}"
+    else
+        cmake --build "$top/$adresar"
+    fi
 }

@@ -27,6 +27,20 @@ private:
 
 } // namespace
 
+QMenu* VytvorNabidku(QWidget* rodic, const char* jmeno,
+                     std::initializer_list<PolozkaNabidky> polozky) {
+    auto* nabidka = new QMenu(rodic);
+    nabidka->setObjectName(QString::fromLatin1(jmeno));
+    for (const PolozkaNabidky& p : polozky) {
+        QAction* akce = p.text.isEmpty() ? nabidka->addSeparator() : nabidka->addAction(p.text);
+        if (p.jmeno)
+            akce->setObjectName(QString::fromLatin1(p.jmeno));
+        if (p.obsluha)
+            QObject::connect(akce, &QAction::triggered, nabidka, p.obsluha);
+    }
+    return nabidka;
+}
+
 void PripojNabidku(QAbstractScrollArea* oblast, QMenu* nabidka) {
     oblast->setContextMenuPolicy(Qt::CustomContextMenu);
     auto* otvirac = new OtviracNabidky(oblast, nabidka);
