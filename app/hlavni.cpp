@@ -176,7 +176,11 @@ void THlavni::Nahled1Click() {
     }
     const int zalozka = m_zalozky->currentIndex();
     const BlokPanelu* blok = m_bloky[static_cast<std::size_t>(zalozka)];
-    m_nahled->Nastav(m_zalozky->tabText(zalozka), [blok] { return SkriptyBloku(*blok); });
+    // Only the menu's and the settings' texts stand where fields put them.
+    const std::array<Umisteni*, 4> umisteni{m_menu, m_nastaveni, nullptr, nullptr};
+    m_nahled->Nastav(
+        m_zalozky->tabText(zalozka), [blok] { return SkriptyBloku(*blok); },
+        umisteni[static_cast<std::size_t>(zalozka)]);
     m_nahled->show();
     m_nahled->raise();
     m_nahled->activateWindow();

@@ -119,9 +119,11 @@ void ZalozkaMenu::sButton1Click() {
     }
 
     m_stav->setText(QStringLiteral("0%"));
-    const Skript skript = GenerujMenu(vstup);
+    Skript skript = GenerujMenu(vstup);
     UkazSkript(skript, m_panely, this);
-    if (skript.chyba)
+    const bool chyba = skript.chyba.has_value();
+    m_kresby.Zapamatuj(std::move(skript));
+    if (chyba)
         return;
     // The generation is one synchronous step, so the progress texts pass without a repaint;
     // they are kept so the panel ends the way it always has.
@@ -147,4 +149,23 @@ void ZalozkaMenu::sComboBox1Change() {
         for (QLineEdit* pole : m_radky[r].pole)
             pole->setVisible(viditelny);
     }
+}
+
+std::vector<std::optional<Puvod>> ZalozkaMenu::PuvodRadku(const std::string& draw) const {
+    return m_kresby.PuvodRadku(draw);
+}
+
+std::optional<nahled::TextyPozice> ZalozkaMenu::Pozice(std::size_t radek) const {
+    if (radek >= m_radky.size())
+        return std::nullopt;
+    const auto& pole = m_radky[radek].pole;
+    return nahled::TextyPozice{pole[1]->text().toStdString(), pole[2]->text().toStdString()};
+}
+
+void ZalozkaMenu::Umisti(std::size_t radek, const nahled::TextyPozice& texty) {
+    if (radek >= m_radky.size())
+        return;
+    m_radky[radek].pole[1]->setText(QString::fromStdString(texty.x));
+    m_radky[radek].pole[2]->setText(QString::fromStdString(texty.y));
+    sButton1Click();
 }

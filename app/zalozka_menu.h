@@ -1,7 +1,11 @@
 #pragma once
 
 // The "Menu" tab: the item count box, five item rows and the generate button, feeding
-// GenerujMenu and showing its Create, Step and Draw lines.
+// GenerujMenu and showing its Create, Step and Draw lines. The preview places an item's text by
+// writing its row's x and y.
+
+#include "app/posledni_kresby.h"
+#include "preview/umisteni.h"
 
 #include <QWidget>
 
@@ -13,7 +17,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
-class ZalozkaMenu : public QWidget {
+class ZalozkaMenu : public QWidget, public Umisteni {
     Q_OBJECT
 public:
     // The status panel is the main window's; only this tab writes to it.
@@ -21,6 +25,10 @@ public:
 
     BlokPanelu* panely() const { return m_panely; }
     void UmistiTlacitko(int levo);
+
+    std::vector<std::optional<Puvod>> PuvodRadku(const std::string& draw) const override;
+    std::optional<nahled::TextyPozice> Pozice(std::size_t radek) const override;
+    void Umisti(std::size_t radek, const nahled::TextyPozice& texty) override;
 
 public Q_SLOTS:
     void sButton1Click();
@@ -37,4 +45,5 @@ private:
     std::array<Radek, 5> m_radky{};
     QPushButton* m_tlacitko;
     BlokPanelu* m_panely;
+    PosledniKresby m_kresby;
 };

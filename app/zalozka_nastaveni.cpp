@@ -98,5 +98,28 @@ void ZalozkaNastaveni::Smazatpoloky1Click() {
 }
 
 void ZalozkaNastaveni::sButton2Click() {
-    UkazSkript(GenerujNastaveni(m_model->polozky()), m_panely, this);
+    Skript skript = GenerujNastaveni(m_model->polozky());
+    UkazSkript(skript, m_panely, this);
+    m_kresby.Zapamatuj(std::move(skript));
+}
+
+std::vector<std::optional<Puvod>> ZalozkaNastaveni::PuvodRadku(const std::string& draw) const {
+    return m_kresby.PuvodRadku(draw);
+}
+
+std::optional<nahled::TextyPozice> ZalozkaNastaveni::Pozice(std::size_t polozka) const {
+    if (polozka >= m_model->polozky().size())
+        return std::nullopt;
+    const PolozkaNastaveni& p = m_model->polozky()[polozka];
+    return nahled::TextyPozice{p.PoziceX, p.PoziceY};
+}
+
+void ZalozkaNastaveni::Umisti(std::size_t polozka, const nahled::TextyPozice& texty) {
+    if (polozka >= m_model->polozky().size())
+        return;
+    PolozkaNastaveni p = m_model->polozky()[polozka];
+    p.PoziceX = texty.x;
+    p.PoziceY = texty.y;
+    m_model->uprav(static_cast<int>(polozka), p);
+    sButton2Click();
 }

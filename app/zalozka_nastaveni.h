@@ -2,7 +2,10 @@
 
 // The "Nastavení" tab: the settings entries with their context menu and entry dialog, and the
 // generate button above the Create, Step and Draw panes. The tab owns the entries and the
-// settings edit index.
+// settings edit index. The preview places an entry's texts by writing its PoziceX and PoziceY.
+
+#include "app/posledni_kresby.h"
+#include "preview/umisteni.h"
 
 #include <QWidget>
 
@@ -12,7 +15,7 @@ class QMenu;
 class QPushButton;
 class QTreeView;
 
-class ZalozkaNastaveni : public QWidget {
+class ZalozkaNastaveni : public QWidget, public Umisteni {
     Q_OBJECT
 public:
     explicit ZalozkaNastaveni(QWidget* rodic = nullptr);
@@ -20,6 +23,10 @@ public:
     BlokPanelu* panely() const { return m_panely; }
     int KtereUpravit() const { return m_ktereUpravit; }
     void NastavKtere(int index) { m_ktereUpravit = index; }
+
+    std::vector<std::optional<Puvod>> PuvodRadku(const std::string& draw) const override;
+    std::optional<nahled::TextyPozice> Pozice(std::size_t polozka) const override;
+    void Umisti(std::size_t polozka, const nahled::TextyPozice& texty) override;
 
 public Q_SLOTS:
     void Pidatpoloku1Click();
@@ -37,4 +44,5 @@ private:
     QPushButton* m_tlacitko;
     BlokPanelu* m_panely;
     int m_ktereUpravit = -1;
+    PosledniKresby m_kresby;
 };

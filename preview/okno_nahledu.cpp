@@ -1,6 +1,7 @@
 #include "preview/okno_nahledu.h"
 
 #include "preview/platno_nahledu.h"
+#include "preview/tazeni_textu.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -68,13 +69,29 @@ OknoNahledu::OknoNahledu(QWidget* rodic) : QWidget(rodic, Qt::Window) {
     connect(m_casovac, &QTimer::timeout, this, &OknoNahledu::Krok);
     connect(m_platno, &PlatnoNahledu::stisknuto, this,
             [this](int kod) { m_stisknute.insert(kod); });
+
+    m_tazeni = new TazeniTextu(m_platno, this);
+    connect(m_tazeni, &TazeniTextu::uchopeno, this, [this] {
+        m_beziloPredTahem = m_casovac->isActive();
+        m_casovac->stop();
+    });
+    connect(m_tazeni, &TazeniTextu::pusteno, this, [this] {
+        if (m_beziloPredTahem)
+            m_casovac->start();
+    });
+    connect(m_tazeni, &TazeniTextu::zmeneno, this, &OknoNahledu::zacniZnovuAUkaz);
+    connect(m_tazeni, &TazeniTextu::zprava, this, [this](const QString& text) {
+        pridejZpravu(text);
+        m_zpravy->scrollToBottom();
+    });
 }
 
 OknoNahledu::~OknoNahledu() = default;
 
-void OknoNahledu::Nastav(const QString& nazevZalozky, Zdroj zdroj) {
+void OknoNahledu::Nastav(const QString& nazevZalozky, Zdroj zdroj, Umisteni* umisteni) {
     setWindowTitle(QStringLiteral("Náhled – %1").arg(nazevZalozky));
     m_zdroj = std::move(zdroj);
+    m_tazeni->Nastav(umisteni);
     m_promenne->setRowCount(0);
     ZnovuClick();
     if (!m_casovac->isActive())
@@ -93,6 +110,8 @@ void OknoNahledu::ZnovuClick() {
         m_zpravy->addItem(
             QStringLiteral("Panely jsou prázdné: nejdřív stiskněte „Vygenerovat kód“."));
     m_mistnost = std::make_unique<nahled::Mistnost>(skripty, zadaneHodnoty());
+    const auto draw = skripty.find(nahled::Udalost::Draw);
+    m_tazeni->NactiPuvod(draw == skripty.end() ? std::string() : draw->second);
     m_platno->NastavKresby({});
     pridejZpravy();
     doplnPromenne();
@@ -115,12 +134,21 @@ void OknoNahledu::Krok() {
     doplnPromenne();
 }
 
+// A changed form restarts the room, and its first step shows at once, paused or not.
+void OknoNahledu::zacniZnovuAUkaz() {
+    ZnovuClick();
+    Krok();
+}
+
+void OknoNahledu::pridejZpravu(const QString& text, bool chyba) {
+    auto* radek = new QListWidgetItem(text, m_zpravy);
+    if (chyba)
+        radek->setForeground(Qt::red);
+}
+
 void OknoNahledu::pridejZpravy() {
-    for (const nahled::Zprava& z : m_mistnost->VezmiZpravy()) {
-        auto* radek = new QListWidgetItem(QString::fromStdString(z.text), m_zpravy);
-        if (z.druh == nahled::Zprava::Druh::Chyba)
-            radek->setForeground(Qt::red);
-    }
+    for (const nahled::Zprava& z : m_mistnost->VezmiZpravy())
+        pridejZpravu(QString::fromStdString(z.text), z.druh == nahled::Zprava::Druh::Chyba);
     while (m_zpravy->count() > nejviceZprav)
         delete m_zpravy->takeItem(0);
     m_zpravy->scrollToBottom();

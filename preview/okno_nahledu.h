@@ -2,7 +2,8 @@
 
 // The preview window: runs the script of one tab's panes in the room, 30 steps a second,
 // lists the actions that fired, the errors and the variables read before anything set them,
-// and lets the author give those variables values for the next run.
+// and lets the author give those variables values for the next run. On a tab whose texts stand
+// where its fields put them, dragging a text writes its new place into the fields.
 
 #include "preview/mistnost.h"
 
@@ -17,6 +18,8 @@ class QListWidget;
 class QPushButton;
 class QTableWidget;
 class QTimer;
+class TazeniTextu;
+class Umisteni;
 
 class OknoNahledu : public QWidget {
     Q_OBJECT
@@ -27,8 +30,8 @@ public:
     explicit OknoNahledu(QWidget* rodic = nullptr);
     ~OknoNahledu() override;
 
-    // Previews this tab from Create on.
-    void Nastav(const QString& nazevZalozky, Zdroj zdroj);
+    // Previews this tab from Create on; a drop writes into the fields of `umisteni`, if any.
+    void Nastav(const QString& nazevZalozky, Zdroj zdroj, Umisteni* umisteni = nullptr);
     const nahled::Mistnost* mistnost() const { return m_mistnost.get(); }
 
 public Q_SLOTS:
@@ -37,7 +40,9 @@ public Q_SLOTS:
     void Krok();
 
 private:
+    void pridejZpravu(const QString& text, bool chyba = false);
     void pridejZpravy();
+    void zacniZnovuAUkaz();
     void doplnPromenne();
     nahled::ZadaneHodnoty zadaneHodnoty() const;
 
@@ -50,4 +55,6 @@ private:
     QTableWidget* m_promenne;
     QListWidget* m_zpravy;
     QTimer* m_casovac;
+    TazeniTextu* m_tazeni;
+    bool m_beziloPredTahem = false;
 };

@@ -28,6 +28,8 @@ struct Kresba {
     std::string text;
     Rgb barva;
     std::optional<Pismo> pismo;
+    // The line of the script that drew it, from 1: what ties the text to the input behind it.
+    int radek = 0;
     bool operator==(const Kresba&) const = default;
 };
 

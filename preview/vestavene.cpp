@@ -29,6 +29,7 @@ Hodnota textBarevne(const std::vector<Hodnota>& a, Stav& s, int radek) {
     k.barva = BarvaZHodnoty(cislo(a, 3, radek, jmeno));
     if (s.pismo >= 0)
         k.pismo = s.pisma[static_cast<std::size_t>(s.pismo)];
+    k.radek = radek;
     s.kresby.push_back(std::move(k));
     return 0.0;
 }

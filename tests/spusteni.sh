@@ -6,19 +6,8 @@
 set -euo pipefail
 program=$1
 
-for cmd in Xvfb openbox xdotool xprop; do
-    command -v "$cmd" >/dev/null || { echo "missing $cmd"; exit 1; }
-done
-
-display=:$((90 + RANDOM % 400))
-Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp &
-xvfb=$!
-trap 'kill $wm $xvfb 2>/dev/null || true' EXIT
-export DISPLAY=$display
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-openbox --sm-disable &
-wm=$!
-sleep 1
+dalsi_prikazy="xdotool xprop"
+source "$(dirname "$0")/x_server.sh"
 
 "$program" &
 app=$!

@@ -75,6 +75,15 @@ QMenu* nabidkaZKlavesnice(QWidget* ovladac) {
     return nabidka;
 }
 
+// The active window on the credits tab, its tree holding the position "Programovani".
+StromTitulku* stromSPozici(THlavni& okno) {
+    aktivuj(&okno);
+    najdi<QTabWidget>(&okno, "PageControl1")->setCurrentIndex(3);
+    auto* strom = najdi<StromTitulku>(&okno, "TreeView1");
+    strom->pridejPozici(QStringLiteral("Programovani"));
+    return strom;
+}
+
 QStringList ulozene(THlavni& okno, const QString& dialog) {
     QStringList texty;
     if (dialog == QLatin1String("nastaveni") || dialog == QLatin1String("highskore")) {
@@ -233,10 +242,7 @@ void TestKlavesyAMys::barvaJenVyberem() {
 
 void TestKlavesyAMys::sbaleniPresuneVyber() {
     THlavni okno;
-    aktivuj(&okno);
-    najdi<QTabWidget>(&okno, "PageControl1")->setCurrentIndex(3);
-    auto* strom = najdi<StromTitulku>(&okno, "TreeView1");
-    strom->pridejPozici(QStringLiteral("Programovani"));
+    StromTitulku* strom = stromSPozici(okno);
     QTreeWidgetItem* pozice = strom->topLevelItem(0);
     strom->pridejOsobu(pozice, QStringLiteral("A"));
     strom->pridejOsobu(pozice, QStringLiteral("B"));
@@ -272,10 +278,7 @@ void TestKlavesyAMys::sbaleniPresuneVyber() {
 
 void TestKlavesyAMys::dvojklikOteviraPozici() {
     THlavni okno;
-    aktivuj(&okno);
-    najdi<QTabWidget>(&okno, "PageControl1")->setCurrentIndex(3);
-    auto* strom = najdi<StromTitulku>(&okno, "TreeView1");
-    strom->pridejPozici(QStringLiteral("Programovani"));
+    StromTitulku* strom = stromSPozici(okno);
     strom->pridejPozici(QStringLiteral("Hudba"));
     QTreeWidgetItem* pozice = strom->topLevelItem(0);
     strom->pridejOsobu(pozice, QStringLiteral("A"));
@@ -300,10 +303,7 @@ void TestKlavesyAMys::dvojklikOteviraPozici() {
 
 void TestKlavesyAMys::prejmenovaniVeStromu() {
     THlavni okno;
-    aktivuj(&okno);
-    najdi<QTabWidget>(&okno, "PageControl1")->setCurrentIndex(3);
-    auto* strom = najdi<StromTitulku>(&okno, "TreeView1");
-    strom->pridejPozici(QStringLiteral("Programovani"));
+    StromTitulku* strom = stromSPozici(okno);
     QTreeWidgetItem* pozice = strom->topLevelItem(0);
     klikniNa(strom, strom->indexFromItem(pozice));
 

@@ -166,7 +166,7 @@ void TestNahledJazyk::chybaZastaviJenSvouUdalost() {
     for (int i = 0; i < 3; ++i)
         m.Krok();
     QCOMPARE(texty(m.VezmiZpravy()), QStringList{"Step, řádek 2: běh zastaven: dělení nulou"});
-    QCOMPARE(m.kresby(), (std::vector<Kresba>{{10, 20, "1", BarvaKonstanty("c_red"), {}}}));
+    QCOMPARE(m.kresby(), (std::vector<Kresba>{{10, 20, "1", BarvaKonstanty("c_red"), {}, 1}}));
 }
 
 void TestNahledJazyk::akceANenastavenePromenne() {

@@ -2,6 +2,7 @@
 #include "generators/generuj_menu.h"
 #include "generators/generuj_nastaveni.h"
 #include "generators/generuj_titulky.h"
+#include "popis_puvodu.h"
 #include "preview/mistnost.h"
 #include "startovni_menu.h"
 
@@ -58,10 +59,12 @@ Skripty skriptyNastaveni(const std::vector<PolozkaNastaveni>& polozky) {
             {Udalost::Draw, spoj(s.draw)}};
 }
 
+const std::vector<PolozkaNastaveni> dvePolozky{
+    {"Zvuk", "200", "150", "ano;ne", "global.zvuk = 1;global.zvuk = 0"},
+    {"Obtiznost", "200", "180", "lehka;stredni;tezka", "obtiznost(1);obtiznost(2);obtiznost(3)"}};
+
 Skripty nastaveni() {
-    return skriptyNastaveni({{"Zvuk", "200", "150", "ano;ne", "global.zvuk = 1;global.zvuk = 0"},
-                             {"Obtiznost", "200", "180", "lehka;stredni;tezka",
-                              "obtiznost(1);obtiznost(2);obtiznost(3)"}});
+    return skriptyNastaveni(dvePolozky);
 }
 
 // A position with two persons; the persons' font size is left at its placeholder text.
@@ -89,6 +92,7 @@ private Q_SLOTS:
     void nastaveniVyber();
     void nastaveniHodnoty();
     void nastaveniSMenePocetAkci();
+    void kresbyZnajiSvujRadek();
     void titulky_data();
     void titulky();
     void titulkyPisma();
@@ -179,6 +183,20 @@ void TestNahledSkripty::nastaveniSMenePocetAkci() {
     QCOMPARE(texty(m.VezmiZpravy()),
              QStringList{"Step, řádek 28: nelze přečíst: za 'else' z řádku 27 chybí příkaz, "
                          "stojí tu '}'"});
+}
+
+// Each drawing keeps the Draw line that drew it, and through it the entry that placed it.
+void TestNahledSkripty::kresbyZnajiSvujRadek() {
+    const Skript s = GenerujNastaveni(dvePolozky);
+    const QStringList puvod = PopisPuvodu(s);
+    Mistnost m(skriptyNastaveni(dvePolozky));
+    m.Krok({Vpravo});
+    QStringList kresbySPuvodem;
+    for (const Kresba& k : m.kresby())
+        kresbySPuvodem << QString::fromStdString(k.text) + " " +
+                              puvod.at(static_cast<qsizetype>(k.radek) - 1);
+    QCOMPARE(kresbySPuvodem,
+             (QStringList{"Zvuk 0 název", "Obtiznost 1 název", "ne 0 hodnota", "lehka 1 hodnota"}));
 }
 
 void TestNahledSkripty::titulky_data() {

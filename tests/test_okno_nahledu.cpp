@@ -95,7 +95,7 @@ void TestOknoNahledu::menuKlavesami() {
 
     nahled->Krok();
     QCOMPARE(kresby(nahled).mid(0, 2), (QStringList{"Nova hra žlutá", "Konec jiná"}));
-    auto* platno = najdi<PlatnoNahledu>(nahled, "Platno");
+    auto* platno = najdi<PlatnoNahledu>(nahled, "Mistnost");
     QTest::keyClick(platno, Qt::Key_Down);
     nahled->Krok();
     QCOMPARE(kresby(nahled).mid(0, 2), (QStringList{"Nova hra jiná", "Konec žlutá"}));

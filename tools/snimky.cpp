@@ -1,5 +1,6 @@
 // Fills each tab with a small realistic example, generates its script and saves a picture of
-// the main window per tab into the folder given as the only argument.
+// the main window per tab, and one of the preview while a text is dragged, into the folder given
+// as the only argument.
 
 #include "app/hlavni.h"
 #include "app/model_highskore.h"
@@ -7,10 +8,13 @@
 #include "app/strom_titulku.h"
 #include "ui/vzhled.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QTabWidget>
 
@@ -66,6 +70,41 @@ void vyplnTitulky(THlavni& okno) {
     najdi<QPushButton>(&okno, "sButton4")->click();
 }
 
+void pockej(int ms) {
+    QElapsedTimer hodiny;
+    hodiny.start();
+    while (hodiny.elapsed() < ms)
+        QApplication::processEvents(QEventLoop::AllEvents, 10);
+}
+
+// Where the room point shows in the room widget, scaled to fit and centred.
+QPointF naWidget(const QWidget* mistnost, QPointF bod) {
+    const double s = std::min(mistnost->width() / 640.0, mistnost->height() / 480.0);
+    return {(mistnost->width() - 640 * s) / 2 + bod.x() * s,
+            (mistnost->height() - 480 * s) / 2 + bod.y() * s};
+}
+
+void mys(QWidget* mistnost, QEvent::Type typ, QPointF bodMistnosti) {
+    const QPointF bod = naWidget(mistnost, bodMistnosti);
+    QMouseEvent udalost(typ, bod, mistnost->mapToGlobal(bod), Qt::LeftButton, Qt::LeftButton,
+                        Qt::NoModifier);
+    QApplication::sendEvent(mistnost, &udalost);
+}
+
+// The Menu tab's preview halfway through dragging the second item down and to the right.
+QPixmap tazeni(THlavni& okno) {
+    najdi<QTabWidget>(&okno, "PageControl1")->setCurrentIndex(0);
+    najdi<QAction>(&okno, "Nahled1")->trigger();
+    auto* nahled = najdi<QWidget>(&okno, "Nahled");
+    auto* mistnost = najdi<QWidget>(nahled, "Mistnost");
+    pockej(300);
+    mys(mistnost, QEvent::MouseButtonPress, {256, 188});
+    for (int i = 1; i <= 10; ++i)
+        mys(mistnost, QEvent::MouseMove, QPointF(256, 188) + QPointF(110, 120) * i / 10);
+    pockej(100);
+    return nahled->grab();
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -89,5 +128,7 @@ int main(int argc, char* argv[]) {
         if (!okno.grab().save(cil.filePath(QString::fromLatin1(soubory[i])), "PNG", 0))
             qFatal("cannot write %s", soubory[i]);
     }
+    if (!tazeni(okno).save(cil.filePath(QStringLiteral("tazeni.png")), "PNG", 0))
+        qFatal("cannot write tazeni.png");
     return 0;
 }

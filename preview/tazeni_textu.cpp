@@ -1,0 +1,100 @@
+#include "preview/tazeni_textu.h"
+
+#include "preview/platno_nahledu.h"
+#include "preview/umisteni.h"
+
+#include <QAction>
+#include <QUndoStack>
+#include <QWidget>
+
+#include <functional>
+#include <utility>
+
+namespace {
+
+// One drop: the input's fields get the new texts, or back their exact earlier ones.
+class PresunTextu : public QUndoCommand {
+public:
+    PresunTextu(Umisteni& umisteni, std::size_t vstup, nahled::TextyPozice pred,
+                nahled::TextyPozice po, std::function<void()> poZapisu)
+        : QUndoCommand(QStringLiteral("Přesun textu")), m_umisteni(umisteni), m_vstup(vstup),
+          m_pred(std::move(pred)), m_po(std::move(po)), m_poZapisu(std::move(poZapisu)) {}
+
+    void undo() override { zapis(m_pred); }
+    void redo() override { zapis(m_po); }
+
+private:
+    void zapis(const nahled::TextyPozice& texty) {
+        m_umisteni.Umisti(m_vstup, texty);
+        m_poZapisu();
+    }
+
+    Umisteni& m_umisteni;
+    std::size_t m_vstup;
+    nahled::TextyPozice m_pred, m_po;
+    std::function<void()> m_poZapisu;
+};
+
+} // namespace
+
+TazeniTextu::TazeniTextu(PlatnoNahledu* platno, QWidget* okno)
+    : QObject(okno), m_platno(platno), m_kroky(new QUndoStack(this)) {
+    QAction* zpet = m_kroky->createUndoAction(okno, QStringLiteral("Zpět:"));
+    zpet->setObjectName(QStringLiteral("Zpet"));
+    zpet->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    QAction* znovu = m_kroky->createRedoAction(okno, QStringLiteral("Znovu:"));
+    znovu->setObjectName(QStringLiteral("ZnovuPresun"));
+    znovu->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
+    okno->addActions({zpet, znovu});
+
+    connect(platno, &PlatnoNahledu::uchopeno, this, &TazeniTextu::uchopeno);
+    connect(platno, &PlatnoNahledu::odmitnuto, this, &TazeniTextu::odmitni);
+    connect(platno, &PlatnoNahledu::pusteno, this, &TazeniTextu::presun);
+}
+
+void TazeniTextu::Nastav(Umisteni* umisteni) {
+    if (umisteni != m_umisteni)
+        m_kroky->clear();
+    m_umisteni = umisteni;
+    m_puvod.clear();
+    if (!umisteni) {
+        m_platno->NastavPosouzeni({});
+        return;
+    }
+    m_platno->NastavPosouzeni([this](int radek) {
+        const std::optional<Puvod> p = puvod(radek);
+        const std::optional<nahled::TextyPozice> texty =
+            p ? m_umisteni->Pozice(p->vstup) : std::nullopt;
+        if (!texty)
+            return PlatnoNahledu::Uchop::Nic;
+        return nahled::ProcNelzePosunout(*texty) ? PlatnoNahledu::Uchop::Vysvetli
+                                                 : PlatnoNahledu::Uchop::Tahni;
+    });
+}
+
+void TazeniTextu::NactiPuvod(const std::string& draw) {
+    m_puvod = m_umisteni ? m_umisteni->PuvodRadku(draw) : std::vector<std::optional<Puvod>>{};
+}
+
+std::optional<Puvod> TazeniTextu::puvod(int radek) const {
+    if (radek < 1 || static_cast<std::size_t>(radek) > m_puvod.size())
+        return std::nullopt;
+    return m_puvod[static_cast<std::size_t>(radek - 1)];
+}
+
+void TazeniTextu::odmitni(int radek) {
+    const std::optional<Puvod> p = puvod(radek);
+    if (const auto texty = p ? m_umisteni->Pozice(p->vstup) : std::nullopt)
+        if (const auto proc = nahled::ProcNelzePosunout(*texty))
+            Q_EMIT zprava(QString::fromStdString(*proc));
+}
+
+void TazeniTextu::presun(int radek, QPoint posun) {
+    const std::optional<Puvod> p = puvod(radek);
+    const auto pred = p ? m_umisteni->Pozice(p->vstup) : std::nullopt;
+    const auto po = pred ? nahled::Posun(*pred, posun.x(), posun.y()) : std::nullopt;
+    if (po && *po != *pred)
+        m_kroky->push(
+            new PresunTextu(*m_umisteni, p->vstup, *pred, *po, [this] { Q_EMIT zmeneno(); }));
+    Q_EMIT pusteno();
+}

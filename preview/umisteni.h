@@ -1,0 +1,26 @@
+#pragma once
+
+// What a tab whose texts stand where its fields put them lets the preview do: tell which input
+// placed each line of the Draw script, read that input's position fields, and write them as the
+// author would. The tab implements it; the preview knows nothing else of the form.
+
+#include "generators/skript.h"
+#include "preview/posun.h"
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <vector>
+
+class Umisteni {
+public:
+    virtual ~Umisteni() = default;
+
+    // For each line of this Draw script, the input that placed it; empty unless the script is
+    // exactly what the tab's generator last wrote.
+    virtual std::vector<std::optional<Puvod>> PuvodRadku(const std::string& draw) const = 0;
+    // The texts of the input's x and y fields; nothing once the input is gone.
+    virtual std::optional<nahled::TextyPozice> Pozice(std::size_t vstup) const = 0;
+    // Writes the texts into the input's fields and generates the tab's panes as its button does.
+    virtual void Umisti(std::size_t vstup, const nahled::TextyPozice& texty) = 0;
+};
