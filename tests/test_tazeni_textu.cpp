@@ -80,19 +80,23 @@ void naZalozku(THlavni& okno, int zalozka) {
     najdi<QTabWidget>(&okno, "PageControl1")->setCurrentIndex(zalozka);
 }
 
-// Opens the preview of the active tab, active so that its keys work, and waits for a drawing.
+// Opens the preview of the active tab and waits for a drawing.
 OknoNahledu* otevriNahled(THlavni& okno) {
     spustAkci(&okno, "Nahled1");
     auto* nahled = najdi<OknoNahledu>(&okno, "Nahled");
-    nahled->activateWindow();
-    if (!QTest::qWaitForWindowActive(nahled))
-        qFatal("the preview did not become active");
+    if (!QTest::qWaitForWindowExposed(nahled))
+        qFatal("the preview is not shown");
     if (!QTest::qWaitFor([nahled] { return !nahled->mistnost()->kresby().empty(); }))
         qFatal("the preview drew nothing");
     return nahled;
 }
 
+// Z with these modifiers in the preview; its keys work only while it is the active window,
+// which a window manager may take back from it.
 void klavesa(OknoNahledu* nahled, Qt::KeyboardModifiers modifikatory) {
+    nahled->activateWindow();
+    if (!QTest::qWaitForWindowActive(nahled))
+        qFatal("the preview is not the active window");
     QTest::keyClick(najdi<QWidget>(nahled, "Mistnost"), Qt::Key_Z, modifikatory);
 }
 

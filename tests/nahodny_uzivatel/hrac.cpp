@@ -16,7 +16,7 @@
 
 namespace {
 
-const std::array<Hrac::Akce, 31> akce{{
+const std::array<Hrac::Akce, 32> akce{{
     {"přepni záložku", 4, &Hrac::prepniZalozku},
     {"piš do položky menu", 8, &Hrac::pisDoMenu},
     {"piš počet položek", 4, &Hrac::pisPocet},
@@ -48,6 +48,7 @@ const std::array<Hrac::Akce, 31> akce{{
     {"skryj funkce", 1, &Hrac::skryjFunkce},
     {"hledej funkci", 3, &Hrac::hledej},
     {"o programu", 1, &Hrac::oProgramu},
+    {"táhni text v náhledu", 5, &Hrac::tahniVNahledu},
 }};
 
 const std::array<const char*, 20> menuPole{"sEdit1",  "sEdit6",  "sEdit7",  "sEdit8",  "sEdit2",

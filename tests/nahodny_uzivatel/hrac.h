@@ -72,6 +72,7 @@ public:
     void skryjFunkce();
     void hledej();
     void oProgramu();
+    void tahniVNahledu();
 
 private:
     void naZalozku(int index);

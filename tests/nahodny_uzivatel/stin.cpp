@@ -6,6 +6,8 @@
 #include "generators/generuj_nastaveni.h"
 #include "generators/generuj_titulky.h"
 
+#include <QRegularExpression>
+
 #include <variant>
 
 namespace {
@@ -94,6 +96,7 @@ void Stin::generujMenu() {
     panely[QStringLiteral("RichEdit1")] = textRadku(skript.create);
     panely[QStringLiteral("RichEdit2")] = textRadku(skript.step);
     panely[QStringLiteral("RichEdit3")] = textRadku(skript.draw);
+    puvodDraw[QStringLiteral("RichEdit3")] = {textRadku(skript.draw), skript.puvod};
     if (skript.chyba)
         hlaseni.emplace_back(Hlaseni::Druh::Chyba,
                              Hlaseni::TextChyby(QString::fromStdString(skript.chyba->zprava)));
@@ -108,6 +111,7 @@ void Stin::generujNastaveni() {
     panely[QStringLiteral("RichEdit4")] = textRadku(skript.create);
     panely[QStringLiteral("RichEdit5")] = textRadku(skript.step);
     panely[QStringLiteral("RichEdit6")] = textRadku(skript.draw);
+    puvodDraw[QStringLiteral("RichEdit6")] = {textRadku(skript.draw), skript.puvod};
     if (skript.chyba)
         hlaseni.emplace_back(Hlaseni::Druh::Chyba,
                              Hlaseni::TextChyby(QString::fromStdString(skript.chyba->zprava)));
@@ -142,6 +146,46 @@ void Stin::generujTitulky() {
     panely[QStringLiteral("RichEdit16")] = textRadku(skript.create);
     panely[QStringLiteral("RichEdit22")] = textRadku(skript.alarm0);
     panely[QStringLiteral("RichEdit18")] = textRadku(skript.draw);
+}
+
+std::optional<Puvod> Stin::puvod(const QString& panel, int radek) const {
+    const auto it = puvodDraw.find(panel);
+    if (it == puvodDraw.end() || it->second.first != panely.at(panel) || radek < 1 ||
+        static_cast<std::size_t>(radek) > it->second.second.size())
+        return std::nullopt;
+    return it->second.second[static_cast<std::size_t>(radek - 1)];
+}
+
+std::optional<std::array<QString, 2>> Stin::pozice(int zalozka, std::size_t vstup) const {
+    if (zalozka == 0 && vstup < 5)
+        return std::array{menuPole[vstup * 4 + 1], menuPole[vstup * 4 + 2]};
+    if (zalozka == 1 && vstup < nastaveni.size())
+        return std::array{QString::fromStdString(nastaveni[vstup].PoziceX),
+                          QString::fromStdString(nastaveni[vstup].PoziceY)};
+    return std::nullopt;
+}
+
+void Stin::umisti(int zalozka, std::size_t vstup, const std::array<QString, 2>& texty) {
+    if (zalozka == 0) {
+        menuPole[vstup * 4 + 1] = texty[0];
+        menuPole[vstup * 4 + 2] = texty[1];
+        generujMenu();
+    } else {
+        nastaveni[vstup].PoziceX = u8(texty[0]);
+        nastaveni[vstup].PoziceY = u8(texty[1]);
+        generujNastaveni();
+    }
+}
+
+bool Stin::lzePosunout(const std::array<QString, 2>& texty) {
+    static const QRegularExpression cislo(QStringLiteral("^-?[0-9]+$"));
+    for (const QString& text : texty) {
+        bool vejdeSe = false;
+        const qlonglong hodnota = text.toLongLong(&vejdeSe);
+        if (!cislo.match(text).hasMatch() || !vejdeSe || hodnota < INT32_MIN || hodnota > INT32_MAX)
+            return false;
+    }
+    return true;
 }
 
 void Stin::smazPanel(int zalozka, const QString& udalost) {

@@ -6,6 +6,7 @@
 
 #include "generators/generuj_highskore.h"
 #include "generators/polozka_nastaveni.h"
+#include "generators/skript.h"
 #include "ui/hlaseni.h"
 
 #include <QRgb>
@@ -68,6 +69,9 @@ public:
 
     // Pane object name → its whole text.
     std::map<QString, QString> panely;
+    // Draw pane object name → the text its generator last wrote there and the input behind each
+    // of its lines.
+    std::map<QString, std::pair<QString, std::vector<std::optional<Puvod>>>> puvodDraw;
 
     // The messages the current step must show, in order.
     std::vector<std::pair<Hlaseni::Druh, QString>> hlaseni;
@@ -86,6 +90,15 @@ public:
     void generujNastaveni();
     void generujHighskore();
     void generujTitulky();
+    // The input behind line `radek` (from 1) of the Draw pane, while it holds what was generated.
+    std::optional<Puvod> puvod(const QString& panel, int radek) const;
+    // The x and y texts of a menu row (tab 0) or a settings entry (tab 1), if it exists.
+    std::optional<std::array<QString, 2>> pozice(int zalozka, std::size_t vstup) const;
+    // A drop in the preview: the texts go into the fields and the tab generates again.
+    void umisti(int zalozka, std::size_t vstup, const std::array<QString, 2>& texty);
+    // A text moves only when both its position texts are plain whole numbers.
+    static bool lzePosunout(const std::array<QString, 2>& texty);
+
     // Clears the pane of `udalost` ("Create", "Step", "Draw") on main tab `zalozka`.
     void smazPanel(int zalozka, const QString& udalost);
 
