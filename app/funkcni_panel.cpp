@@ -12,9 +12,13 @@ FunkcniPanel::FunkcniPanel(QWidget* rodic) : QWidget(rodic) {
     m_hledani->setObjectName(QStringLiteral("Edit1"));
     m_hledani->setFixedHeight(21);
     m_hledani->setMaxLength(NejdelsiHledani);
+    m_hledani->setAccessibleName(QStringLiteral("Hledat funkci"));
+    m_hledani->setAccessibleDescription(
+        QStringLiteral("V seznamu funkcí vybere první název, který začíná zadaným textem."));
     connect(m_hledani, &QLineEdit::textChanged, this, &FunkcniPanel::Edit1Change);
 
     m_seznam = new SeznamFunkci(this);
+    m_seznam->setAccessibleName(QStringLiteral("Funkce"));
 
     // A one-pixel border around the list leaves it 160 wide in the 162-wide panel. The field
     // stays on top when the list is hidden.

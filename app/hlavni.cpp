@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QShortcut>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTabBar>
@@ -49,6 +50,9 @@ THlavni::THlavni(QWidget* rodic) : QMainWindow(rodic) {
     m_zalozky->addTab(m_titulky, QStringLiteral("Titulky"));
     m_highskore->setObjectName(QStringLiteral("TabSheet5"));
     m_bloky = {m_menu->panely(), m_nastaveni->panely(), m_highskore->panely(), m_titulky->panely()};
+    m_zalozky->setAccessibleName(QStringLiteral("Záložky"));
+    for (std::size_t i = 0; i < m_bloky.size(); ++i)
+        m_bloky[i]->Pojmenuj(m_zalozky->tabText(static_cast<int>(i)));
 
     m_funkce = new FunkcniPanel;
     m_delic = new QSplitter(Qt::Horizontal);
@@ -63,6 +67,7 @@ THlavni::THlavni(QWidget* rodic) : QMainWindow(rodic) {
     setCentralWidget(m_delic);
 
     vytvorMenu();
+    pripojKlavesyZalozek();
     QApplication::instance()->installEventFilter(new KlavesaNabidky(this));
     const QString smazatVse = QStringLiteral("Smazat vše");
     m_popupCreate =
@@ -103,6 +108,25 @@ void THlavni::vytvorMenu() {
     QAction* oProgramu = napoveda->addAction(QStringLiteral("O Programu"));
     oProgramu->setObjectName(QStringLiteral("OProgramu1"));
     connect(oProgramu, &QAction::triggered, this, &THlavni::OProgramu1Click);
+}
+
+// Ctrl+Tab, Ctrl+Shift+Tab, Ctrl+PgDn and Ctrl+PgUp move between the main tabs wherever the
+// focus is in the window: the tab widget itself answers them only while the focus is inside it
+// and no inner tab strip or list takes them first, and an editable box would step its value.
+void THlavni::pripojKlavesyZalozek() {
+    const std::array<std::pair<QKeyCombination, int>, 4> klavesy{{
+        {Qt::CTRL | Qt::Key_Tab, 1},
+        {Qt::CTRL | Qt::Key_PageDown, 1},
+        {Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab, -1},
+        {Qt::CTRL | Qt::Key_PageUp, -1},
+    }};
+    for (const auto& [klavesa, posun] : klavesy) {
+        auto* zkratka = new QShortcut(QKeySequence(klavesa), this);
+        connect(zkratka, &QShortcut::activated, this, [this, posun] {
+            const int pocet = m_zalozky->count();
+            m_zalozky->setCurrentIndex((m_zalozky->currentIndex() + posun + pocet) % pocet);
+        });
+    }
 }
 
 void THlavni::pripojMazaciMenu(BlokPanelu* blok) {

@@ -56,6 +56,7 @@ protected:
 
 private:
     void vytvorMenu();
+    void pripojKlavesyZalozek();
     void pripojMazaciMenu(BlokPanelu* blok);
     void smazPanel(Udalost udalost);
     void FormCreate();

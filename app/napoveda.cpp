@@ -57,6 +57,8 @@ TNapoveda::TNapoveda(QWidget* rodic) : QDialog(rodic, ZnakyPevnehoDialogu), m_st
     prezdivky->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     prezdivky->setGridSize({prezdivky->contentsRect().width() / 2, 14});
     prezdivky->addItems(Prezdivky);
+    // Item views take no name from a label's buddy.
+    prezdivky->setAccessibleName(QStringLiteral("Autoři a speciální poděkování"));
 
     m_pata = popisek("sLabel1", TextPaty, {301, 283, 166, 16}, PismoPixelu(13));
     m_pata->installEventFilter(this);

@@ -29,8 +29,15 @@ QString VolbaBarvy::text() const {
 
 void VolbaBarvy::nastavJmeno(const QString& jmeno) {
     m_jmeno = jmeno;
-    if (const Barva* barva = NajdiBarvu(jmeno.toStdString()))
+    if (const Barva* barva = NajdiBarvu(jmeno.toStdString())) {
         m_stetec = QColor(barva->r, barva->g, barva->b);
+        // A screen reader cannot see the swatch, so it says which colour it shows.
+        m_vzorek->setAccessibleName(QStringLiteral("Vzorek barvy %1").arg(jmeno));
+        m_vzorek->setAccessibleDescription(QStringLiteral("červená %1, zelená %2, modrá %3")
+                                               .arg(barva->r)
+                                               .arg(barva->g)
+                                               .arg(barva->b));
+    }
 
     QPixmap obraz(m_vzorek->size());
     QPainter malir(&obraz);

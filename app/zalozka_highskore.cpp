@@ -19,6 +19,7 @@
 ZalozkaHighskore::ZalozkaHighskore(QWidget* rodic) : QWidget(rodic) {
     m_model = new ModelHighskore(this);
     m_seznam = VytvorSeznamRadku(this, "ListView1", m_model);
+    m_seznam->setAccessibleName(QStringLiteral("Tabulka skóre"));
     m_seznam->setEditTriggers(QAbstractItemView::NoEditTriggers);
     QHeaderView* hlavicka = m_seznam->header();
     hlavicka->setSectionResizeMode(0, QHeaderView::Fixed);

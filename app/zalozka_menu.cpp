@@ -56,6 +56,8 @@ constexpr std::array<NavrhRadku, 5> navrhRadku{{
 
 constexpr std::array<int, 4> levaPole{192, 328, 407, 501};
 constexpr std::array<int, 4> sirkaPole{113, 65, 66, 92};
+constexpr std::array<const char*, 4> nadpisy{"Text položky", "Pozice x", "Pozice y", "Akce"};
+constexpr std::array<int, 4> levaNadpisu{208, 336, 424, 528};
 
 } // namespace
 
@@ -63,15 +65,15 @@ ZalozkaMenu::ZalozkaMenu(QLabel* stavovyPanel, QWidget* rodic)
     : QWidget(rodic), m_stav(stavovyPanel) {
     auto* plocha = new QWidget(this);
 
-    Popisek(plocha, nullptr, QStringLiteral("Počet položek:"), {24, 24}, PismoBodu(10));
+    QLabel* popisekPoctu =
+        Popisek(plocha, nullptr, QStringLiteral("Počet položek:"), {24, 24}, PismoBodu(10));
     m_pocet = UpravitelnyBox(plocha, "sComboBox1", {"1", "2", "3", "4", "5"}, QStringLiteral("5"),
                              {128, 23, 65, 21});
+    popisekPoctu->setBuddy(m_pocet);
 
-    const QFont nadpisy = PismoBodu(8, true);
-    Popisek(plocha, nullptr, QStringLiteral("Text položky"), {208, 48}, nadpisy);
-    Popisek(plocha, nullptr, QStringLiteral("Pozice x"), {336, 48}, nadpisy);
-    Popisek(plocha, nullptr, QStringLiteral("Pozice y"), {424, 48}, nadpisy);
-    Popisek(plocha, nullptr, QStringLiteral("Akce"), {528, 48}, nadpisy);
+    const QFont pismoNadpisu = PismoBodu(8, true);
+    for (std::size_t p = 0; p < nadpisy.size(); ++p)
+        Popisek(plocha, nullptr, QString::fromUtf8(nadpisy[p]), {levaNadpisu[p], 48}, pismoNadpisu);
 
     for (std::size_t r = 0; r < navrhRadku.size(); ++r) {
         const NavrhRadku& navrh = navrhRadku[r];
@@ -80,6 +82,9 @@ ZalozkaMenu::ZalozkaMenu(QLabel* stavovyPanel, QWidget* rodic)
         for (std::size_t p = 0; p < 4; ++p) {
             m_radky[r].pole[p] = Pole(plocha, navrh.jmena[p], QString::fromUtf8(navrh.texty[p]),
                                       {levaPole[p], navrh.vrch, sirkaPole[p], 21});
+            // A field stands under its column's heading and beside its row's label.
+            m_radky[r].pole[p]->setAccessibleName(QStringLiteral("%1 %2").arg(
+                QString::fromUtf8(navrh.popisek), QString::fromUtf8(nadpisy[p])));
         }
     }
 

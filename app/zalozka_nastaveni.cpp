@@ -43,6 +43,7 @@ ZalozkaNastaveni::ZalozkaNastaveni(QWidget* rodic) : QWidget(rodic) {
 void ZalozkaNastaveni::vytvorSeznam() {
     m_model = new ModelNastaveni(this);
     m_seznam = VytvorSeznamRadku(this, "ValueListEditor1", m_model);
+    m_seznam->setAccessibleName(QStringLiteral("Položky nastavení"));
     PovolDlouhyText(m_seznam);
     m_seznam->setEditTriggers(QAbstractItemView::SelectedClicked |
                               QAbstractItemView::EditKeyPressed);

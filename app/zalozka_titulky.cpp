@@ -42,24 +42,31 @@ QCheckBox* zaskrtavatko(QWidget* rodic, const char* text, const char* jmeno, QRe
 ZalozkaTitulky::ZalozkaTitulky(QWidget* rodic) : QWidget(rodic) {
     auto* plocha = new QWidget(this);
     m_strom = new StromTitulku(plocha);
+    m_strom->setAccessibleName(QStringLiteral("Strom titulků"));
     auto* rozlozeniPlochy = new QHBoxLayout(plocha);
     rozlozeniPlochy->setContentsMargins(0, 0, 0, 0);
     rozlozeniPlochy->addWidget(m_strom);
     rozlozeniPlochy->addStretch(1);
 
-    Popisek(plocha, "sLabel11", QStringLiteral("Směr posouvání:"), {192, 16}, PismoPixelu(13));
+    QLabel* popisekSmeru =
+        Popisek(plocha, "sLabel11", QStringLiteral("Směr posouvání:"), {192, 16}, PismoPixelu(13));
     m_smer =
         UpravitelnyBox(plocha, "sComboBox2", {QStringLiteral("nahoru"), QStringLiteral("dolů")},
                        QStringLiteral("nahoru"), {304, 15, 121, 21});
+    popisekSmeru->setBuddy(m_smer);
 
-    Popisek(plocha, "sLabel12", QStringLiteral("Barva pozice:"), {212, 48}, PismoPixelu(13));
+    QLabel* popisekPozice =
+        Popisek(plocha, "sLabel12", QStringLiteral("Barva pozice:"), {212, 48}, PismoPixelu(13));
     m_barvaPozice =
         std::make_unique<VolbaBarvy>(plocha, QStringLiteral("sComboBox3"), QStringLiteral("Image1"),
                                      QStringLiteral("c_red"), QPoint(328, 47), 47);
-    Popisek(plocha, "sLabel13", QStringLiteral("Barva osob:"), {221, 80}, PismoPixelu(13));
+    popisekPozice->setBuddy(m_barvaPozice->box());
+    QLabel* popisekOsob =
+        Popisek(plocha, "sLabel13", QStringLiteral("Barva osob:"), {221, 80}, PismoPixelu(13));
     m_barvaOsob =
         std::make_unique<VolbaBarvy>(plocha, QStringLiteral("sComboBox4"), QStringLiteral("Image2"),
                                      QStringLiteral("c_aqua"), QPoint(328, 79), 80);
+    popisekOsob->setBuddy(m_barvaOsob->box());
     for (QComboBox* box : {m_smer, m_barvaPozice->box(), m_barvaOsob->box()})
         box->setFont(PismoPixelu(11));
 
@@ -115,6 +122,12 @@ ZalozkaTitulky::vytvorRadekPisma(QWidget* plocha, int vrch, int vrchEditu, int s
     radek.tucne = zaskrtavatko(plocha, "tučně", jmena[2], QRect(355, vrch, 52, 17));
     radek.kurziva = zaskrtavatko(plocha, "kurzíva", jmena[3], QRect(413, vrch, 59, 17));
     radek.nazev = pole(plocha, "Arial", jmena[4], QRect(478, vrchEditu, 74, 21));
+    // Both rows have the same captions; the name says which row a control belongs to.
+    const QString radekPisma = QString::fromUtf8(popis);
+    radek.velikost->setAccessibleName(radekPisma + QStringLiteral(": velikost"));
+    radek.tucne->setAccessibleName(radekPisma + QStringLiteral(": tučně"));
+    radek.kurziva->setAccessibleName(radekPisma + QStringLiteral(": kurzíva"));
+    radek.nazev->setAccessibleName(radekPisma + QStringLiteral(": název písma"));
     radek.ukaz();
     return radek;
 }

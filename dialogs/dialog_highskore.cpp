@@ -3,6 +3,7 @@
 #include "ui/pevny_dialog.h"
 #include "ui/vzhled.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -12,10 +13,14 @@ THighskore::THighskore(const std::optional<PolozkaHighskore>& upravovana, int po
     setObjectName(QStringLiteral("Highskore"));
     setWindowTitle(QStringLiteral("Kodovar - Přidat do Highskóre"));
 
-    Popisek(this, "sLabel1", QStringLiteral("Nick:"), {50, 32}, PismoPixelu(13));
-    Popisek(this, "sLabel2", QStringLiteral("Skóre:"), {40, 73}, PismoPixelu(13));
+    QLabel* popisekNicku =
+        Popisek(this, "sLabel1", QStringLiteral("Nick:"), {50, 32}, PismoPixelu(13));
+    QLabel* popisekSkore =
+        Popisek(this, "sLabel2", QStringLiteral("Skóre:"), {40, 73}, PismoPixelu(13));
     m_nick = novePole("sEdit1", QString(), {104, 31, 169, 21});
     m_skore = novePole("sEdit2", QString(), {104, 72, 169, 21});
+    popisekNicku->setBuddy(m_nick);
+    popisekSkore->setBuddy(m_skore);
     m_pridat = noveTlacitko("sButton1", QStringLiteral("Přidat"), {72, 128, 75, 25});
     m_zrusit = noveTlacitko("sButton2", QStringLiteral("Zrušit"), {168, 128, 75, 25});
 

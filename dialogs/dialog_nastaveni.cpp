@@ -4,6 +4,7 @@
 #include "ui/pevny_dialog.h"
 #include "ui/vzhled.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -22,11 +23,16 @@ TNastaveni::TNastaveni(const std::optional<PolozkaNastaveni>& upravovana, int po
     setObjectName(QStringLiteral("Nastaveni"));
     setWindowTitle(QStringLiteral("Kodovar - Přidat položku"));
 
-    Popisek(this, "sLabel1", QStringLiteral("Název položky:"), {24, 24}, PismoPixelu(13));
-    Popisek(this, "sLabel2", QStringLiteral("Nastavení:"), {49, 56}, PismoPixelu(13));
-    Popisek(this, "sLabel5", QStringLiteral("Akce:"), {77, 86}, PismoPixelu(13));
-    Popisek(this, "sLabel3", QStringLiteral("Pozice x:"), {58, 120}, PismoPixelu(13));
-    Popisek(this, "sLabel4", QStringLiteral("Pozice y:"), {58, 152}, PismoPixelu(13));
+    QLabel* popisekNazvu =
+        Popisek(this, "sLabel1", QStringLiteral("Název položky:"), {24, 24}, PismoPixelu(13));
+    QLabel* popisekHodnot =
+        Popisek(this, "sLabel2", QStringLiteral("Nastavení:"), {49, 56}, PismoPixelu(13));
+    QLabel* popisekAkci =
+        Popisek(this, "sLabel5", QStringLiteral("Akce:"), {77, 86}, PismoPixelu(13));
+    QLabel* popisekX =
+        Popisek(this, "sLabel3", QStringLiteral("Pozice x:"), {58, 120}, PismoPixelu(13));
+    QLabel* popisekY =
+        Popisek(this, "sLabel4", QStringLiteral("Pozice y:"), {58, 152}, PismoPixelu(13));
     m_nazev = novePole("sEdit1", QStringLiteral("Zvuk"), {130, 23, 167, 21});
     m_hodnoty = novePole("sEdit2", QStringLiteral("ano;ne"), {130, 53, 167, 21});
     m_akce =
@@ -35,6 +41,14 @@ TNastaveni::TNastaveni(const std::optional<PolozkaNastaveni>& upravovana, int po
     m_y = novePole("sEdit4", QStringLiteral("150"), {130, 150, 79, 21});
     m_x->setToolTip(QString::fromUtf8(napovedaPozice));
     m_y->setToolTip(QString::fromUtf8(napovedaPozice));
+    popisekNazvu->setBuddy(m_nazev);
+    popisekHodnot->setBuddy(m_hodnoty);
+    popisekAkci->setBuddy(m_akce);
+    popisekX->setBuddy(m_x);
+    popisekY->setBuddy(m_y);
+    // The balloon appears only on a click, so a screen reader gets its words with the field.
+    m_hodnoty->setAccessibleDescription(QString::fromUtf8(textBubliny));
+    m_akce->setAccessibleDescription(QString::fromUtf8(textBubliny));
     m_pridat = noveTlacitko("sButton1", QStringLiteral("Přidat"), {80, 195, 75, 25});
     m_zrusit = noveTlacitko("sButton2", QStringLiteral("Zrušit"), {176, 197, 75, 25});
 

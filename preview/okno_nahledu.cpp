@@ -3,6 +3,7 @@
 #include "preview/platno_nahledu.h"
 #include "preview/tazeni_textu.h"
 
+#include <QAccessibleWidget>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -20,9 +21,19 @@ namespace {
 // Older lines go once the list is this long, so a preview left running stays light.
 constexpr int nejviceZprav = 500;
 
+// A plain widget reads as a pane to a screen reader, which then does not announce the window
+// and its title when it opens.
+QAccessibleInterface* jakoOkno(const QString& trida, QObject* objekt) {
+    if (trida == QLatin1String(OknoNahledu::staticMetaObject.className()))
+        return new QAccessibleWidget(static_cast<QWidget*>(objekt), QAccessible::Window);
+    return nullptr;
+}
+
 } // namespace
 
 OknoNahledu::OknoNahledu(QWidget* rodic) : QWidget(rodic, Qt::Window) {
+    // Installed once however many windows are made.
+    QAccessible::installFactory(jakoOkno);
     setObjectName(QStringLiteral("Nahled"));
     resize(980, 540);
 
@@ -31,16 +42,20 @@ OknoNahledu::OknoNahledu(QWidget* rodic) : QWidget(rodic, Qt::Window) {
     m_znovu->setObjectName(QStringLiteral("Znovu"));
     m_pozastavit = new QPushButton(QStringLiteral("Pozastavit"), this);
     m_pozastavit->setObjectName(QStringLiteral("Pozastavit"));
+    // Tab reaches the buttons, but a click on one leaves the focus in the room and its keys.
     for (QPushButton* tlacitko : {m_znovu, m_pozastavit})
-        tlacitko->setFocusPolicy(Qt::NoFocus);
+        tlacitko->setFocusPolicy(Qt::TabFocus);
 
     m_promenne = new QTableWidget(0, 2, this);
     m_promenne->setObjectName(QStringLiteral("Promenne"));
     m_promenne->setHorizontalHeaderLabels({QStringLiteral("Proměnná"), QStringLiteral("Hodnota")});
     m_promenne->horizontalHeader()->setStretchLastSection(true);
     m_promenne->verticalHeader()->hide();
+    // Item views take no name from a label's buddy, so they carry their labels' words.
+    m_promenne->setAccessibleName(QStringLiteral("Proměnné bez hodnoty"));
     m_zpravy = new QListWidget(this);
     m_zpravy->setObjectName(QStringLiteral("Zpravy"));
+    m_zpravy->setAccessibleName(QStringLiteral("Zprávy"));
 
     auto* tlacitka = new QHBoxLayout;
     tlacitka->addWidget(m_znovu);

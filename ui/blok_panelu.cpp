@@ -34,6 +34,12 @@ QPlainTextEdit* BlokPanelu::panel(Udalost udalost) const {
     return it == m_panely.end() ? nullptr : it->second;
 }
 
+void BlokPanelu::Pojmenuj(const QString& zalozka) {
+    setAccessibleName(QStringLiteral("%1: kód").arg(zalozka));
+    for (int i = 0; i < count(); ++i)
+        widget(i)->setAccessibleName(QStringLiteral("%1: %2").arg(zalozka, tabText(i)));
+}
+
 void VyplnPanel(QPlainTextEdit* panel, const std::vector<std::string>& radky) {
     std::string text;
     std::size_t delka = 0;

@@ -29,6 +29,10 @@ public:
     // The pane of that event, or nullptr when the block has none.
     QPlainTextEdit* panel(Udalost udalost) const;
 
+    // Names the block and its panes for a screen reader by the tab that holds them ("Menu:
+    // Create"), since every tab has panes of the same events.
+    void Pojmenuj(const QString& zalozka);
+
 private:
     std::map<Udalost, QPlainTextEdit*> m_panely;
 };

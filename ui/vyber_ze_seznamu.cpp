@@ -5,7 +5,8 @@
 #include <QKeyEvent>
 #include <QTimer>
 
-VyberZeSeznamu::VyberZeSeznamu(QComboBox* box) : QObject(box), m_box(box) {
+VyberZeSeznamu::VyberZeSeznamu(QComboBox* box)
+    : QObject(box), m_seznam(box->view()), m_plocha(box->view()->viewport()) {
     box->view()->installEventFilter(this);
     box->view()->viewport()->installEventFilter(this);
     connect(box, &QComboBox::activated, this, &VyberZeSeznamu::poAktivaci);
@@ -16,10 +17,10 @@ VyberZeSeznamu::VyberZeSeznamu(QComboBox* box) : QObject(box), m_box(box) {
 // outside the items, say), the mark is gone before the next event.
 bool VyberZeSeznamu::eventFilter(QObject* objekt, QEvent* udalost) {
     bool vyber = false;
-    if (objekt == m_box->view()->viewport() && udalost->type() == QEvent::MouseButtonRelease) {
+    if (objekt == m_plocha && udalost->type() == QEvent::MouseButtonRelease) {
         vyber = true;
-    } else if (objekt == m_box->view() && (udalost->type() == QEvent::KeyPress ||
-                                           udalost->type() == QEvent::ShortcutOverride)) {
+    } else if (objekt == m_seznam && (udalost->type() == QEvent::KeyPress ||
+                                      udalost->type() == QEvent::ShortcutOverride)) {
         const int klavesa = static_cast<QKeyEvent*>(udalost)->key();
         vyber = klavesa == Qt::Key_Enter || klavesa == Qt::Key_Return || klavesa == Qt::Key_Select;
     }

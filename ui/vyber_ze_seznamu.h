@@ -22,6 +22,9 @@ protected:
 private:
     void poAktivaci();
 
-    QComboBox* m_box;
+    // Kept from the start: the list's viewport still sends events while the box is being
+    // destroyed, when the box can no longer be asked for its list.
+    const QObject* m_seznam;
+    const QObject* m_plocha;
     bool m_zeSeznamu = false;
 };
