@@ -1,5 +1,6 @@
 #include "app/hlavni.h"
 #include "pomocnici.h"
+#include "pomocnici_nahledu.h"
 #include "preview/okno_nahledu.h"
 #include "preview/platno_nahledu.h"
 #include "ui/blok_panelu.h"
@@ -20,14 +21,6 @@ QStringList kresby(const OknoNahledu* nahled) {
                                                 k.barva == nahled::BarvaKonstanty("c_yellow")
                                                     ? QStringLiteral("žlutá")
                                                     : QStringLiteral("jiná"));
-    return vysledek;
-}
-
-QStringList zpravy(OknoNahledu* nahled) {
-    QStringList vysledek;
-    auto* seznam = najdi<QListWidget>(nahled, "Zpravy");
-    for (int i = 0; i < seznam->count(); ++i)
-        vysledek << seznam->item(i)->text();
     return vysledek;
 }
 

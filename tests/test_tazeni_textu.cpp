@@ -2,6 +2,7 @@
 #include "app/model_highskore.h"
 #include "app/model_nastaveni.h"
 #include "pomocnici.h"
+#include "pomocnici_nahledu.h"
 #include "preview/okno_nahledu.h"
 
 #include <QLineEdit>
@@ -15,17 +16,6 @@ Q_DECLARE_METATYPE(Hlaseni::Druh)
 namespace {
 
 using nahled::Kresba;
-
-double meritko(const QWidget* mistnost) {
-    return std::min(mistnost->width() / 640.0, mistnost->height() / 480.0);
-}
-
-// Where the room point shows in the widget: the room scaled uniformly and centred.
-QPoint naWidget(const QWidget* mistnost, QPointF bod) {
-    const double s = meritko(mistnost);
-    return QPoint(qRound((mistnost->width() - 640 * s) / 2 + bod.x() * s),
-                  qRound((mistnost->height() - 480 * s) / 2 + bod.y() * s));
-}
 
 // Drags from one room point to another as a hand does and returns the distance in whole room
 // pixels that the widget points stand for.
@@ -57,14 +47,6 @@ const Kresba* najdiKresbu(const OknoNahledu* nahled, const std::string& text) {
 // A point well inside a drawn text.
 QPointF naTextu(const Kresba& k) {
     return {k.x + 4, k.y + 6};
-}
-
-QStringList zpravy(OknoNahledu* nahled) {
-    QStringList vysledek;
-    auto* seznam = najdi<QListWidget>(nahled, "Zpravy");
-    for (int i = 0; i < seznam->count(); ++i)
-        vysledek << seznam->item(i)->text();
-    return vysledek;
 }
 
 QString radekDraw(THlavni& okno, const char* panel, int radek) {

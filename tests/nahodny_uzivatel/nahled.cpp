@@ -5,6 +5,7 @@
 #include "hrac.h"
 
 #include "../pomocnici.h"
+#include "../pomocnici_nahledu.h"
 #include "app/hlavni.h"
 #include "preview/okno_nahledu.h"
 
@@ -14,16 +15,6 @@
 #include <cmath>
 
 namespace {
-
-double meritko(const QWidget* mistnost) {
-    return std::min(mistnost->width() / 640.0, mistnost->height() / 480.0);
-}
-
-QPoint naWidget(const QWidget* mistnost, QPointF bod) {
-    const double s = meritko(mistnost);
-    return QPoint(qRound((mistnost->width() - 640 * s) / 2 + bod.x() * s),
-                  qRound((mistnost->height() - 480 * s) / 2 + bod.y() * s));
-}
 
 // A point just inside the text's top left corner, where no text drawn later (on top) can
 // reach; nothing when the text is empty, outside the room or may lie under another.
