@@ -216,14 +216,17 @@ void Hrac::zadejDoBoxu(QComboBox* box, const QString& text, QString& stin,
     });
 }
 
-// A person picks from a list already on the screen; on X, a list closed before the window
-// system has shown it can leave the focus with the list's hidden window.
+// A person picks from a list already on the screen, with the window in front before and after:
+// on X the focus events come late, and one read while the list is open is dropped, which would
+// leave the window inactive for good.
 void Hrac::vyberZBoxu(QComboBox* box, QString& stin, const std::function<void()>& handler) {
     const int index = cislo(0, box->count() - 1);
     QAbstractItemView* seznam = box->view();
     const bool mysi = nahoda(2);
     zapis(QStringLiteral("  vybírá %1 v %2 %3")
               .arg(box->itemText(index), box->objectName(), mysi ? "myší" : "klávesnicí"));
+    if (!aktivuj(&m_okno))
+        return;
     if (nahoda(2))
         QTest::keyClick(box, Qt::Key_F4);
     else
@@ -248,6 +251,7 @@ void Hrac::vyberZBoxu(QComboBox* box, QString& stin, const std::function<void()>
     }
     stin = box->itemText(index);
     handler();
+    aktivuj(&m_okno);
 }
 
 // Enter in an editable box, or the focus leaving it, is no pick even when the box holds a listed
@@ -442,12 +446,16 @@ void Hrac::zavri(QWidget* dialog) {
         dialog->close();
 }
 
-// Waits for the widget itself: on a platform without window activation, waiting for the window
-// would return as soon as it is shown.
+// Active means the window system has said so: on a platform without window activation, waiting
+// for the window would return as soon as it is shown, and on X the widget can still count as
+// active while the window system has handed the focus to another window.
 bool Hrac::aktivuj(QWidget* okno) {
-    if (!okno->isActiveWindow()) {
+    const auto aktivni = [okno] {
+        return okno->isActiveWindow() && QGuiApplication::focusWindow() == okno->windowHandle();
+    };
+    if (!aktivni()) {
         okno->activateWindow();
-        if (!QTest::qWaitFor([okno] { return okno->isActiveWindow(); })) {
+        if (!QTest::qWaitFor(aktivni)) {
             chyba(QStringLiteral("%1 does not become the active window").arg(okno->objectName()));
             return false;
         }
