@@ -16,7 +16,7 @@
 
 namespace {
 
-const std::array<Hrac::Akce, 32> akce{{
+const std::array<Hrac::Akce, 34> akce{{
     {"přepni záložku", 4, &Hrac::prepniZalozku},
     {"piš do položky menu", 8, &Hrac::pisDoMenu},
     {"piš počet položek", 4, &Hrac::pisPocet},
@@ -36,6 +36,8 @@ const std::array<Hrac::Akce, 32> akce{{
     {"přidej pozici", 4, &Hrac::pridejPozici},
     {"přidej osobu", 5, &Hrac::pridejOsobu},
     {"vyber uzel", 4, &Hrac::vyberUzel},
+    {"Ctrl+klik na uzel", 3, &Hrac::ctrlKlikNaUzel},
+    {"klik pod uzly", 2, &Hrac::klikPodUzly},
     {"dvojklik na pozici", 3, &Hrac::dvojklikNaPozici},
     {"sbal nebo rozbal pozici", 3, &Hrac::sbalNeboRozbal},
     {"přejmenuj uzel", 2, &Hrac::prejmenujUzel},

@@ -60,6 +60,8 @@ public:
     void pridejPozici();
     void pridejOsobu();
     void vyberUzel();
+    void ctrlKlikNaUzel();
+    void klikPodUzly();
     void dvojklikNaPozici();
     void sbalNeboRozbal();
     void prejmenujUzel();

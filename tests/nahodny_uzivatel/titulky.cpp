@@ -72,6 +72,48 @@ void Hrac::vyberUzel() {
     }
 }
 
+// Ctrl+click toggles: it takes the selection away from the selected node and gives it to any
+// other.
+void Hrac::ctrlKlikNaUzel() {
+    naZalozku(3);
+    const std::vector<StinUzel> uzly = viditelneUzly();
+    if (uzly.empty())
+        return;
+    const StinUzel uzel = uzly[static_cast<std::size_t>(cislo(0, int(uzly.size()) - 1))];
+    zapis(QStringLiteral("  %1").arg(popis(uzel)));
+    QTreeWidget* s = strom(m_okno);
+    const std::optional<QPoint> bod = bodUzlu(s, polozka(s, uzel));
+    if (!bod)
+        return;
+    const bool bylVybrany = m_stin.vybrany == uzel;
+    QTest::mouseClick(s->viewport(), Qt::LeftButton, Qt::ControlModifier, *bod);
+    m_stin.vybrany = bylVybrany ? StinUzel{} : uzel;
+    if (bylVybrany)
+        pockejNaPrejmenovani();
+}
+
+// A click in the empty space below the nodes leaves the selection alone.
+void Hrac::klikPodUzly() {
+    naZalozku(3);
+    QTreeWidget* s = strom(m_okno);
+    const std::vector<StinUzel> uzly = viditelneUzly();
+    int spodek = -1;
+    if (!uzly.empty()) {
+        QTreeWidgetItem* posledni = polozka(s, uzly.back());
+        s->scrollToItem(posledni);
+        spodek = s->visualItemRect(posledni).bottom();
+    }
+    const QPoint bod(cislo(0, s->viewport()->width() - 1), spodek + cislo(1, 40));
+    zapis(QStringLiteral("  bod %1, %2").arg(bod.x()).arg(bod.y()));
+    if (!s->viewport()->rect().contains(bod))
+        return;
+    if (s->itemAt(bod)) {
+        chyba(QStringLiteral("a node lies below the last one"));
+        return;
+    }
+    QTest::mouseClick(s->viewport(), Qt::LeftButton, {}, bod);
+}
+
 // A double click opens or closes a position with persons and selects it, but renames nothing.
 void Hrac::dvojklikNaPozici() {
     naZalozku(3);
