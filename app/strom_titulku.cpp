@@ -108,15 +108,33 @@ void StromTitulku::drawBranches(QPainter* malir, const QRect& oblast,
 }
 
 // Item views select on a right press; here the right button only opens the context menu.
+// A press below the nodes keeps the selection, as native trees do. Ctrl on the selected node
+// deselects it: the view would instead hold the press back for a click-to-rename.
 void StromTitulku::mousePressEvent(QMouseEvent* udalost) {
     if (udalost->button() == Qt::RightButton)
         return udalost->accept();
+    if (udalost->button() == Qt::LeftButton) {
+        m_stiskBezVyberu = false;
+        const QModelIndex index = indexAt(udalost->position().toPoint());
+        const bool odznacit = index.isValid() && udalost->modifiers() & Qt::ControlModifier &&
+                              selectionModel()->isSelected(index);
+        if (odznacit)
+            selectionModel()->select(index, QItemSelectionModel::Deselect);
+        if (odznacit || !index.isValid()) {
+            m_stiskBezVyberu = true;
+            return udalost->accept();
+        }
+    }
     QTreeWidget::mousePressEvent(udalost);
 }
 
 void StromTitulku::mouseReleaseEvent(QMouseEvent* udalost) {
     if (udalost->button() == Qt::RightButton)
         return udalost->accept();
+    if (udalost->button() == Qt::LeftButton && m_stiskBezVyberu) {
+        m_stiskBezVyberu = false;
+        return udalost->accept();
+    }
     QTreeWidget::mouseReleaseEvent(udalost);
 }
 
@@ -127,7 +145,8 @@ void StromTitulku::mouseDoubleClickEvent(QMouseEvent* udalost) {
 }
 
 void StromTitulku::mouseMoveEvent(QMouseEvent* udalost) {
-    if (udalost->buttons() == Qt::RightButton)
+    // A drag would select what it passes over, which a press kept here must not do.
+    if (udalost->buttons() == Qt::RightButton || m_stiskBezVyberu)
         return udalost->accept();
     QTreeWidget::mouseMoveEvent(udalost);
 }

@@ -27,6 +27,9 @@ public:
 private:
     void poSbaleni(QTreeWidgetItem* uzel);
 
+    // The left press was handled here, so its drag and release are not the view's.
+    bool m_stiskBezVyberu = false;
+
 protected:
     void drawBranches(QPainter* malir, const QRect& oblast,
                       const QModelIndex& index) const override;

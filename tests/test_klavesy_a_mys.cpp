@@ -116,6 +116,7 @@ private Q_SLOTS:
     void sbaleniPresuneVyber();
     void dvojklikOteviraPozici();
     void prejmenovaniVeStromu();
+    void vyberVeStromuJenNaPozadani();
     void nabidkaShiftF10_data();
     void nabidkaShiftF10();
     void dlouheTextyOdZacatku();
@@ -324,6 +325,45 @@ void TestKlavesyAMys::prejmenovaniVeStromu() {
     // The editor hands its text over on the next turn of the event loop.
     QTRY_COMPARE(pozice->text(0), QStringLiteral("Grafika"));
     QCOMPARE(strom->vybrany(), pozice);
+}
+
+// Only a click on a node changes the selection: Ctrl+click toggles it, a press below the nodes
+// (clicked or dragged over them) leaves it alone, and neither starts a rename.
+void TestKlavesyAMys::vyberVeStromuJenNaPozadani() {
+    THlavni okno;
+    StromTitulku* strom = stromSPozici(okno);
+    strom->pridejPozici(QStringLiteral("Hudba"));
+    QTreeWidgetItem* pozice = strom->topLevelItem(0);
+    const QPoint naPozici = strom->visualItemRect(pozice).center();
+    const QPoint podUzly(naPozici.x(), strom->visualItemRect(strom->topLevelItem(1)).bottom() + 20);
+    QVERIFY(!strom->itemAt(podUzly));
+    const auto bezPrejmenovani = [&] {
+        QTest::qWait(QApplication::doubleClickInterval() + 100);
+        QVERIFY2(!qobject_cast<QLineEdit*>(fokus()), "a click started a rename");
+        QCOMPARE(pozice->text(0), QStringLiteral("Programovani"));
+    };
+
+    klikniNa(strom, strom->indexFromItem(pozice));
+    QCOMPARE(strom->vybrany(), pozice);
+    for (Qt::KeyboardModifiers modifikatory : {Qt::NoModifier, Qt::ControlModifier}) {
+        QTest::mouseClick(strom->viewport(), Qt::LeftButton, modifikatory, podUzly);
+        QCOMPARE(strom->vybrany(), pozice);
+    }
+    QTest::mousePress(strom->viewport(), Qt::LeftButton, {}, podUzly);
+    QTest::mouseMove(strom->viewport(), naPozici);
+    QTest::mouseMove(strom->viewport(), strom->visualItemRect(strom->topLevelItem(1)).center());
+    QTest::mouseRelease(strom->viewport(), Qt::LeftButton, {},
+                        strom->visualItemRect(strom->topLevelItem(1)).center());
+    QCOMPARE(strom->vybrany(), pozice);
+
+    QTest::qWait(QApplication::doubleClickInterval() + 100);
+    QTest::mouseClick(strom->viewport(), Qt::LeftButton, Qt::ControlModifier, naPozici);
+    QCOMPARE(strom->vybrany(), nullptr);
+    bezPrejmenovani();
+
+    QTest::mouseClick(strom->viewport(), Qt::LeftButton, Qt::ControlModifier, naPozici);
+    QCOMPARE(strom->vybrany(), pozice);
+    bezPrejmenovani();
 }
 
 void TestKlavesyAMys::nabidkaShiftF10_data() {
