@@ -22,12 +22,16 @@ bool drziRadky(const std::string& text, const std::vector<std::string>& radky) {
 void PosledniKresby::Zapamatuj(Skript&& skript) {
     if (skript.odmitnuti)
         return;
-    // A line break inside a line would shift every later line's number in the preview.
-    const bool zlomene = std::any_of(skript.draw.begin(), skript.draw.end(), [](const auto& r) {
-        return r.find('\n') != std::string::npos;
-    });
+    // The preview numbers the pane's lines, and a text holding a line break spans more than one:
+    // its drawing counts from the line the call starts on, and every later line moves down.
+    m_puvod.clear();
+    for (std::size_t r = 0; r < skript.draw.size(); ++r) {
+        m_puvod.push_back(r < skript.puvod.size() ? skript.puvod[r] : std::nullopt);
+        m_puvod.insert(m_puvod.end(),
+                       std::count(skript.draw[r].begin(), skript.draw[r].end(), '\n'),
+                       std::nullopt);
+    }
     m_radky = std::move(skript.draw);
-    m_puvod = zlomene ? std::vector<std::optional<Puvod>>{} : std::move(skript.puvod);
 }
 
 std::vector<std::optional<Puvod>> PosledniKresby::PuvodRadku(const std::string& draw) const {

@@ -102,6 +102,7 @@ private Q_SLOTS:
     void generovaniSelze_data();
     void generovaniSelze();
     void highskoreStoji();
+    void textSeZlomem();
 };
 
 // The item lands where it was dropped, in its fields, the Draw pane and the room; Ctrl+Z brings
@@ -305,6 +306,40 @@ void TestTazeniTextu::highskoreStoji() {
     QCOMPARE(zpravy(nahled), QStringList{});
     petr = najdiKresbu(nahled, "Petr");
     QCOMPARE(QPointF(petr->x, petr->y), kde);
+}
+
+// A text holding a line break spans two lines of the Draw pane; it and every text after it are
+// still taken by the fields that placed them.
+void TestTazeniTextu::textSeZlomem() {
+    THlavni okno;
+    okno.show();
+    najdi<QLineEdit>(&okno, "sEdit1")->setText(QStringLiteral("Nova\nhra"));
+    najdi<QLineEdit>(&okno, "sEdit2")->setText(QStringLiteral("Konec"));
+    najdi<QLineEdit>(&okno, "sEdit3")->setText(QStringLiteral("Volby"));
+    najdi<QLineEdit>(&okno, "sEdit14")->setText(QStringLiteral("200+10"));
+    QTest::mouseClick(najdi<QPushButton>(&okno, "sButton1"), Qt::LeftButton);
+    OknoNahledu* nahled = otevriNahled(okno);
+    auto* mistnost = najdi<QWidget>(nahled, "Mistnost");
+
+    const struct {
+        const char* text;
+        const char* x;
+        const char* y;
+    } tazene[] = {{"Konec", "sEdit9", "sEdit13"}, {"Nova\nhra", "sEdit6", "sEdit7"}};
+    for (const auto& t : tazene) {
+        const Kresba* k = najdiKresbu(nahled, t.text);
+        QVERIFY(k);
+        const QPointF kde(k->x, k->y);
+        const QPoint posun = tahni(mistnost, naTextu(*k), naTextu(*k) + QPointF(40, 25));
+        QCOMPARE(najdi<QLineEdit>(&okno, t.x)->text(), QString::number(kde.x() + posun.x()));
+        QCOMPARE(najdi<QLineEdit>(&okno, t.y)->text(), QString::number(kde.y() + posun.y()));
+    }
+
+    const Kresba* volby = najdiKresbu(nahled, "Volby");
+    QVERIFY(volby);
+    tahni(mistnost, naTextu(*volby), naTextu(*volby) + QPointF(40, 25));
+    QCOMPARE(zpravy(nahled).filter(QStringLiteral("pozice y „200+10“")).size(), 1);
+    QCOMPARE(najdi<QLineEdit>(&okno, "sEdit14")->text(), QStringLiteral("200+10"));
 }
 
 QTEST_MAIN(TestTazeniTextu)

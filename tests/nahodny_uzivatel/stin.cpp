@@ -8,6 +8,7 @@
 
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <variant>
 
 namespace {
@@ -96,7 +97,7 @@ void Stin::generujMenu() {
     panely[QStringLiteral("RichEdit1")] = textRadku(skript.create);
     panely[QStringLiteral("RichEdit2")] = textRadku(skript.step);
     panely[QStringLiteral("RichEdit3")] = textRadku(skript.draw);
-    puvodDraw[QStringLiteral("RichEdit3")] = {textRadku(skript.draw), skript.puvod};
+    puvodDraw[QStringLiteral("RichEdit3")] = {skript.draw, skript.puvod};
     if (skript.chyba)
         hlaseni.emplace_back(Hlaseni::Druh::Chyba,
                              Hlaseni::TextChyby(QString::fromStdString(skript.chyba->zprava)));
@@ -111,7 +112,7 @@ void Stin::generujNastaveni() {
     panely[QStringLiteral("RichEdit4")] = textRadku(skript.create);
     panely[QStringLiteral("RichEdit5")] = textRadku(skript.step);
     panely[QStringLiteral("RichEdit6")] = textRadku(skript.draw);
-    puvodDraw[QStringLiteral("RichEdit6")] = {textRadku(skript.draw), skript.puvod};
+    puvodDraw[QStringLiteral("RichEdit6")] = {skript.draw, skript.puvod};
     if (skript.chyba)
         hlaseni.emplace_back(Hlaseni::Druh::Chyba,
                              Hlaseni::TextChyby(QString::fromStdString(skript.chyba->zprava)));
@@ -148,12 +149,21 @@ void Stin::generujTitulky() {
     panely[QStringLiteral("RichEdit18")] = textRadku(skript.draw);
 }
 
+// The preview counts the pane's lines, so a line holding line breaks takes more than one of
+// them; its drawing carries the number of the first.
 std::optional<Puvod> Stin::puvod(const QString& panel, int radek) const {
     const auto it = puvodDraw.find(panel);
-    if (it == puvodDraw.end() || it->second.first != panely.at(panel) || radek < 1 ||
-        static_cast<std::size_t>(radek) > it->second.second.size())
+    if (it == puvodDraw.end() || textRadku(it->second.radky) != panely.at(panel))
         return std::nullopt;
-    return it->second.second[static_cast<std::size_t>(radek - 1)];
+    const PosledniDraw& draw = it->second;
+    int zacatek = 1;
+    for (std::size_t r = 0; r < draw.radky.size() && zacatek <= radek; ++r) {
+        if (zacatek == radek)
+            return r < draw.puvod.size() ? draw.puvod[r] : std::nullopt;
+        zacatek +=
+            1 + static_cast<int>(std::count(draw.radky[r].begin(), draw.radky[r].end(), '\n'));
+    }
+    return std::nullopt;
 }
 
 std::optional<std::array<QString, 2>> Stin::pozice(int zalozka, std::size_t vstup) const {

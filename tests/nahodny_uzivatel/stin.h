@@ -69,9 +69,14 @@ public:
 
     // Pane object name → its whole text.
     std::map<QString, QString> panely;
-    // Draw pane object name → the text its generator last wrote there and the input behind each
-    // of its lines.
-    std::map<QString, std::pair<QString, std::vector<std::optional<Puvod>>>> puvodDraw;
+    // What a generator last wrote into a Draw pane: the lines, some holding line breaks, and
+    // the input behind each.
+    struct PosledniDraw {
+        std::vector<std::string> radky;
+        std::vector<std::optional<Puvod>> puvod;
+    };
+    // Draw pane object name → what its generator last wrote there.
+    std::map<QString, PosledniDraw> puvodDraw;
 
     // The messages the current step must show, in order.
     std::vector<std::pair<Hlaseni::Druh, QString>> hlaseni;
