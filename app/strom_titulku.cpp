@@ -1,6 +1,7 @@
 #include "app/strom_titulku.h"
 
 #include "ui/dlouhy_text.h"
+#include "ui/odznaceni_ctrl_klikem.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -43,6 +44,7 @@ StromTitulku::StromTitulku(QWidget* rodic) : QTreeWidget(rodic) {
     setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
     setFixedWidth(169);
     PovolDlouhyText(this);
+    OdznacujCtrlKlikem(this);
     connect(this, &QTreeWidget::itemCollapsed, this, &StromTitulku::poSbaleni);
 }
 
@@ -108,22 +110,14 @@ void StromTitulku::drawBranches(QPainter* malir, const QRect& oblast,
 }
 
 // Item views select on a right press; here the right button only opens the context menu.
-// A press below the nodes keeps the selection, as native trees do. Ctrl on the selected node
-// deselects it: the view would instead hold the press back for a click-to-rename.
+// A press below the nodes keeps the selection, as native trees do.
 void StromTitulku::mousePressEvent(QMouseEvent* udalost) {
     if (udalost->button() == Qt::RightButton)
         return udalost->accept();
     if (udalost->button() == Qt::LeftButton) {
-        m_stiskBezVyberu = false;
-        const QModelIndex index = indexAt(udalost->position().toPoint());
-        const bool odznacit = index.isValid() && udalost->modifiers() & Qt::ControlModifier &&
-                              selectionModel()->isSelected(index);
-        if (odznacit)
-            selectionModel()->select(index, QItemSelectionModel::Deselect);
-        if (odznacit || !index.isValid()) {
-            m_stiskBezVyberu = true;
+        m_stiskPodUzly = !indexAt(udalost->position().toPoint()).isValid();
+        if (m_stiskPodUzly)
             return udalost->accept();
-        }
     }
     QTreeWidget::mousePressEvent(udalost);
 }
@@ -131,8 +125,8 @@ void StromTitulku::mousePressEvent(QMouseEvent* udalost) {
 void StromTitulku::mouseReleaseEvent(QMouseEvent* udalost) {
     if (udalost->button() == Qt::RightButton)
         return udalost->accept();
-    if (udalost->button() == Qt::LeftButton && m_stiskBezVyberu) {
-        m_stiskBezVyberu = false;
+    if (udalost->button() == Qt::LeftButton && m_stiskPodUzly) {
+        m_stiskPodUzly = false;
         return udalost->accept();
     }
     QTreeWidget::mouseReleaseEvent(udalost);
@@ -145,8 +139,8 @@ void StromTitulku::mouseDoubleClickEvent(QMouseEvent* udalost) {
 }
 
 void StromTitulku::mouseMoveEvent(QMouseEvent* udalost) {
-    // A drag would select what it passes over, which a press kept here must not do.
-    if (udalost->buttons() == Qt::RightButton || m_stiskBezVyberu)
+    // A drag from below the nodes would select what it passes over.
+    if (udalost->buttons() == Qt::RightButton || m_stiskPodUzly)
         return udalost->accept();
     QTreeWidget::mouseMoveEvent(udalost);
 }

@@ -27,8 +27,8 @@ public:
 private:
     void poSbaleni(QTreeWidgetItem* uzel);
 
-    // The left press was handled here, so its drag and release are not the view's.
-    bool m_stiskBezVyberu = false;
+    // The left press fell below the nodes, so its drag and release are not the view's.
+    bool m_stiskPodUzly = false;
 
 protected:
     void drawBranches(QPainter* malir, const QRect& oblast,

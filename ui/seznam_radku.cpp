@@ -1,5 +1,7 @@
 #include "ui/seznam_radku.h"
 
+#include "ui/odznaceni_ctrl_klikem.h"
+
 #include <QHeaderView>
 #include <QTreeView>
 
@@ -12,6 +14,7 @@ QTreeView* VytvorSeznamRadku(QWidget* rodic, const char* jmeno, QAbstractItemMod
     seznam->setUniformRowHeights(true);
     seznam->setSelectionBehavior(QAbstractItemView::SelectRows);
     seznam->setSelectionMode(QAbstractItemView::SingleSelection);
+    OdznacujCtrlKlikem(seznam);
     seznam->header()->setStretchLastSection(false);
     seznam->header()->setSectionsMovable(false);
     return seznam;

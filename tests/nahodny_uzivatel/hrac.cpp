@@ -16,7 +16,7 @@
 
 namespace {
 
-const std::array<Hrac::Akce, 34> akce{{
+const std::array<Hrac::Akce, 35> akce{{
     {"přepni záložku", 4, &Hrac::prepniZalozku},
     {"piš do položky menu", 8, &Hrac::pisDoMenu},
     {"piš počet položek", 4, &Hrac::pisPocet},
@@ -33,6 +33,7 @@ const std::array<Hrac::Akce, 34> akce{{
     {"uprav highskóre", 3, &Hrac::upravHighskore},
     {"smaž highskóre", 2, &Hrac::smazHighskore},
     {"vyber highskóre", 3, &Hrac::vyberHighskore},
+    {"Ctrl+klik na řádek", 2, &Hrac::ctrlKlikNaRadek},
     {"přidej pozici", 4, &Hrac::pridejPozici},
     {"přidej osobu", 5, &Hrac::pridejOsobu},
     {"vyber uzel", 4, &Hrac::vyberUzel},

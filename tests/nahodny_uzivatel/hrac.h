@@ -61,6 +61,7 @@ public:
     void pridejOsobu();
     void vyberUzel();
     void ctrlKlikNaUzel();
+    void ctrlKlikNaRadek();
     void klikPodUzly();
     void dvojklikNaPozici();
     void sbalNeboRozbal();

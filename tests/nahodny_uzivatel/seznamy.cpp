@@ -53,6 +53,28 @@ void Hrac::vyberNastaveni() {
     vyberRadek(nastaveni(m_okno), m_stin.nastaveni.size());
 }
 
+// Ctrl+click on a row of either list toggles its selection and renames nothing.
+void Hrac::ctrlKlikNaRadek() {
+    const bool naNastaveni = nahoda(2);
+    naZalozku(naNastaveni ? 1 : 2);
+    QTreeView* pohled = naNastaveni ? nastaveni(m_okno) : highskore(m_okno);
+    const std::size_t radku = naNastaveni ? m_stin.nastaveni.size() : m_stin.highskore.size();
+    if (radku == 0)
+        return;
+    const int radek = cislo(0, static_cast<int>(radku) - 1);
+    zapis(QStringLiteral("  řádek %1").arg(radek));
+    const QModelIndex index = pohled->model()->index(radek, 0);
+    pohled->scrollTo(index);
+    const int ocekavany = vybranyRadek(pohled) == radek ? -1 : radek;
+    QTest::mouseClick(pohled->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                      pohled->visualRect(index).center());
+    if (vybranyRadek(pohled) != ocekavany)
+        chyba(QStringLiteral("Ctrl+click left row %1 selected, expected %2")
+                  .arg(vybranyRadek(pohled))
+                  .arg(ocekavany));
+    pockejNaPrejmenovani();
+}
+
 void Hrac::pridejNastaveni() {
     naZalozku(1);
     dialogNastaveni(-1);
