@@ -101,6 +101,9 @@ private:
 
     // The credits tree's nodes a person can see: every position, and the persons of open ones.
     std::vector<StinUzel> viditelneUzly() const;
+    // On the credits tab, a node the user can see, chosen at random and logged; nothing when
+    // none is shown.
+    std::optional<StinUzel> nahodnyUzel();
     // Where a click on the node's text lands in the tree's viewport, scrolled into view.
     std::optional<QPoint> bodUzlu(QTreeWidget* strom, QTreeWidgetItem* uzel);
     // A click on the selected node renames it once the double-click interval has passed; waiting

@@ -53,6 +53,16 @@ std::optional<QPoint> Hrac::bodUzlu(QTreeWidget* s, QTreeWidgetItem* uzel) {
     return bod;
 }
 
+std::optional<StinUzel> Hrac::nahodnyUzel() {
+    naZalozku(3);
+    const std::vector<StinUzel> uzly = viditelneUzly();
+    if (uzly.empty())
+        return std::nullopt;
+    const StinUzel uzel = uzly[static_cast<std::size_t>(cislo(0, int(uzly.size()) - 1))];
+    zapis(QStringLiteral("  %1").arg(popis(uzel)));
+    return uzel;
+}
+
 void Hrac::pockejNaPrejmenovani() {
     QTest::qWait(QApplication::doubleClickInterval() + 100);
 }
@@ -75,12 +85,10 @@ void Hrac::vyberUzel() {
 // Ctrl+click toggles: it takes the selection away from the selected node and gives it to any
 // other.
 void Hrac::ctrlKlikNaUzel() {
-    naZalozku(3);
-    const std::vector<StinUzel> uzly = viditelneUzly();
-    if (uzly.empty())
+    const std::optional<StinUzel> nahodny = nahodnyUzel();
+    if (!nahodny)
         return;
-    const StinUzel uzel = uzly[static_cast<std::size_t>(cislo(0, int(uzly.size()) - 1))];
-    zapis(QStringLiteral("  %1").arg(popis(uzel)));
+    const StinUzel uzel = *nahodny;
     QTreeWidget* s = strom(m_okno);
     const std::optional<QPoint> bod = bodUzlu(s, polozka(s, uzel));
     if (!bod)
@@ -174,12 +182,10 @@ void Hrac::sbalNeboRozbal() {
 }
 
 void Hrac::prejmenujUzel() {
-    naZalozku(3);
-    const std::vector<StinUzel> uzly = viditelneUzly();
-    if (uzly.empty())
+    const std::optional<StinUzel> nahodny = nahodnyUzel();
+    if (!nahodny)
         return;
-    const StinUzel uzel = uzly[static_cast<std::size_t>(cislo(0, int(uzly.size()) - 1))];
-    zapis(QStringLiteral("  %1").arg(popis(uzel)));
+    const StinUzel uzel = *nahodny;
     QTreeWidget* s = strom(m_okno);
     StinPozice& pozice = m_stin.titulky[static_cast<std::size_t>(uzel.pozice)];
     m_stin.vybrany = uzel;
