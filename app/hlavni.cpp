@@ -40,19 +40,11 @@ THlavni::THlavni(QWidget* rodic) : QMainWindow(rodic) {
     m_zalozky = new QTabWidget;
     m_zalozky->setObjectName(QStringLiteral("PageControl1"));
     m_zalozky->tabBar()->setExpanding(false);
-    m_menu = new ZalozkaMenu(m_stav);
-    m_nastaveni = new ZalozkaNastaveni;
-    m_highskore = new ZalozkaHighskore;
-    m_titulky = new ZalozkaTitulky;
-    m_zalozky->addTab(m_menu, QStringLiteral("Menu"));
-    m_zalozky->addTab(m_nastaveni, QStringLiteral("Nastavení"));
-    m_zalozky->addTab(m_highskore, QStringLiteral("HighSkóre"));
-    m_zalozky->addTab(m_titulky, QStringLiteral("Titulky"));
-    m_highskore->setObjectName(QStringLiteral("TabSheet5"));
-    m_bloky = {m_menu->panely(), m_nastaveni->panely(), m_highskore->panely(), m_titulky->panely()};
     m_zalozky->setAccessibleName(QStringLiteral("Záložky"));
-    for (std::size_t i = 0; i < m_bloky.size(); ++i)
-        m_bloky[i]->Pojmenuj(m_zalozky->tabText(static_cast<int>(i)));
+    m_menu = pridejStranku(new ZalozkaMenu);
+    m_nastaveni = pridejStranku(new ZalozkaNastaveni);
+    m_highskore = pridejStranku(new ZalozkaHighskore);
+    m_titulky = pridejStranku(new ZalozkaTitulky);
 
     m_funkce = new FunkcniPanel;
     m_delic = new QSplitter(Qt::Horizontal);
@@ -76,10 +68,22 @@ THlavni::THlavni(QWidget* rodic) : QMainWindow(rodic) {
         VytvorNabidku(this, "PopupMenu3", {{"Smazatve2", smazatVse, [this] { Smazatve2Click(); }}});
     m_popupDraw =
         VytvorNabidku(this, "PopupMenu4", {{"Smazatve3", smazatVse, [this] { Smazatve3Click(); }}});
-    for (BlokPanelu* blok : m_bloky)
-        pripojMazaciMenu(blok);
+    for (ZalozkaGeneratoru* stranka : m_stranky)
+        pripojMazaciMenu(stranka->panely());
 
     FormCreate();
+}
+
+template <typename Stranka> Stranka* THlavni::pridejStranku(Stranka* stranka) {
+    m_zalozky->addTab(stranka, stranka->titulek());
+    stranka->panely()->Pojmenuj(stranka->titulek());
+    connect(stranka, &ZalozkaGeneratoru::stav, m_stav, &QLabel::setText);
+    m_stranky.push_back(stranka);
+    return stranka;
+}
+
+ZalozkaGeneratoru* THlavni::aktivniStranka() const {
+    return qobject_cast<ZalozkaGeneratoru*>(m_zalozky->currentWidget());
 }
 
 void THlavni::vytvorMenu() {
@@ -198,13 +202,10 @@ void THlavni::Nahled1Click() {
         m_nahled = new OknoNahledu(this);
         m_nahled->setAttribute(Qt::WA_DeleteOnClose);
     }
-    const int zalozka = m_zalozky->currentIndex();
-    const BlokPanelu* blok = m_bloky[static_cast<std::size_t>(zalozka)];
-    // Only the menu's and the settings' texts stand where fields put them.
-    const std::array<Umisteni*, 4> umisteni{m_menu, m_nastaveni, nullptr, nullptr};
+    ZalozkaGeneratoru* stranka = aktivniStranka();
+    const BlokPanelu* blok = stranka->panely();
     m_nahled->Nastav(
-        m_zalozky->tabText(zalozka), [blok] { return SkriptyBloku(*blok); },
-        umisteni[static_cast<std::size_t>(zalozka)]);
+        stranka->titulek(), [blok] { return SkriptyBloku(*blok); }, stranka->umisteni());
     m_nahled->show();
     m_nahled->raise();
     m_nahled->activateWindow();
@@ -212,8 +213,7 @@ void THlavni::Nahled1Click() {
 
 // The clear-all menus pick the pane by the active main tab, not by the pane they opened on.
 void THlavni::smazPanel(Udalost udalost) {
-    if (QPlainTextEdit* panel =
-            m_bloky[static_cast<std::size_t>(m_zalozky->currentIndex())]->panel(udalost))
+    if (QPlainTextEdit* panel = aktivniStranka()->panely()->panel(udalost))
         panel->clear();
 }
 

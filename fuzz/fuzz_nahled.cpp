@@ -13,8 +13,8 @@ using namespace nahled;
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzedDataProvider vstupy(data, size);
     Skripty skripty;
-    for (Udalost u : {Udalost::Create, Udalost::Step, Udalost::Draw, Udalost::Alarm0})
-        skripty[u] = vstupy.ConsumeRandomLengthString(400);
+    for (const PopisUdalosti& popis : udalosti)
+        skripty[popis.udalost] = vstupy.ConsumeRandomLengthString(400);
     std::vector<std::set<int>> klavesy(vstupy.ConsumeIntegralInRange<std::size_t>(0, 8));
     for (std::set<int>& k : klavesy)
         if (vstupy.ConsumeBool())

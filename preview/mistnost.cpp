@@ -3,17 +3,7 @@
 namespace nahled {
 
 std::string NazevUdalosti(Udalost udalost) {
-    switch (udalost) {
-    case Udalost::Create:
-        return "Create";
-    case Udalost::Step:
-        return "Step";
-    case Udalost::Draw:
-        return "Draw";
-    case Udalost::Alarm0:
-        break;
-    }
-    return "Alarm[0]";
+    return std::string(titulekUdalosti(udalost));
 }
 
 Mistnost::Mistnost(const Skripty& skripty, const ZadaneHodnoty& zadane) {

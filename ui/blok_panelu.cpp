@@ -22,7 +22,9 @@ BlokPanelu::BlokPanelu(int vyska, std::initializer_list<PopisPanelu> panely, Uda
             panel->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
             panel->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         }
-        const int index = addTab(panel, popis.titulek);
+        const std::string_view titulek = titulekUdalosti(popis.udalost);
+        const int index = addTab(
+            panel, QString::fromLatin1(titulek.data(), static_cast<qsizetype>(titulek.size())));
         if (popis.udalost == aktivni)
             setCurrentIndex(index);
         m_panely[popis.udalost] = panel;
@@ -56,8 +58,8 @@ void VyplnPanel(QPlainTextEdit* panel, const std::vector<std::string>& radky) {
 
 std::map<Udalost, std::string> SkriptyBloku(const BlokPanelu& blok) {
     std::map<Udalost, std::string> skripty;
-    for (Udalost udalost : {Udalost::Create, Udalost::Step, Udalost::Draw, Udalost::Alarm0})
-        if (const QPlainTextEdit* panel = blok.panel(udalost))
-            skripty[udalost] = panel->toPlainText().toStdString();
+    for (const PopisUdalosti& popis : udalosti)
+        if (const QPlainTextEdit* panel = blok.panel(popis.udalost))
+            skripty[popis.udalost] = panel->toPlainText().toStdString();
     return skripty;
 }

@@ -14,9 +14,9 @@
 
 class QPlainTextEdit;
 
+// A pane's inner tab carries its event's caption.
 struct PopisPanelu {
     Udalost udalost;
-    QString titulek;
     QString jmeno;
 };
 
