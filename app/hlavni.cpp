@@ -76,7 +76,7 @@ THlavni::THlavni(QWidget* rodic) : QMainWindow(rodic) {
 
 template <typename Stranka> Stranka* THlavni::pridejStranku(Stranka* stranka) {
     m_zalozky->addTab(stranka, stranka->titulek());
-    stranka->panely()->Pojmenuj(stranka->titulek());
+    stranka->panely()->pojmenuj(stranka->titulek());
     connect(stranka, &ZalozkaGeneratoru::stav, m_stav, &QLabel::setText);
     m_stranky.push_back(stranka);
     return stranka;
@@ -153,18 +153,18 @@ void THlavni::NastavKtere(int index) {
     m_nastaveni->NastavKtere(index);
 }
 
-int THlavni::LevyOkrajTlacitka(int vnejsiSirka, int sirkaSeznamu) {
+int THlavni::levyOkrajTlacitka(int vnejsiSirka, int sirkaSeznamu) {
     return vnejsiSirka / 2 - 30 - sirkaSeznamu;
 }
 
 void THlavni::FormCreate() {
-    m_titulky->NastavBarvy(QStringLiteral("c_red"), QStringLiteral("c_aqua"));
+    m_titulky->nastavBarvy(QStringLiteral("c_red"), QStringLiteral("c_aqua"));
     FormResize();
 }
 
 void THlavni::FormResize() {
-    m_menu->UmistiTlacitko(LevyOkrajTlacitka(frameGeometry().width(), m_funkce->seznam()->width()));
-    m_titulky->UmistiVzorky();
+    m_menu->umistiTlacitko(levyOkrajTlacitka(frameGeometry().width(), m_funkce->seznam()->width()));
+    m_titulky->umistiVzorky();
 }
 
 void THlavni::resizeEvent(QResizeEvent* udalost) {
@@ -204,7 +204,7 @@ void THlavni::Nahled1Click() {
     }
     ZalozkaGeneratoru* stranka = aktivniStranka();
     const BlokPanelu* blok = stranka->panely();
-    m_nahled->Nastav(
+    m_nahled->nastav(
         stranka->titulek(), [blok] { return SkriptyBloku(*blok); }, stranka->umisteni());
     m_nahled->show();
     m_nahled->raise();

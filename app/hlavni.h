@@ -33,7 +33,7 @@ public:
 
     // Left edge of the Menu tab's generate button for the window's outer width and the
     // function list's width.
-    static int LevyOkrajTlacitka(int vnejsiSirka, int sirkaSeznamu);
+    static int levyOkrajTlacitka(int vnejsiSirka, int sirkaSeznamu);
 
     // The edit indices live with their tabs.
     int KtereUpravit() const;

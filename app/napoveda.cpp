@@ -99,10 +99,10 @@ void TNapoveda::sLabel1Click() {
         return;
     }
     m_timer1->stop();
-    m_stroj.Vynuluj();
+    m_stroj.vynuluj();
     m_pata->setText(m_stroj.text());
 }
 
 void TNapoveda::Timer1Timer() {
-    m_pata->setText(m_stroj.Tik());
+    m_pata->setText(m_stroj.tik());
 }

@@ -19,7 +19,7 @@ bool drziRadky(const std::string& text, const std::vector<std::string>& radky) {
 
 } // namespace
 
-void PosledniKresby::Zapamatuj(Skript&& skript) {
+void PosledniKresby::zapamatuj(Skript&& skript) {
     if (skript.odmitnuti)
         return;
     // The preview numbers the pane's lines, and a text holding a line break spans more than one:
@@ -34,6 +34,6 @@ void PosledniKresby::Zapamatuj(Skript&& skript) {
     m_radky = std::move(skript.draw);
 }
 
-std::vector<std::optional<Puvod>> PosledniKresby::PuvodRadku(const std::string& draw) const {
+std::vector<std::optional<Puvod>> PosledniKresby::puvodRadku(const std::string& draw) const {
     return drziRadky(draw, m_radky) ? m_puvod : std::vector<std::optional<Puvod>>{};
 }

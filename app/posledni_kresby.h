@@ -12,9 +12,9 @@
 class PosledniKresby {
 public:
     // After the generator's lines went into the panes; a refusal wrote none and changes nothing.
-    void Zapamatuj(Skript&& skript);
+    void zapamatuj(Skript&& skript);
     // For each line of this Draw script, the input that placed it, if the script is those lines.
-    std::vector<std::optional<Puvod>> PuvodRadku(const std::string& draw) const;
+    std::vector<std::optional<Puvod>> puvodRadku(const std::string& draw) const;
 
 private:
     std::vector<std::string> m_radky;

@@ -32,6 +32,6 @@ void ZalozkaGeneratoru::poskladej(QWidget* formular, const char* jmenoTlacitka, 
 
 bool ZalozkaGeneratoru::ukaz(Skript&& skript) {
     const bool ukazano = UkazSkript(skript, m_panely, this);
-    m_kresby.Zapamatuj(std::move(skript));
+    m_kresby.zapamatuj(std::move(skript));
     return ukazano;
 }

@@ -93,7 +93,7 @@ ZalozkaMenu::ZalozkaMenu(QWidget* rodic) : ZalozkaSVstupem(QStringLiteral("Menu"
             &ZalozkaMenu::sComboBox1Change);
 }
 
-void ZalozkaMenu::UmistiTlacitko(int levo) {
+void ZalozkaMenu::umistiTlacitko(int levo) {
     tlacitko()->move(levo, 290);
 }
 
@@ -168,18 +168,18 @@ std::optional<Chyba> ZalozkaMenu::ukazRadky() {
     return std::nullopt;
 }
 
-std::vector<std::optional<Puvod>> ZalozkaMenu::PuvodRadku(const std::string& draw) const {
-    return kresby().PuvodRadku(draw);
+std::vector<std::optional<Puvod>> ZalozkaMenu::puvodRadku(const std::string& draw) const {
+    return kresby().puvodRadku(draw);
 }
 
-std::optional<nahled::TextyPozice> ZalozkaMenu::Pozice(std::size_t radek) const {
+std::optional<nahled::TextyPozice> ZalozkaMenu::pozice(std::size_t radek) const {
     if (radek >= m_radky.size())
         return std::nullopt;
     const auto& pole = m_radky[radek].pole;
     return nahled::TextyPozice{pole[1]->text().toStdString(), pole[2]->text().toStdString()};
 }
 
-void ZalozkaMenu::Umisti(std::size_t radek, const nahled::TextyPozice& texty) {
+void ZalozkaMenu::umisti(std::size_t radek, const nahled::TextyPozice& texty) {
     VstupMenu v = vstup();
     if (radek >= v.radky.size())
         return;

@@ -19,7 +19,7 @@ class ZalozkaMenu : public ZalozkaSVstupem<VstupMenu, GenerujMenu>, public Umist
 public:
     explicit ZalozkaMenu(QWidget* rodic = nullptr);
 
-    void UmistiTlacitko(int levo);
+    void umistiTlacitko(int levo);
 
     VstupMenu vstup() const override;
     void nastavVstup(const VstupMenu& vstup) override;
@@ -27,9 +27,9 @@ public:
     void generuj() override;
     Umisteni* umisteni() override { return this; }
 
-    std::vector<std::optional<Puvod>> PuvodRadku(const std::string& draw) const override;
-    std::optional<nahled::TextyPozice> Pozice(std::size_t radek) const override;
-    void Umisti(std::size_t radek, const nahled::TextyPozice& texty) override;
+    std::vector<std::optional<Puvod>> puvodRadku(const std::string& draw) const override;
+    std::optional<nahled::TextyPozice> pozice(std::size_t radek) const override;
+    void umisti(std::size_t radek, const nahled::TextyPozice& texty) override;
 
 public Q_SLOTS:
     void sButton1Click();

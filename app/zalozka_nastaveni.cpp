@@ -63,18 +63,18 @@ void ZalozkaNastaveni::nastavVstup(const std::vector<PolozkaNastaveni>& polozky)
     m_model->nastav(polozky);
 }
 
-std::vector<std::optional<Puvod>> ZalozkaNastaveni::PuvodRadku(const std::string& draw) const {
-    return kresby().PuvodRadku(draw);
+std::vector<std::optional<Puvod>> ZalozkaNastaveni::puvodRadku(const std::string& draw) const {
+    return kresby().puvodRadku(draw);
 }
 
-std::optional<nahled::TextyPozice> ZalozkaNastaveni::Pozice(std::size_t polozka) const {
+std::optional<nahled::TextyPozice> ZalozkaNastaveni::pozice(std::size_t polozka) const {
     if (polozka >= m_model->polozky().size())
         return std::nullopt;
     const PolozkaNastaveni& p = m_model->polozky()[polozka];
     return nahled::TextyPozice{p.PoziceX, p.PoziceY};
 }
 
-void ZalozkaNastaveni::Umisti(std::size_t polozka, const nahled::TextyPozice& texty) {
+void ZalozkaNastaveni::umisti(std::size_t polozka, const nahled::TextyPozice& texty) {
     std::vector<PolozkaNastaveni> polozky = vstup();
     if (polozka >= polozky.size())
         return;

@@ -28,9 +28,9 @@ public:
     void nastavVstup(const std::vector<PolozkaNastaveni>& polozky) override;
     Umisteni* umisteni() override { return this; }
 
-    std::vector<std::optional<Puvod>> PuvodRadku(const std::string& draw) const override;
-    std::optional<nahled::TextyPozice> Pozice(std::size_t polozka) const override;
-    void Umisti(std::size_t polozka, const nahled::TextyPozice& texty) override;
+    std::vector<std::optional<Puvod>> puvodRadku(const std::string& draw) const override;
+    std::optional<nahled::TextyPozice> pozice(std::size_t polozka) const override;
+    void umisti(std::size_t polozka, const nahled::TextyPozice& texty) override;
 
 public Q_SLOTS:
     void Pidatpoloku1Click();

@@ -160,12 +160,12 @@ bool ZalozkaTitulky::JePozice(const QTreeWidgetItem* uzel) const {
     return m_strom->JePozice(uzel);
 }
 
-void ZalozkaTitulky::NastavBarvy(const QString& pozice, const QString& osoby) {
+void ZalozkaTitulky::nastavBarvy(const QString& pozice, const QString& osoby) {
     m_barvaPozice->nastavJmeno(pozice);
     m_barvaOsob->nastavJmeno(osoby);
 }
 
-void ZalozkaTitulky::UmistiVzorky() {
+void ZalozkaTitulky::umistiVzorky() {
     m_barvaPozice->umistiVzorek();
     m_barvaOsob->umistiVzorek();
 }

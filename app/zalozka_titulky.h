@@ -29,8 +29,8 @@ public:
 
     bool JePozice(const QTreeWidgetItem* uzel) const;
     // The remembered colour names at start, with their swatches painted.
-    void NastavBarvy(const QString& pozice, const QString& osoby);
-    void UmistiVzorky();
+    void nastavBarvy(const QString& pozice, const QString& osoby);
+    void umistiVzorky();
 
 public Q_SLOTS:
     void Pidatpozici1Click();

@@ -29,7 +29,7 @@ static_assert([] {
     return true;
 }());
 
-constexpr std::string_view titulekUdalosti(Udalost udalost) {
+constexpr std::string_view TitulekUdalosti(Udalost udalost) {
     for (const PopisUdalosti& popis : udalosti)
         if (popis.udalost == udalost)
             return popis.titulek;

@@ -81,7 +81,7 @@ OknoNahledu::OknoNahledu(QWidget* rodic) : QWidget(rodic, Qt::Window) {
     connect(obnovit, &QShortcut::activated, this, &OknoNahledu::ZnovuClick);
     connect(m_znovu, &QPushButton::clicked, this, &OknoNahledu::ZnovuClick);
     connect(m_pozastavit, &QPushButton::clicked, this, &OknoNahledu::PozastavitClick);
-    connect(m_casovac, &QTimer::timeout, this, &OknoNahledu::Krok);
+    connect(m_casovac, &QTimer::timeout, this, &OknoNahledu::krok);
     connect(m_platno, &PlatnoNahledu::stisknuto, this,
             [this](int kod) { m_stisknute.insert(kod); });
 
@@ -103,10 +103,10 @@ OknoNahledu::OknoNahledu(QWidget* rodic) : QWidget(rodic, Qt::Window) {
 
 OknoNahledu::~OknoNahledu() = default;
 
-void OknoNahledu::Nastav(const QString& nazevZalozky, Zdroj zdroj, Umisteni* umisteni) {
+void OknoNahledu::nastav(const QString& nazevZalozky, Zdroj zdroj, Umisteni* umisteni) {
     setWindowTitle(QStringLiteral("Náhled – %1").arg(nazevZalozky));
     m_zdroj = std::move(zdroj);
-    m_tazeni->Nastav(umisteni);
+    m_tazeni->nastav(umisteni);
     m_promenne->setRowCount(0);
     ZnovuClick();
     if (!m_casovac->isActive())
@@ -126,8 +126,8 @@ void OknoNahledu::ZnovuClick() {
             QStringLiteral("Panely jsou prázdné: nejdřív stiskněte „Vygenerovat kód“."));
     m_mistnost = std::make_unique<nahled::Mistnost>(skripty, zadaneHodnoty());
     const auto draw = skripty.find(nahled::Udalost::Draw);
-    m_tazeni->NactiPuvod(draw == skripty.end() ? std::string() : draw->second);
-    m_platno->NastavKresby({});
+    m_tazeni->nactiPuvod(draw == skripty.end() ? std::string() : draw->second);
+    m_platno->nastavKresby({});
     pridejZpravy();
     doplnPromenne();
 }
@@ -142,9 +142,9 @@ void OknoNahledu::PozastavitClick() {
     }
 }
 
-void OknoNahledu::Krok() {
+void OknoNahledu::krok() {
     m_mistnost->Krok(std::exchange(m_stisknute, {}));
-    m_platno->NastavKresby(m_mistnost->kresby());
+    m_platno->nastavKresby(m_mistnost->kresby());
     pridejZpravy();
     doplnPromenne();
 }
@@ -152,7 +152,7 @@ void OknoNahledu::Krok() {
 // A changed form restarts the room, and its first step shows at once, paused or not.
 void OknoNahledu::zacniZnovuAUkaz() {
     ZnovuClick();
-    Krok();
+    krok();
 }
 
 void OknoNahledu::pridejZpravu(const QString& text, bool chyba) {

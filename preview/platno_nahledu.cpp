@@ -38,13 +38,13 @@ PlatnoNahledu::PlatnoNahledu(QWidget* rodic) : QWidget(rodic) {
     setMinimumSize(nahled::Mistnost::Sirka / 2, nahled::Mistnost::Vyska / 2);
 }
 
-void PlatnoNahledu::NastavKresby(std::vector<nahled::Kresba> kresby) {
+void PlatnoNahledu::nastavKresby(std::vector<nahled::Kresba> kresby) {
     m_kresby = std::move(kresby);
     ukazKurzor();
     update();
 }
 
-void PlatnoNahledu::NastavPosouzeni(Posouzeni posouzeni) {
+void PlatnoNahledu::nastavPosouzeni(Posouzeni posouzeni) {
     m_posouzeni = std::move(posouzeni);
     ukazKurzor();
 }

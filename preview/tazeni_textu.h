@@ -23,9 +23,9 @@ public:
     TazeniTextu(PlatnoNahledu* platno, QWidget* okno);
 
     // The tab whose fields a drop writes, or none; another tab's steps are forgotten.
-    void Nastav(Umisteni* umisteni);
+    void nastav(Umisteni* umisteni);
     // Learns which input placed each line of the Draw script the room now runs.
-    void NactiPuvod(const std::string& draw);
+    void nactiPuvod(const std::string& draw);
 
 Q_SIGNALS:
     // A text is taken: the room holds still until `pusteno`.

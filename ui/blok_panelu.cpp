@@ -22,7 +22,7 @@ BlokPanelu::BlokPanelu(int vyska, std::initializer_list<PopisPanelu> panely, Uda
             panel->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
             panel->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         }
-        const std::string_view titulek = titulekUdalosti(popis.udalost);
+        const std::string_view titulek = TitulekUdalosti(popis.udalost);
         const int index = addTab(
             panel, QString::fromLatin1(titulek.data(), static_cast<qsizetype>(titulek.size())));
         if (popis.udalost == aktivni)
@@ -36,7 +36,7 @@ QPlainTextEdit* BlokPanelu::panel(Udalost udalost) const {
     return it == m_panely.end() ? nullptr : it->second;
 }
 
-void BlokPanelu::Pojmenuj(const QString& zalozka) {
+void BlokPanelu::pojmenuj(const QString& zalozka) {
     setAccessibleName(QStringLiteral("%1: kód").arg(zalozka));
     for (int i = 0; i < count(); ++i)
         widget(i)->setAccessibleName(QStringLiteral("%1: %2").arg(zalozka, tabText(i)));

@@ -31,7 +31,7 @@ public:
 
     // Names the block and its panes for a screen reader by the tab that holds them ("Menu:
     // Create"), since every tab has panes of the same events.
-    void Pojmenuj(const QString& zalozka);
+    void pojmenuj(const QString& zalozka);
 
 private:
     std::map<Udalost, QPlainTextEdit*> m_panely;
