@@ -1,5 +1,6 @@
 #include "app/napoveda.h"
 
+#include "app/verze.h"
 #include "ui/pevny_dialog.h"
 #include "ui/vzhled.h"
 
