@@ -132,8 +132,7 @@ void OknoNahledu::ZnovuClick() {
     if (std::all_of(skripty.begin(), skripty.end(), [](const auto& skript) {
             return skript.second.find_first_not_of(" \t\r\n") == std::string::npos;
         }))
-        m_zpravy->addItem(
-            QStringLiteral("Panely jsou prázdné: nejdřív stiskněte „Vygenerovat kód“."));
+        pridejZpravu(QStringLiteral("Panely jsou prázdné: nejdřív stiskněte „Vygenerovat kód“."));
     m_mistnost = std::make_unique<nahled::Mistnost>(skripty, zadaneHodnoty());
     const auto draw = skripty.find(nahled::Udalost::Draw);
     m_tazeni->NactiPuvod(draw == skripty.end() ? std::string() : draw->second);
