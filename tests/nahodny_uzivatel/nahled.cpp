@@ -86,8 +86,10 @@ void Hrac::tahniVNahledu() {
 
     const QString panel = QString::fromLatin1(zalozka == 0 ? "RichEdit3" : "RichEdit6");
     const std::optional<Puvod> puvod = m_stin.puvod(panel, kresby[kresba].radek);
+    // The text moves from where the room drew it; Ctrl+Z brings back what the fields held.
+    const auto vKodu = puvod ? m_stin.poziceVKodu(zalozka, puvod->vstup) : std::nullopt;
     const auto pred = puvod ? m_stin.pozice(zalozka, puvod->vstup) : std::nullopt;
-    const bool lze = pred && Stin::lzePosunout(*pred);
+    const bool lze = vKodu && pred && Stin::lzePosunout(*vKodu);
     const int zprav = najdi<QListWidget>(nahled, "Zpravy")->count();
 
     QTest::mousePress(mistnost, Qt::LeftButton, {}, a);
@@ -95,12 +97,15 @@ void Hrac::tahniVNahledu() {
         QTest::mouseMove(mistnost, a + (b - a) * i / 3);
     QTest::mouseRelease(mistnost, Qt::LeftButton, {}, b);
 
-    if (pred && !lze && najdi<QListWidget>(nahled, "Zpravy")->count() == zprav)
+    if (vKodu && pred && !lze && najdi<QListWidget>(nahled, "Zpravy")->count() == zprav)
         chyba(QStringLiteral("a press on a text placed by an expression explained nothing"));
     if (!lze || posun.isNull())
         return zavri();
-    const std::array<QString, 2> po{QString::number((*pred)[0].toLongLong() + posun.x()),
-                                    QString::number((*pred)[1].toLongLong() + posun.y())};
+    const std::array<QString, 2> po{QString::number((*vKodu)[0].toLongLong() + posun.x()),
+                                    QString::number((*vKodu)[1].toLongLong() + posun.y())};
+    // A drop that leaves the fields as they are is no step and generates nothing.
+    if (po == *pred)
+        return zavri();
     m_stin.umisti(zalozka, puvod->vstup, po);
     const bool zmenit = nahoda(4);
     if (zmenit) {
