@@ -536,6 +536,8 @@ void TestKlavesyAMys::sipkyAKoleckoVBoxu() {
     najdi<QTabWidget>(&okno, "PageControl1")->setCurrentIndex(box == "sComboBox1" ? 0 : 3);
     auto* b = najdi<QComboBox>(&okno, qPrintable(box));
     vyberZeSeznamu(b, start);
+    // A person's next key comes after the pick's events are all handled.
+    QTest::qWait(50);
     QTRY_VERIFY(!b->view()->isVisible());
     QTRY_COMPARE(fokus(), b);
     QCOMPARE(b->currentText(), start);
