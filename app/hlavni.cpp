@@ -62,14 +62,28 @@ THlavni::THlavni(QWidget* rodic) : QMainWindow(rodic) {
     pripojKlavesyZalozek();
     QApplication::instance()->installEventFilter(new KlavesaNabidky(this));
     const QString smazatVse = QStringLiteral("Smazat vše");
+    const QString kopirovatVse = QStringLiteral("Kopírovat vše");
     m_popupCreate =
-        VytvorNabidku(this, "PopupMenu2", {{"Smazatve1", smazatVse, [this] { Smazatve1Click(); }}});
+        VytvorNabidku(this, "PopupMenu2",
+                      {{"Smazatve1", smazatVse, [this] { Smazatve1Click(); }},
+                       {nullptr, {}, {}},
+                       {"Kopirovatvse1", kopirovatVse, [this] { kopirujPanel(Udalost::Create); }}});
     m_popupStep =
-        VytvorNabidku(this, "PopupMenu3", {{"Smazatve2", smazatVse, [this] { Smazatve2Click(); }}});
+        VytvorNabidku(this, "PopupMenu3",
+                      {{"Smazatve2", smazatVse, [this] { Smazatve2Click(); }},
+                       {nullptr, {}, {}},
+                       {"Kopirovatvse2", kopirovatVse, [this] { kopirujPanel(Udalost::Step); }}});
     m_popupDraw =
-        VytvorNabidku(this, "PopupMenu4", {{"Smazatve3", smazatVse, [this] { Smazatve3Click(); }}});
-    for (ZalozkaGeneratoru* stranka : m_stranky)
-        pripojMazaciMenu(stranka->panely());
+        VytvorNabidku(this, "PopupMenu4",
+                      {{"Smazatve3", smazatVse, [this] { Smazatve3Click(); }},
+                       {nullptr, {}, {}},
+                       {"Kopirovatvse3", kopirovatVse, [this] { kopirujPanel(Udalost::Draw); }}});
+    for (ZalozkaGeneratoru* stranka : m_stranky) {
+        BlokPanelu* blok = stranka->panely();
+        pripojMazaciMenu(blok);
+        connect(blok, &BlokPanelu::zkopirovano, this,
+                [this](const QString& zprava) { statusBar()->showMessage(zprava, 5000); });
+    }
 
     FormCreate();
 }
@@ -196,7 +210,8 @@ void THlavni::OProgramu1Click() {
     napoveda->exec();
 }
 
-// One preview window, turned to the active tab each time it is asked for.
+// One preview window, turned to the active tab each time it is asked for, and brought back from
+// the task bar if it was minimised there.
 void THlavni::Nahled1Click() {
     if (!m_nahled) {
         m_nahled = new OknoNahledu(this);
@@ -206,6 +221,7 @@ void THlavni::Nahled1Click() {
     const BlokPanelu* blok = stranka->panely();
     m_nahled->nastav(
         stranka->titulek(), [blok] { return SkriptyBloku(*blok); }, stranka->umisteni());
+    m_nahled->setWindowState(m_nahled->windowState() & ~Qt::WindowMinimized);
     m_nahled->show();
     m_nahled->raise();
     m_nahled->activateWindow();
@@ -215,6 +231,11 @@ void THlavni::Nahled1Click() {
 void THlavni::smazPanel(Udalost udalost) {
     if (QPlainTextEdit* panel = aktivniStranka()->panely()->panel(udalost))
         panel->clear();
+}
+
+// Like clearing, copying takes the pane of the active main tab.
+void THlavni::kopirujPanel(Udalost udalost) {
+    aktivniStranka()->panely()->kopirujVse(udalost);
 }
 
 void THlavni::Smazatve1Click() {

@@ -30,8 +30,8 @@ void ZalozkaGeneratoru::poskladej(QWidget* formular, const char* jmenoTlacitka, 
     rozlozeni->addWidget(m_panely);
 }
 
-bool ZalozkaGeneratoru::ukaz(Skript&& skript) {
+bool ZalozkaGeneratoru::ukaz(Skript&& skript, std::vector<nahled::TextyPozice> pozice) {
     const bool ukazano = UkazSkript(skript, m_panely, this);
-    m_kresby.zapamatuj(std::move(skript));
+    m_kresby.zapamatuj(std::move(skript), std::move(pozice));
     return ukazano;
 }

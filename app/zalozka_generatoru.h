@@ -43,7 +43,8 @@ protected:
                    std::optional<QRect> tlacitkoVeFormulari = std::nullopt);
     QPushButton* tlacitko() const { return m_tlacitko; }
     // Shows what the generator returned and remembers its Draw lines; false when it refused.
-    bool ukaz(Skript&& skript);
+    // `pozice` are the inputs' position texts the lines were generated from.
+    bool ukaz(Skript&& skript, std::vector<nahled::TextyPozice> pozice = {});
     const PosledniKresby& kresby() const { return m_kresby; }
 
 private:

@@ -2,14 +2,15 @@
 
 #include "generators/cele_cislo.h"
 #include "ui/hlaseni.h"
+#include "ui/hlidac_zmen.h"
 #include "ui/ovladace.h"
-#include "ui/vyber_ze_seznamu.h"
 #include "ui/vzhled.h"
 
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 
 namespace {
 
@@ -88,9 +89,9 @@ ZalozkaMenu::ZalozkaMenu(QWidget* rodic) : ZalozkaSVstupem(QStringLiteral("Menu"
                {Udalost::Draw, QStringLiteral("RichEdit3")}},
               Udalost::Draw, QRect(0, 290, 105, 25));
 
-    connect(m_pocet->lineEdit(), &QLineEdit::textEdited, this, &ZalozkaMenu::sComboBox1Change);
-    connect(new VyberZeSeznamu(m_pocet), &VyberZeSeznamu::vybrano, this,
-            &ZalozkaMenu::sComboBox1Change);
+    // Typed, picked from the list, stepped by the arrow keys or the wheel: every new text counts.
+    connect(m_pocet, &QComboBox::editTextChanged, this, &ZalozkaMenu::sComboBox1Change);
+    m_zmeny = new HlidacZmen(this);
 }
 
 void ZalozkaMenu::umistiTlacitko(int levo) {
@@ -125,6 +126,8 @@ void ZalozkaMenu::nastavVstup(const VstupMenu& vstup) {
     }
     const QString pocet = QString::fromStdString(vstup.pocet);
     if (m_pocet->currentText() != pocet) {
+        // The box's own signal would show the conversion error box.
+        const QSignalBlocker tichy(m_pocet);
         m_pocet->setEditText(pocet);
         ukazRadky();
     }
@@ -134,7 +137,10 @@ void ZalozkaMenu::generuj() {
     Q_EMIT stav(QStringLiteral("0%"));
     Skript skript = GenerujMenu(vstup());
     const bool chyba = skript.chyba.has_value();
-    ukaz(std::move(skript));
+    std::vector<nahled::TextyPozice> pozice;
+    for (const RadekMenu& radek : vstup().radky)
+        pozice.push_back({radek.x, radek.y});
+    ukaz(std::move(skript), std::move(pozice));
     // The run is one synchronous step, so no progress text between these would ever be seen.
     if (!chyba)
         Q_EMIT stav(QString());
@@ -150,6 +156,7 @@ void ZalozkaMenu::sComboBox1Change() {
 }
 
 std::optional<Chyba> ZalozkaMenu::ukazRadky() {
+    // Typed, the new text also comes back through the box's signal; both reach the same rows.
     if (m_pocet->currentText() == QStringLiteral("0"))
         m_pocet->setEditText(QStringLiteral("1"));
 
@@ -185,6 +192,15 @@ void ZalozkaMenu::umisti(std::size_t radek, const nahled::TextyPozice& texty) {
         return;
     v.radky[radek].x = texty.x;
     v.radky[radek].y = texty.y;
+    const HlidacZmen::Ticho ticho(*m_zmeny);
     nastavVstup(v);
     generuj();
+}
+
+std::optional<nahled::TextyPozice> ZalozkaMenu::poziceVKodu(std::size_t radek) const {
+    return kresby().pozice(radek);
+}
+
+std::uint64_t ZalozkaMenu::zmeny() const {
+    return m_zmeny->pocet();
 }

@@ -10,6 +10,7 @@
 
 #include <array>
 
+class HlidacZmen;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -29,7 +30,9 @@ public:
 
     std::vector<std::optional<Puvod>> puvodRadku(const std::string& draw) const override;
     std::optional<nahled::TextyPozice> pozice(std::size_t radek) const override;
+    std::optional<nahled::TextyPozice> poziceVKodu(std::size_t radek) const override;
     void umisti(std::size_t radek, const nahled::TextyPozice& texty) override;
+    std::uint64_t zmeny() const override;
 
 public Q_SLOTS:
     void sButton1Click();
@@ -46,4 +49,5 @@ private:
 
     QComboBox* m_pocet;
     std::array<Radek, 5> m_radky{};
+    HlidacZmen* m_zmeny;
 };

@@ -1,6 +1,7 @@
 #include "app/zalozka_nastaveni.h"
 
 #include "ui/dlouhy_text.h"
+#include "ui/hlidac_zmen.h"
 #include "ui/seznam_radku.h"
 
 #include <QHeaderView>
@@ -15,6 +16,7 @@ ZalozkaNastaveni::ZalozkaNastaveni(QWidget* rodic)
                {Udalost::Step, QStringLiteral("RichEdit5")},
                {Udalost::Draw, QStringLiteral("RichEdit6")}},
               Udalost::Draw);
+    m_zmeny = new HlidacZmen(this);
 }
 
 void ZalozkaNastaveni::vytvorSeznam() {
@@ -55,6 +57,13 @@ void ZalozkaNastaveni::sButton2Click() {
     generuj();
 }
 
+void ZalozkaNastaveni::generuj() {
+    std::vector<nahled::TextyPozice> pozice;
+    for (const PolozkaNastaveni& p : m_model->polozky())
+        pozice.push_back({p.PoziceX, p.PoziceY});
+    ukaz(GenerujNastaveni(m_model->polozky()), std::move(pozice));
+}
+
 std::vector<PolozkaNastaveni> ZalozkaNastaveni::vstup() const {
     return m_model->polozky();
 }
@@ -74,12 +83,21 @@ std::optional<nahled::TextyPozice> ZalozkaNastaveni::pozice(std::size_t polozka)
     return nahled::TextyPozice{p.PoziceX, p.PoziceY};
 }
 
+std::optional<nahled::TextyPozice> ZalozkaNastaveni::poziceVKodu(std::size_t polozka) const {
+    return kresby().pozice(polozka);
+}
+
+std::uint64_t ZalozkaNastaveni::zmeny() const {
+    return m_zmeny->pocet();
+}
+
 void ZalozkaNastaveni::umisti(std::size_t polozka, const nahled::TextyPozice& texty) {
     std::vector<PolozkaNastaveni> polozky = vstup();
     if (polozka >= polozky.size())
         return;
     polozky[polozka].PoziceX = texty.x;
     polozky[polozka].PoziceY = texty.y;
+    const HlidacZmen::Ticho ticho(*m_zmeny);
     nastavVstup(polozky);
     generuj();
 }

@@ -13,6 +13,7 @@
 
 #include <vector>
 
+class HlidacZmen;
 class QTreeView;
 
 class ZalozkaNastaveni : public ZalozkaSVstupem<std::vector<PolozkaNastaveni>, GenerujNastaveni>,
@@ -26,11 +27,14 @@ public:
 
     std::vector<PolozkaNastaveni> vstup() const override;
     void nastavVstup(const std::vector<PolozkaNastaveni>& polozky) override;
+    void generuj() override;
     Umisteni* umisteni() override { return this; }
 
     std::vector<std::optional<Puvod>> puvodRadku(const std::string& draw) const override;
     std::optional<nahled::TextyPozice> pozice(std::size_t polozka) const override;
+    std::optional<nahled::TextyPozice> poziceVKodu(std::size_t polozka) const override;
     void umisti(std::size_t polozka, const nahled::TextyPozice& texty) override;
+    std::uint64_t zmeny() const override;
 
 public Q_SLOTS:
     void Pidatpoloku1Click();
@@ -44,4 +48,5 @@ private:
     ModelNastaveni* m_model;
     QTreeView* m_seznam;
     UpravySeznamu<ModelNastaveni, TNastaveni> m_upravy;
+    HlidacZmen* m_zmeny;
 };
