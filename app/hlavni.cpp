@@ -22,6 +22,8 @@
 #include <QTabBar>
 #include <QTabWidget>
 
+using generatory::Udalost;
+
 THlavni::THlavni(QWidget* rodic) : QMainWindow(rodic) {
     setObjectName(QStringLiteral("Hlavni"));
     setWindowTitle(QStringLiteral("Kodovar"));

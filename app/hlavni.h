@@ -24,7 +24,9 @@ class ZalozkaMenu;
 class ZalozkaNastaveni;
 class ZalozkaGeneratoru;
 class ZalozkaTitulky;
+namespace generatory {
 enum class Udalost;
+}
 
 class THlavni : public QMainWindow {
     Q_OBJECT
@@ -62,8 +64,8 @@ private:
     ZalozkaGeneratoru* aktivniStranka() const;
     void pripojKlavesyZalozek();
     void pripojMazaciMenu(BlokPanelu* blok);
-    void smazPanel(Udalost udalost);
-    void kopirujPanel(Udalost udalost);
+    void smazPanel(generatory::Udalost udalost);
+    void kopirujPanel(generatory::Udalost udalost);
     void FormCreate();
     void FormResize();
 

@@ -2,6 +2,8 @@
 
 #include <array>
 
+using generatory::PolozkaHighskore;
+
 namespace {
 
 enum Sloupec { Id, Nick, Skore, PocetSloupcu };

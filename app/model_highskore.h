@@ -7,7 +7,7 @@
 
 // A new row's ID is the row count including it; IDs are never renumbered, so it may repeat one
 // that a remaining row still shows. An edit keeps the row's ID.
-class ModelHighskore : public ModelZaznamu<PolozkaHighskore> {
+class ModelHighskore : public ModelZaznamu<generatory::PolozkaHighskore> {
     Q_OBJECT
 public:
     using ModelZaznamu::ModelZaznamu;
@@ -18,6 +18,7 @@ public:
                         int role = Qt::DisplayRole) const override;
 
 protected:
-    void doplnNovou(PolozkaHighskore& polozka, int radek) const override;
-    void doplnUpravenou(const PolozkaHighskore& puvodni, PolozkaHighskore& nova) const override;
+    void doplnNovou(generatory::PolozkaHighskore& polozka, int radek) const override;
+    void doplnUpravenou(const generatory::PolozkaHighskore& puvodni,
+                        generatory::PolozkaHighskore& nova) const override;
 };

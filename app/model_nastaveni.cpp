@@ -2,6 +2,8 @@
 
 #include <array>
 
+using generatory::PolozkaNastaveni;
+
 namespace {
 
 struct Sloupec {

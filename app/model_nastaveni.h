@@ -6,7 +6,7 @@
 #include "app/model_zaznamu.h"
 #include "generators/polozka_nastaveni.h"
 
-class ModelNastaveni : public ModelZaznamu<PolozkaNastaveni> {
+class ModelNastaveni : public ModelZaznamu<generatory::PolozkaNastaveni> {
     Q_OBJECT
 public:
     using ModelZaznamu::ModelZaznamu;

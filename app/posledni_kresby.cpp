@@ -19,7 +19,8 @@ bool drziRadky(const std::string& text, const std::vector<std::string>& radky) {
 
 } // namespace
 
-void PosledniKresby::zapamatuj(Skript&& skript, std::vector<nahled::TextyPozice> pozice) {
+void PosledniKresby::zapamatuj(generatory::Skript&& skript,
+                               std::vector<nahled::TextyPozice> pozice) {
     if (skript.odmitnuti)
         return;
     m_pozice = std::move(pozice);
@@ -35,8 +36,9 @@ void PosledniKresby::zapamatuj(Skript&& skript, std::vector<nahled::TextyPozice>
     m_radky = std::move(skript.draw);
 }
 
-std::vector<std::optional<Puvod>> PosledniKresby::puvodRadku(const std::string& draw) const {
-    return drziRadky(draw, m_radky) ? m_puvod : std::vector<std::optional<Puvod>>{};
+std::vector<std::optional<generatory::Puvod>>
+PosledniKresby::puvodRadku(const std::string& draw) const {
+    return drziRadky(draw, m_radky) ? m_puvod : std::vector<std::optional<generatory::Puvod>>{};
 }
 
 std::optional<nahled::TextyPozice> PosledniKresby::pozice(std::size_t vstup) const {

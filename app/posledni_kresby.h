@@ -14,14 +14,14 @@
 class PosledniKresby {
 public:
     // After the generator's lines went into the panes; a refusal wrote none and changes nothing.
-    void zapamatuj(Skript&& skript, std::vector<nahled::TextyPozice> pozice);
+    void zapamatuj(generatory::Skript&& skript, std::vector<nahled::TextyPozice> pozice);
     // For each line of this Draw script, the input that placed it, if the script is those lines.
-    std::vector<std::optional<Puvod>> puvodRadku(const std::string& draw) const;
+    std::vector<std::optional<generatory::Puvod>> puvodRadku(const std::string& draw) const;
     // The input's position texts when the lines were generated.
     std::optional<nahled::TextyPozice> pozice(std::size_t vstup) const;
 
 private:
     std::vector<std::string> m_radky;
-    std::vector<std::optional<Puvod>> m_puvod;
+    std::vector<std::optional<generatory::Puvod>> m_puvod;
     std::vector<nahled::TextyPozice> m_pozice;
 };

@@ -33,8 +33,8 @@ RychleHledani::Hodiny SkutecneHodiny() {
 
 QStringList VestaveneNazvy() {
     QStringList nazvy;
-    nazvy.reserve(static_cast<qsizetype>(NazvyFunkci.size()));
-    for (std::string_view nazev : NazvyFunkci)
+    nazvy.reserve(static_cast<qsizetype>(generatory::NazvyFunkci.size()));
+    for (std::string_view nazev : generatory::NazvyFunkci)
         nazvy << QString::fromLatin1(nazev.data(), static_cast<qsizetype>(nazev.size()));
     return nazvy;
 }

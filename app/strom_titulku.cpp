@@ -8,6 +8,8 @@
 
 #include <algorithm>
 
+using generatory::PolozkaTitulku;
+
 namespace {
 
 QTreeWidgetItem* novyUzel(const QString& text) {

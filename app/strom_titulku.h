@@ -22,10 +22,10 @@ public:
     void pridejOsobu(QTreeWidgetItem* pozice, const QString& text);
     QTreeWidgetItem* vybrany() const;
     // Every node in depth-first pre-order.
-    std::vector<PolozkaTitulku> polozky() const;
+    std::vector<generatory::PolozkaTitulku> polozky() const;
     // Replaces every node by these, in pre-order, with each position that has persons open;
     // persons before the first position have no place and are left out.
-    void nastavPolozky(const std::vector<PolozkaTitulku>& polozky);
+    void nastavPolozky(const std::vector<generatory::PolozkaTitulku>& polozky);
 
 private:
     void poSbaleni(QTreeWidgetItem* uzel);

@@ -4,12 +4,12 @@
 #include "ui/blok_panelu.h"
 #include "ui/hlaseni.h"
 
-bool UkazSkript(const Skript& skript, BlokPanelu* panely, QWidget* rodic) {
+bool UkazSkript(const generatory::Skript& skript, BlokPanelu* panely, QWidget* rodic) {
     if (skript.odmitnuti) {
         Hlaseni::UkazOdmitnuti(rodic, QString::fromStdString(*skript.odmitnuti));
         return false;
     }
-    for (const PopisUdalosti& popis : udalosti)
+    for (const generatory::PopisUdalosti& popis : generatory::udalosti)
         if (QPlainTextEdit* panel = panely->panel(popis.udalost))
             VyplnPanel(panel, skript.radky(popis.udalost));
     if (skript.chyba)

@@ -6,7 +6,9 @@
 
 class BlokPanelu;
 class QWidget;
+namespace generatory {
 struct Skript;
+}
 
 // False when the generator refused.
-bool UkazSkript(const Skript& skript, BlokPanelu* panely, QWidget* rodic);
+bool UkazSkript(const generatory::Skript& skript, BlokPanelu* panely, QWidget* rodic);

@@ -9,10 +9,12 @@
 #include <QPainter>
 #include <QPixmap>
 
+using generatory::NajdiBarvu;
+
 VolbaBarvy::VolbaBarvy(QWidget* rodic, const QString& jmenoBoxu, const QString& jmenoVzorku,
                        const QString& text, QPoint poloha, int vrchVzorku) {
     QStringList jmena;
-    for (const Barva& b : Barvy())
+    for (const generatory::Barva& b : generatory::Barvy())
         jmena << QString::fromLatin1(b.jmeno.data(), static_cast<qsizetype>(b.jmeno.size()));
     m_box = UpravitelnyBox(rodic, qPrintable(jmenoBoxu), jmena, text,
                            QRect(poloha.x(), poloha.y(), 121, 21));
@@ -29,7 +31,7 @@ QString VolbaBarvy::text() const {
 
 void VolbaBarvy::nastavJmeno(const QString& jmeno) {
     m_jmeno = jmeno;
-    if (const Barva* barva = NajdiBarvu(jmeno.toStdString())) {
+    if (const generatory::Barva* barva = NajdiBarvu(jmeno.toStdString())) {
         m_stetec = QColor(barva->r, barva->g, barva->b);
         // A screen reader cannot see the swatch, so it says which colour it shows.
         m_vzorek->setAccessibleName(QStringLiteral("Vzorek barvy %1").arg(jmeno));

@@ -10,7 +10,8 @@ ZalozkaGeneratoru::ZalozkaGeneratoru(const QString& titulek, QWidget* rodic)
     : QWidget(rodic), m_titulek(titulek) {}
 
 void ZalozkaGeneratoru::poskladej(QWidget* formular, const char* jmenoTlacitka, int vyskaBloku,
-                                  std::initializer_list<PopisPanelu> panely, Udalost aktivni,
+                                  std::initializer_list<PopisPanelu> panely,
+                                  generatory::Udalost aktivni,
                                   std::optional<QRect> tlacitkoVeFormulari) {
     m_tlacitko = Tlacitko(tlacitkoVeFormulari ? formular : this, jmenoTlacitka,
                           QStringLiteral("Vygenerovat kód"));
@@ -30,7 +31,7 @@ void ZalozkaGeneratoru::poskladej(QWidget* formular, const char* jmenoTlacitka, 
     rozlozeni->addWidget(m_panely);
 }
 
-bool ZalozkaGeneratoru::ukaz(Skript&& skript, std::vector<nahled::TextyPozice> pozice) {
+bool ZalozkaGeneratoru::ukaz(generatory::Skript&& skript, std::vector<nahled::TextyPozice> pozice) {
     const bool ukazano = UkazSkript(skript, m_panely, this);
     m_kresby.zapamatuj(std::move(skript), std::move(pozice));
     return ukazano;

@@ -39,12 +39,12 @@ protected:
     // fills the page; the button spans its width above the panes, or stands inside the form
     // at the given place.
     void poskladej(QWidget* formular, const char* jmenoTlacitka, int vyskaBloku,
-                   std::initializer_list<PopisPanelu> panely, Udalost aktivni,
+                   std::initializer_list<PopisPanelu> panely, generatory::Udalost aktivni,
                    std::optional<QRect> tlacitkoVeFormulari = std::nullopt);
     QPushButton* tlacitko() const { return m_tlacitko; }
     // Shows what the generator returned and remembers its Draw lines; false when it refused.
     // `pozice` are the inputs' position texts the lines were generated from.
-    bool ukaz(Skript&& skript, std::vector<nahled::TextyPozice> pozice = {});
+    bool ukaz(generatory::Skript&& skript, std::vector<nahled::TextyPozice> pozice = {});
     const PosledniKresby& kresby() const { return m_kresby; }
 
 private:
@@ -55,7 +55,7 @@ private:
 };
 
 // A page whose form is the input value of the generator it runs.
-template <typename V, Skript (*Generator)(const V&)>
+template <typename V, generatory::Skript (*Generator)(const V&)>
 class ZalozkaSVstupem : public ZalozkaGeneratoru {
 public:
     using Vstup = V;

@@ -24,8 +24,8 @@ ZalozkaHighskore::ZalozkaHighskore(QWidget* rodic)
         [this] { Pidatpoloku2Click(); }, [this] { Upravitpoloku2Click(); },
         [this] { Smazapoloku1Click(); });
 
-    poskladej(m_seznam, "sButton3", 187, {{Udalost::Draw, QStringLiteral("RichEdit9")}},
-              Udalost::Draw);
+    poskladej(m_seznam, "sButton3", 187, {{generatory::Udalost::Draw, QStringLiteral("RichEdit9")}},
+              generatory::Udalost::Draw);
     panely()->setObjectName(QStringLiteral("PageControl4"));
 }
 
@@ -52,10 +52,10 @@ void ZalozkaHighskore::sButton3Click() {
     generuj();
 }
 
-std::vector<PolozkaHighskore> ZalozkaHighskore::vstup() const {
+std::vector<generatory::PolozkaHighskore> ZalozkaHighskore::vstup() const {
     return m_model->polozky();
 }
 
-void ZalozkaHighskore::nastavVstup(const std::vector<PolozkaHighskore>& polozky) {
+void ZalozkaHighskore::nastavVstup(const std::vector<generatory::PolozkaHighskore>& polozky) {
     m_model->nastav(polozky);
 }

@@ -13,7 +13,8 @@
 
 class QTreeView;
 
-class ZalozkaHighskore : public ZalozkaSVstupem<std::vector<PolozkaHighskore>, GenerujHighskore> {
+class ZalozkaHighskore : public ZalozkaSVstupem<std::vector<generatory::PolozkaHighskore>,
+                                                generatory::GenerujHighskore> {
     Q_OBJECT
 public:
     explicit ZalozkaHighskore(QWidget* rodic = nullptr);
@@ -22,8 +23,8 @@ public:
     void NastavKtere2(int index) { m_upravy.nastavKtere(index); }
 
     // The rows with their IDs, which the list never renumbers.
-    std::vector<PolozkaHighskore> vstup() const override;
-    void nastavVstup(const std::vector<PolozkaHighskore>& polozky) override;
+    std::vector<generatory::PolozkaHighskore> vstup() const override;
+    void nastavVstup(const std::vector<generatory::PolozkaHighskore>& polozky) override;
 
 public Q_SLOTS:
     void Pidatpoloku2Click();

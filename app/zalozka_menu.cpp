@@ -12,6 +12,10 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 
+using generatory::Chyba;
+using generatory::Udalost;
+using generatory::VstupMenu;
+
 namespace {
 
 struct NavrhRadku {
@@ -117,7 +121,7 @@ void ZalozkaMenu::nastavVstup(const VstupMenu& vstup) {
             pole->setText(novy);
     };
     for (std::size_t r = 0; r < m_radky.size(); ++r) {
-        const RadekMenu& radek = vstup.radky[r];
+        const generatory::RadekMenu& radek = vstup.radky[r];
         const auto& pole = m_radky[r].pole;
         nastav(pole[0], radek.text);
         nastav(pole[1], radek.x);
@@ -135,10 +139,10 @@ void ZalozkaMenu::nastavVstup(const VstupMenu& vstup) {
 
 void ZalozkaMenu::generuj() {
     Q_EMIT stav(QStringLiteral("0%"));
-    Skript skript = GenerujMenu(vstup());
+    generatory::Skript skript = generatory::GenerujMenu(vstup());
     const bool chyba = skript.chyba.has_value();
     std::vector<nahled::TextyPozice> pozice;
-    for (const RadekMenu& radek : vstup().radky)
+    for (const generatory::RadekMenu& radek : vstup().radky)
         pozice.push_back({radek.x, radek.y});
     ukaz(std::move(skript), std::move(pozice));
     // The run is one synchronous step, so no progress text between these would ever be seen.
@@ -160,7 +164,7 @@ std::optional<Chyba> ZalozkaMenu::ukazRadky() {
     if (m_pocet->currentText() == QStringLiteral("0"))
         m_pocet->setEditText(QStringLiteral("1"));
 
-    const auto prevod = PrevedNaCislo(m_pocet->currentText().toStdString());
+    const auto prevod = generatory::PrevedNaCislo(m_pocet->currentText().toStdString());
     if (const auto* chyba = std::get_if<Chyba>(&prevod))
         return *chyba;
     const std::int32_t n = std::get<std::int32_t>(prevod);
@@ -175,7 +179,8 @@ std::optional<Chyba> ZalozkaMenu::ukazRadky() {
     return std::nullopt;
 }
 
-std::vector<std::optional<Puvod>> ZalozkaMenu::puvodRadku(const std::string& draw) const {
+std::vector<std::optional<generatory::Puvod>>
+ZalozkaMenu::puvodRadku(const std::string& draw) const {
     return kresby().puvodRadku(draw);
 }
 

@@ -15,20 +15,22 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 
-class ZalozkaMenu : public ZalozkaSVstupem<VstupMenu, GenerujMenu>, public Umisteni {
+class ZalozkaMenu : public ZalozkaSVstupem<generatory::VstupMenu, generatory::GenerujMenu>,
+                    public Umisteni {
     Q_OBJECT
 public:
     explicit ZalozkaMenu(QWidget* rodic = nullptr);
 
     void umistiTlacitko(int levo);
 
-    VstupMenu vstup() const override;
-    void nastavVstup(const VstupMenu& vstup) override;
+    generatory::VstupMenu vstup() const override;
+    void nastavVstup(const generatory::VstupMenu& vstup) override;
     // The status panel reads "0%" while it runs and keeps it when the count stops it.
     void generuj() override;
     Umisteni* umisteni() override { return this; }
 
-    std::vector<std::optional<Puvod>> puvodRadku(const std::string& draw) const override;
+    std::vector<std::optional<generatory::Puvod>>
+    puvodRadku(const std::string& draw) const override;
     std::optional<nahled::TextyPozice> pozice(std::size_t radek) const override;
     std::optional<nahled::TextyPozice> poziceVKodu(std::size_t radek) const override;
     void umisti(std::size_t radek, const nahled::TextyPozice& texty) override;
@@ -45,7 +47,7 @@ private:
     };
 
     // The count box's guard, then the rows the count shows; the conversion error, if any.
-    std::optional<Chyba> ukazRadky();
+    std::optional<generatory::Chyba> ukazRadky();
 
     QComboBox* m_pocet;
     std::array<Radek, 5> m_radky{};

@@ -7,6 +7,9 @@
 #include <QHeaderView>
 #include <QTreeView>
 
+using generatory::PolozkaNastaveni;
+using generatory::Udalost;
+
 ZalozkaNastaveni::ZalozkaNastaveni(QWidget* rodic)
     : ZalozkaSVstupem(QStringLiteral("Nastavení"), rodic), m_model(new ModelNastaveni(this)),
       m_seznam(VytvorSeznamRadku(this, "ValueListEditor1", m_model)), m_upravy(m_model, m_seznam) {
@@ -61,7 +64,7 @@ void ZalozkaNastaveni::generuj() {
     std::vector<nahled::TextyPozice> pozice;
     for (const PolozkaNastaveni& p : m_model->polozky())
         pozice.push_back({p.PoziceX, p.PoziceY});
-    ukaz(GenerujNastaveni(m_model->polozky()), std::move(pozice));
+    ukaz(generatory::GenerujNastaveni(m_model->polozky()), std::move(pozice));
 }
 
 std::vector<PolozkaNastaveni> ZalozkaNastaveni::vstup() const {
@@ -72,7 +75,8 @@ void ZalozkaNastaveni::nastavVstup(const std::vector<PolozkaNastaveni>& polozky)
     m_model->nastav(polozky);
 }
 
-std::vector<std::optional<Puvod>> ZalozkaNastaveni::puvodRadku(const std::string& draw) const {
+std::vector<std::optional<generatory::Puvod>>
+ZalozkaNastaveni::puvodRadku(const std::string& draw) const {
     return kresby().puvodRadku(draw);
 }
 

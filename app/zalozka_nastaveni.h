@@ -16,7 +16,8 @@
 class HlidacZmen;
 class QTreeView;
 
-class ZalozkaNastaveni : public ZalozkaSVstupem<std::vector<PolozkaNastaveni>, GenerujNastaveni>,
+class ZalozkaNastaveni : public ZalozkaSVstupem<std::vector<generatory::PolozkaNastaveni>,
+                                                generatory::GenerujNastaveni>,
                          public Umisteni {
     Q_OBJECT
 public:
@@ -25,12 +26,13 @@ public:
     int KtereUpravit() const { return m_upravy.ktere(); }
     void NastavKtere(int index) { m_upravy.nastavKtere(index); }
 
-    std::vector<PolozkaNastaveni> vstup() const override;
-    void nastavVstup(const std::vector<PolozkaNastaveni>& polozky) override;
+    std::vector<generatory::PolozkaNastaveni> vstup() const override;
+    void nastavVstup(const std::vector<generatory::PolozkaNastaveni>& polozky) override;
     void generuj() override;
     Umisteni* umisteni() override { return this; }
 
-    std::vector<std::optional<Puvod>> puvodRadku(const std::string& draw) const override;
+    std::vector<std::optional<generatory::Puvod>>
+    puvodRadku(const std::string& draw) const override;
     std::optional<nahled::TextyPozice> pozice(std::size_t polozka) const override;
     std::optional<nahled::TextyPozice> poziceVKodu(std::size_t polozka) const override;
     void umisti(std::size_t polozka, const nahled::TextyPozice& texty) override;

@@ -17,6 +17,8 @@
 #include <QLineEdit>
 #include <QMenu>
 
+using generatory::Udalost;
+
 namespace {
 
 QLineEdit* pole(QWidget* rodic, const char* text, const char* jmeno, QRect misto) {
@@ -121,14 +123,14 @@ void ZalozkaTitulky::RadekPisma::ukaz() const {
         w->setVisible(zapnuto);
 }
 
-PismoTitulku ZalozkaTitulky::RadekPisma::cti() const {
+generatory::PismoTitulku ZalozkaTitulky::RadekPisma::cti() const {
     if (!spinac->isChecked())
         return {};
     return {true, nazev->text().toStdString(), velikost->text().toStdString(), tucne->isChecked(),
             kurziva->isChecked()};
 }
 
-void ZalozkaTitulky::RadekPisma::nastav(const PismoTitulku& pismo) const {
+void ZalozkaTitulky::RadekPisma::nastav(const generatory::PismoTitulku& pismo) const {
     spinac->setChecked(pismo.zapnuto);
     if (!pismo.zapnuto)
         return;
@@ -199,7 +201,7 @@ void ZalozkaTitulky::sButton4Click() {
     generuj();
 }
 
-VstupTitulku ZalozkaTitulky::vstup() const {
+generatory::VstupTitulku ZalozkaTitulky::vstup() const {
     return {m_strom->polozky(),
             m_smer->currentText().toStdString(),
             m_barvaPozice->text().toStdString(),
@@ -208,7 +210,7 @@ VstupTitulku ZalozkaTitulky::vstup() const {
             m_pismoOsob.cti()};
 }
 
-void ZalozkaTitulky::nastavVstup(const VstupTitulku& vstup) {
+void ZalozkaTitulky::nastavVstup(const generatory::VstupTitulku& vstup) {
     m_strom->nastavPolozky(vstup.polozky);
     m_smer->setEditText(QString::fromStdString(vstup.smer));
     sComboBox2Change();

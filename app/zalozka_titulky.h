@@ -17,15 +17,16 @@ class QTreeWidgetItem;
 class StromTitulku;
 class VolbaBarvy;
 
-class ZalozkaTitulky : public ZalozkaSVstupem<VstupTitulku, GenerujTitulky> {
+class ZalozkaTitulky
+    : public ZalozkaSVstupem<generatory::VstupTitulku, generatory::GenerujTitulky> {
     Q_OBJECT
 public:
     explicit ZalozkaTitulky(QWidget* rodic = nullptr);
     ~ZalozkaTitulky() override;
 
     // A font row that is off reads as no font; setting one off leaves its hidden fields alone.
-    VstupTitulku vstup() const override;
-    void nastavVstup(const VstupTitulku& vstup) override;
+    generatory::VstupTitulku vstup() const override;
+    void nastavVstup(const generatory::VstupTitulku& vstup) override;
 
     bool JePozice(const QTreeWidgetItem* uzel) const;
     // The remembered colour names at start, with their swatches painted.
@@ -52,8 +53,8 @@ private:
         QCheckBox* kurziva;
         QLineEdit* nazev;
         void ukaz() const;
-        PismoTitulku cti() const;
-        void nastav(const PismoTitulku& pismo) const;
+        generatory::PismoTitulku cti() const;
+        void nastav(const generatory::PismoTitulku& pismo) const;
     };
 
     void vytvorMenu();

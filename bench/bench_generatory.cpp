@@ -29,29 +29,29 @@ template <int Zaklad> void velikosti(benchmark::internal::Benchmark* b) {
 void BM_GenerujMenu(benchmark::State& stav) {
     const auto delka = static_cast<std::size_t>(stav.range(0));
     // Built rather than assigned from a literal, which GCC 12 falsely flags (-Wrestrict) at -O3.
-    VstupMenu vstup{std::string(1, '5'), {}};
+    generatory::VstupMenu vstup{std::string(1, '5'), {}};
     for (std::size_t k = 0; k < 5; ++k)
         vstup.radky[k] = {std::string(delka, 'p'), "250", std::to_string(150 + 30 * k),
                           std::string(delka, 'a')};
     for (auto _ : stav)
-        benchmark::DoNotOptimize(GenerujMenu(vstup));
+        benchmark::DoNotOptimize(generatory::GenerujMenu(vstup));
     stav.SetComplexityN(stav.range(0));
 }
 BENCHMARK(BM_GenerujMenu)->Apply(velikosti<100>);
 
 void BM_GenerujHighskore(benchmark::State& stav) {
-    std::vector<PolozkaHighskore> radky;
+    std::vector<generatory::PolozkaHighskore> radky;
     for (std::int64_t i = 0; i < stav.range(0); ++i)
         radky.push_back({std::to_string(i + 1), "global.nick" + std::to_string(i),
                          "global.skore" + std::to_string(i)});
     for (auto _ : stav)
-        benchmark::DoNotOptimize(GenerujHighskore(radky).draw);
+        benchmark::DoNotOptimize(generatory::GenerujHighskore(radky).draw);
     stav.SetComplexityN(stav.range(0));
 }
 BENCHMARK(BM_GenerujHighskore)->Apply(velikosti<20>);
 
 void BM_GenerujNastaveni(benchmark::State& stav) {
-    std::vector<PolozkaNastaveni> polozky;
+    std::vector<generatory::PolozkaNastaveni> polozky;
     for (std::int64_t i = 0; i < stav.range(0); ++i) {
         std::string hodnoty, akce;
         for (int k = 0; k < 10; ++k) {
@@ -62,13 +62,13 @@ void BM_GenerujNastaveni(benchmark::State& stav) {
             {"Volba" + std::to_string(i), "200", std::to_string(150 + 30 * i), hodnoty, akce});
     }
     for (auto _ : stav)
-        benchmark::DoNotOptimize(GenerujNastaveni(polozky));
+        benchmark::DoNotOptimize(generatory::GenerujNastaveni(polozky));
     stav.SetComplexityN(stav.range(0));
 }
 BENCHMARK(BM_GenerujNastaveni)->Apply(velikosti<1>);
 
 void BM_GenerujTitulky(benchmark::State& stav) {
-    VstupTitulku vstup;
+    generatory::VstupTitulku vstup;
     vstup.smer = "nahoru";
     vstup.barvaPozice = "c_red";
     vstup.barvaOsob = "c_aqua";
@@ -76,7 +76,7 @@ void BM_GenerujTitulky(benchmark::State& stav) {
     for (std::int64_t i = 0; i < stav.range(0); ++i)
         vstup.polozky.push_back({"uzel" + std::to_string(i), i % 5 == 0});
     for (auto _ : stav)
-        benchmark::DoNotOptimize(GenerujTitulky(vstup));
+        benchmark::DoNotOptimize(generatory::GenerujTitulky(vstup));
     stav.SetComplexityN(stav.range(0));
 }
 BENCHMARK(BM_GenerujTitulky)->Apply(velikosti<20>);

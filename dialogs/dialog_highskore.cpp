@@ -7,6 +7,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+using generatory::PolozkaHighskore;
+
 THighskore::THighskore(const std::optional<PolozkaHighskore>& upravovana, int pocetRadku,
                        QWidget* rodic)
     : PevnyDialog(QSize(321, 171), PismoPixelu(11), rodic) {

@@ -16,18 +16,18 @@ class THighskore : public PevnyDialog {
     Q_OBJECT
 public:
     // `pocetRadku` numbers the proposed expressions.
-    THighskore(const std::optional<PolozkaHighskore>& upravovana, int pocetRadku,
+    THighskore(const std::optional<generatory::PolozkaHighskore>& upravovana, int pocetRadku,
                QWidget* rodic = nullptr);
 
     // The row's ID is left to the list.
-    PolozkaHighskore polozka() const;
+    generatory::PolozkaHighskore polozka() const;
 
 public Q_SLOTS:
     void sButton1Click();
     void sButton2Click();
 
 private:
-    void FormCreate(const std::optional<PolozkaHighskore>& upravovana, int pocetRadku);
+    void FormCreate(const std::optional<generatory::PolozkaHighskore>& upravovana, int pocetRadku);
 
     QLineEdit* m_nick;
     QLineEdit* m_skore;

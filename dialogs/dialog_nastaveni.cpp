@@ -10,6 +10,8 @@
 #include <QPushButton>
 #include <QToolTip>
 
+using generatory::PolozkaNastaveni;
+
 namespace {
 
 const char* const napovedaPozice = "Jednotlivé možnosti, oddělujte středníkem";

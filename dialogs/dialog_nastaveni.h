@@ -17,10 +17,10 @@ class TNastaveni : public PevnyDialog {
     Q_OBJECT
 public:
     // `pocetPolozek` places a new entry below the ones in the list.
-    TNastaveni(const std::optional<PolozkaNastaveni>& upravovana, int pocetPolozek,
+    TNastaveni(const std::optional<generatory::PolozkaNastaveni>& upravovana, int pocetPolozek,
                QWidget* rodic = nullptr);
 
-    PolozkaNastaveni polozka() const;
+    generatory::PolozkaNastaveni polozka() const;
     void accept() override;
 
 public Q_SLOTS:
@@ -33,7 +33,8 @@ protected:
     bool eventFilter(QObject* objekt, QEvent* udalost) override;
 
 private:
-    void FormCreate(const std::optional<PolozkaNastaveni>& upravovana, int pocetPolozek);
+    void FormCreate(const std::optional<generatory::PolozkaNastaveni>& upravovana,
+                    int pocetPolozek);
     void ukazBublinu(QLineEdit* pole, const QString& titulek);
 
     bool m_pridava;

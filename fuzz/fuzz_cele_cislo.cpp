@@ -57,13 +57,13 @@ std::string hex(std::int64_t v) {
 }
 
 void over(const std::string& text, std::optional<std::int32_t> ocekavane) {
-    const VysledekPrevodu vysledek = PrevedNaCislo(text);
+    const generatory::VysledekPrevodu vysledek = generatory::PrevedNaCislo(text);
     if (ocekavane) {
         if (!std::holds_alternative<std::int32_t>(vysledek) ||
             std::get<std::int32_t>(vysledek) != *ocekavane)
             std::abort();
     } else {
-        const auto* chyba = std::get_if<Chyba>(&vysledek);
+        const auto* chyba = std::get_if<generatory::Chyba>(&vysledek);
         if (!chyba || chyba->zprava != "''" + text + "'' is not a valid integer value")
             std::abort();
     }

@@ -11,7 +11,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FuzzedDataProvider vstupy(data, size);
     const std::string oddelovac = vstupy.ConsumeBool() ? ";" : vstupy.ConsumeRandomLengthString(3);
     const std::string text = vstupy.ConsumeRemainingBytesAsString();
-    const std::vector<std::string> kusy = Explode(oddelovac, text);
+    const std::vector<std::string> kusy = generatory::Explode(oddelovac, text);
 
     if (oddelovac.empty()) {
         if (!(kusy.empty() ? text.empty() : kusy.size() == 1 && kusy[0] == text))

@@ -8,14 +8,15 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzedDataProvider vstupy(data, size);
-    std::vector<PolozkaHighskore> radky(vstupy.ConsumeIntegralInRange<std::size_t>(0, 64));
-    for (PolozkaHighskore& r : radky)
+    std::vector<generatory::PolozkaHighskore> radky(
+        vstupy.ConsumeIntegralInRange<std::size_t>(0, 64));
+    for (generatory::PolozkaHighskore& r : radky)
         r = {vstupy.ConsumeRandomLengthString(8), vstupy.ConsumeRandomLengthString(24),
              vstupy.ConsumeRandomLengthString(24)};
 
-    const Skript s = GenerujHighskore(radky);
+    const generatory::Skript s = generatory::GenerujHighskore(radky);
     const std::vector<std::string>& draw = s.draw;
-    if (draw != GenerujHighskore(radky).draw || draw.size() != 2 * radky.size() ||
+    if (draw != generatory::GenerujHighskore(radky).draw || draw.size() != 2 * radky.size() ||
         s.odmitnuti.has_value() != radky.empty())
         std::abort();
     for (std::size_t i = 0; i < radky.size(); ++i) {

@@ -11,14 +11,14 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzedDataProvider vstupy(data, size);
-    VstupMenu vstup;
+    generatory::VstupMenu vstup;
     vstup.pocet = vstupy.ConsumeRandomLengthString(16);
-    for (RadekMenu& r : vstup.radky)
+    for (generatory::RadekMenu& r : vstup.radky)
         r = {vstupy.ConsumeRandomLengthString(), vstupy.ConsumeRandomLengthString(),
              vstupy.ConsumeRandomLengthString(), vstupy.ConsumeRandomLengthString()};
 
-    const Skript s = GenerujMenu(vstup);
-    const Skript znovu = GenerujMenu(vstup);
+    const generatory::Skript s = generatory::GenerujMenu(vstup);
+    const generatory::Skript znovu = generatory::GenerujMenu(vstup);
     if (s.create != znovu.create || s.step != znovu.step || s.draw != znovu.draw ||
         s.puvod != znovu.puvod)
         std::abort();
@@ -26,10 +26,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (s.puvod.size() != s.draw.size())
         std::abort();
     for (std::size_t k = 0; k < s.puvod.size(); ++k)
-        if (s.puvod[k] != Puvod{k, Puvod::Cast::Nazev})
+        if (s.puvod[k] != generatory::Puvod{k, generatory::Puvod::Cast::Nazev})
             std::abort();
 
-    const VysledekPrevodu n = PrevedNaCislo(vstup.pocet);
+    const generatory::VysledekPrevodu n = generatory::PrevedNaCislo(vstup.pocet);
     if (const auto* hodnota = std::get_if<std::int32_t>(&n)) {
         const std::size_t k = static_cast<std::size_t>(std::clamp(*hodnota, 0, 5));
         const std::size_t step = k == 0 ? 12 : 13 + 9 * (k - 1);

@@ -10,6 +10,9 @@
 #include <algorithm>
 #include <cstdlib>
 
+using generatory::Explode;
+using generatory::PolozkaNastaveni;
+
 namespace {
 
 std::string text(FuzzedDataProvider& vstupy) {
@@ -28,8 +31,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         p = {vstupy.ConsumeRandomLengthString(12), text(vstupy), text(vstupy),
              vstupy.ConsumeRandomLengthString(40), vstupy.ConsumeRandomLengthString(40)};
 
-    const Skript s = GenerujNastaveni(polozky);
-    const Skript znovu = GenerujNastaveni(polozky);
+    const generatory::Skript s = generatory::GenerujNastaveni(polozky);
+    const generatory::Skript znovu = generatory::GenerujNastaveni(polozky);
     if (s.create != znovu.create || s.step != znovu.step || s.draw != znovu.draw ||
         s.puvod != znovu.puvod || s.odmitnuti != znovu.odmitnuti || s.chyba != znovu.chyba)
         std::abort();
@@ -57,7 +60,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::abort();
     const bool xCisla = std::all_of(polozky.begin(), polozky.end(), [](const PolozkaNastaveni& p) {
         return Explode(";", p.Hodnoty).empty() ||
-               std::holds_alternative<std::int32_t>(PrevedNaCislo(p.PoziceX));
+               std::holds_alternative<std::int32_t>(generatory::PrevedNaCislo(p.PoziceX));
     });
     if (xCisla != !s.chyba)
         std::abort();
@@ -66,7 +69,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // Every name and every value text is placed by its entry, and no other line is.
     const auto umistenych =
         std::count_if(s.puvod.begin(), s.puvod.end(),
-                      [](const std::optional<Puvod>& p) { return p.has_value(); });
+                      [](const std::optional<generatory::Puvod>& p) { return p.has_value(); });
     if (!s.chyba && static_cast<std::size_t>(umistenych) != n + hodnot)
         std::abort();
     return 0;

@@ -9,7 +9,7 @@
 
 namespace {
 
-PismoTitulku pismo(FuzzedDataProvider& vstupy) {
+generatory::PismoTitulku pismo(FuzzedDataProvider& vstupy) {
     return {vstupy.ConsumeBool(), vstupy.ConsumeRandomLengthString(12),
             vstupy.ConsumeRandomLengthString(6), vstupy.ConsumeBool(), vstupy.ConsumeBool()};
 }
@@ -18,7 +18,7 @@ PismoTitulku pismo(FuzzedDataProvider& vstupy) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzedDataProvider vstupy(data, size);
-    VstupTitulku vstup;
+    generatory::VstupTitulku vstup;
     vstup.smer = vstupy.ConsumeBool() ? "nahoru" : vstupy.ConsumeRandomLengthString(8);
     vstup.barvaPozice = vstupy.ConsumeRandomLengthString(10);
     vstup.barvaOsob = vstupy.ConsumeRandomLengthString(10);
@@ -26,13 +26,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     vstup.pismoOsob = pismo(vstupy);
     vstup.polozky.resize(vstupy.ConsumeIntegralInRange<std::size_t>(0, 64));
     std::size_t sPismem = 0;
-    for (PolozkaTitulku& p : vstup.polozky) {
+    for (generatory::PolozkaTitulku& p : vstup.polozky) {
         p = {vstupy.ConsumeRandomLengthString(16), vstupy.ConsumeBool()};
         sPismem += (p.pozice ? vstup.pismoPozice : vstup.pismoOsob).zapnuto;
     }
 
-    const Skript s = GenerujTitulky(vstup);
-    const Skript znovu = GenerujTitulky(vstup);
+    const generatory::Skript s = generatory::GenerujTitulky(vstup);
+    const generatory::Skript znovu = generatory::GenerujTitulky(vstup);
     if (s.create != znovu.create || s.alarm0 != znovu.alarm0 || s.draw != znovu.draw)
         std::abort();
 

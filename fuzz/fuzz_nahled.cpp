@@ -13,7 +13,7 @@ using namespace nahled;
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzedDataProvider vstupy(data, size);
     Skripty skripty;
-    for (const PopisUdalosti& popis : udalosti)
+    for (const generatory::PopisUdalosti& popis : generatory::udalosti)
         skripty[popis.udalost] = vstupy.ConsumeRandomLengthString(400);
     std::vector<std::set<int>> klavesy(vstupy.ConsumeIntegralInRange<std::size_t>(0, 8));
     for (std::set<int>& k : klavesy)

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <optional>
 
+namespace generatory {
+
 namespace {
 
 std::optional<int> hodnotaCislice(char c, int zaklad) {
@@ -72,3 +74,5 @@ std::optional<std::int32_t> ProsteCislo(std::string_view text) {
         return *cislo;
     return std::nullopt;
 }
+
+} // namespace generatory

@@ -11,6 +11,8 @@
 #include <string_view>
 #include <variant>
 
+namespace generatory {
+
 using VysledekPrevodu = std::variant<std::int32_t, Chyba>;
 
 VysledekPrevodu PrevedNaCislo(std::string_view text);
@@ -21,3 +23,5 @@ Chyba ChybaPrevodu(std::string_view text);
 // A text that is nothing but a whole number in plain decimal: an optional minus and digits, in
 // the signed 32-bit range. Texts the conversion also reads, such as hex or " 5", are not plain.
 std::optional<std::int32_t> ProsteCislo(std::string_view text);
+
+} // namespace generatory

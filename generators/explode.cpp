@@ -1,5 +1,7 @@
 #include "generators/explode.h"
 
+namespace generatory {
+
 std::vector<std::string> Explode(std::string_view oddelovac, std::string_view text) {
     std::vector<std::string> kusy;
     while (!text.empty()) {
@@ -14,3 +16,5 @@ std::vector<std::string> Explode(std::string_view oddelovac, std::string_view te
     }
     return kusy;
 }
+
+} // namespace generatory

@@ -7,4 +7,8 @@
 #include <string_view>
 #include <vector>
 
+namespace generatory {
+
 std::vector<std::string> Explode(std::string_view oddelovac, std::string_view text);
+
+} // namespace generatory

@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+namespace generatory {
+
 Skript GenerujHighskore(const std::vector<PolozkaHighskore>& polozky) {
     Skript skript;
     if (polozky.empty()) {
@@ -22,3 +24,5 @@ Skript GenerujHighskore(const std::vector<PolozkaHighskore>& polozky) {
     }
     return skript;
 }
+
+} // namespace generatory

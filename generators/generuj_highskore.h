@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+namespace generatory {
+
 struct PolozkaHighskore {
     std::string id, nick, skore;
     bool operator==(const PolozkaHighskore&) const = default;
@@ -15,3 +17,5 @@ struct PolozkaHighskore {
 
 // Two Draw lines per row, nick before score; the ID is never read. Refuses an empty list.
 Skript GenerujHighskore(const std::vector<PolozkaHighskore>& polozky);
+
+} // namespace generatory

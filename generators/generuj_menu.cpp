@@ -4,6 +4,8 @@
 
 #include <variant>
 
+namespace generatory {
+
 namespace {
 
 std::string barva(int k) {
@@ -67,3 +69,5 @@ Skript GenerujMenu(const VstupMenu& vstup) {
     step.push_back("}");
     return skript;
 }
+
+} // namespace generatory

@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+namespace generatory {
+
 struct RadekMenu {
     std::string text, x, y, akce;
     bool operator==(const RadekMenu&) const = default;
@@ -23,3 +25,5 @@ struct VstupMenu {
 
 // A count that is no whole number stops it with an error; create then holds only its first line.
 Skript GenerujMenu(const VstupMenu& vstup);
+
+} // namespace generatory

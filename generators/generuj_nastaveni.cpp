@@ -8,6 +8,8 @@
 #include <utility>
 #include <variant>
 
+namespace generatory {
+
 namespace {
 
 using Radky = std::vector<std::string>;
@@ -190,3 +192,5 @@ Skript GenerujNastaveni(const std::vector<PolozkaNastaveni>& polozky) {
     skript.chyba = pridejDraw(skript, polozky);
     return skript;
 }
+
+} // namespace generatory

@@ -10,6 +10,10 @@
 #include <string>
 #include <vector>
 
+namespace generatory {
+
 // Refuses an empty list and an entry without actions. An entry's x that is no whole number
 // stops it with an error; draw then ends with that entry's first test.
 Skript GenerujNastaveni(const std::vector<PolozkaNastaveni>& polozky);
+
+} // namespace generatory

@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+namespace generatory {
+
 namespace {
 
 std::string radekPisma(const std::string& promenna, const PismoTitulku& pismo) {
@@ -52,3 +54,5 @@ Skript GenerujTitulky(const VstupTitulku& vstup) {
     }
     return skript;
 }
+
+} // namespace generatory

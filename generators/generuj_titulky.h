@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+namespace generatory {
+
 struct PolozkaTitulku {
     std::string text;
     bool pozice = false; // a top-level node; a person otherwise
@@ -36,3 +38,5 @@ struct VstupTitulku {
 
 // Refuses an empty tree.
 Skript GenerujTitulky(const VstupTitulku& vstup);
+
+} // namespace generatory

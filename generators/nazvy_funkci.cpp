@@ -1,5 +1,7 @@
 #include "generators/nazvy_funkci.h"
 
+namespace generatory {
+
 // clang-format off
 const std::array<std::string_view, PocetFunkci> NazvyFunkci = {
     "abs", "action_another_room", "action_bounce", "action_cd_pause", "action_cd_play",
@@ -301,3 +303,5 @@ const std::array<std::string_view, PocetFunkci> NazvyFunkci = {
     "window_views_mouse_set"
 };
 // clang-format on
+
+} // namespace generatory

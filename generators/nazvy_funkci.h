@@ -7,6 +7,10 @@
 #include <cstddef>
 #include <string_view>
 
+namespace generatory {
+
 inline constexpr std::size_t PocetFunkci = 1242;
 
 extern const std::array<std::string_view, PocetFunkci> NazvyFunkci;
+
+} // namespace generatory

@@ -2,8 +2,12 @@
 
 #include <array>
 
+namespace generatory {
+
 const std::vector<std::string>& Skript::radky(Udalost udalost) const {
     static constexpr std::array<std::vector<std::string> Skript::*, udalosti.size()> radkyUdalosti{
         &Skript::create, &Skript::step, &Skript::draw, &Skript::alarm0};
     return this->*radkyUdalosti[static_cast<std::size_t>(udalost)];
 }
+
+} // namespace generatory

@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+namespace generatory {
+
 // The input whose position fields place one Draw line: a menu row or a settings entry, counted
 // from 0, and which of its texts the line draws.
 struct Puvod {
@@ -32,3 +34,5 @@ struct Skript {
 
     const std::vector<std::string>& radky(Udalost udalost) const;
 };
+
+} // namespace generatory

@@ -1,5 +1,7 @@
 #include "generators/slovnik.h"
 
+namespace generatory {
+
 const std::array<Barva, 18>& Barvy() {
     static constexpr std::array<Barva, 18> barvy{{
         {"c_aqua", 0, 255, 255},
@@ -50,3 +52,5 @@ const std::array<std::string_view, 29>& KlicovaSlova() {
         "div",     "self",  "other",    "all",    "noone"};
     return slova;
 }
+
+} // namespace generatory

@@ -7,6 +7,8 @@
 #include <array>
 #include <string_view>
 
+namespace generatory {
+
 struct Barva {
     std::string_view jmeno;
     int r, g, b;
@@ -29,3 +31,5 @@ struct KonstantaKlavesy {
 const std::array<KonstantaKlavesy, 5>& KonstantyKlaves();
 
 const std::array<std::string_view, 29>& KlicovaSlova();
+
+} // namespace generatory

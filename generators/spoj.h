@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+namespace generatory {
+
 // Joins the pieces of one script line with a single allocation; long scripts are made of
 // hundreds of thousands of such lines.
 inline std::string Spoj(std::initializer_list<std::string_view> kusy) {
@@ -16,3 +18,5 @@ inline std::string Spoj(std::initializer_list<std::string_view> kusy) {
         radek.append(kus);
     return radek;
 }
+
+} // namespace generatory

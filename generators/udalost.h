@@ -7,6 +7,8 @@
 #include <cstddef>
 #include <string_view>
 
+namespace generatory {
+
 enum class Udalost { Create, Step, Draw, Alarm0 };
 
 struct PopisUdalosti {
@@ -35,3 +37,5 @@ constexpr std::string_view TitulekUdalosti(Udalost udalost) {
             return popis.titulek;
     return {};
 }
+
+} // namespace generatory

@@ -16,9 +16,9 @@ constexpr double barva(int r, int g, int b) {
 const std::vector<Konstanta>& Konstanty() {
     static const std::vector<Konstanta> konstanty = [] {
         std::vector<Konstanta> k;
-        for (const Barva& b : Barvy())
+        for (const generatory::Barva& b : generatory::Barvy())
             k.push_back({b.jmeno, barva(b.r, b.g, b.b)});
-        for (const KonstantaKlavesy& klavesa : KonstantyKlaves())
+        for (const generatory::KonstantaKlavesy& klavesa : generatory::KonstantyKlaves())
             k.push_back({klavesa.jmeno, static_cast<double>(klavesa.klavesa)});
         return k;
     }();

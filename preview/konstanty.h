@@ -17,14 +17,14 @@ struct Rgb {
     bool operator==(const Rgb&) const = default;
 };
 
-using ::Klavesa;
+using generatory::Klavesa;
 // The script compares keys as numbers.
 inline constexpr int Enter = static_cast<int>(Klavesa::Enter);
 inline constexpr int Vlevo = static_cast<int>(Klavesa::Vlevo);
 inline constexpr int Nahoru = static_cast<int>(Klavesa::Nahoru);
 inline constexpr int Vpravo = static_cast<int>(Klavesa::Vpravo);
 inline constexpr int Dolu = static_cast<int>(Klavesa::Dolu);
-using ::KlicovaSlova;
+using generatory::KlicovaSlova;
 
 struct Konstanta {
     std::string_view jmeno;

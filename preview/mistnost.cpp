@@ -3,7 +3,7 @@
 namespace nahled {
 
 std::string NazevUdalosti(Udalost udalost) {
-    return std::string(TitulekUdalosti(udalost));
+    return std::string(generatory::TitulekUdalosti(udalost));
 }
 
 Mistnost::Mistnost(const Skripty& skripty, const ZadaneHodnoty& zadane) {

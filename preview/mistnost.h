@@ -13,7 +13,7 @@
 
 namespace nahled {
 
-using ::Udalost;
+using generatory::Udalost;
 
 // The pane's caption, used in messages.
 std::string NazevUdalosti(Udalost udalost);

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <utility>
 
+using generatory::ProsteCislo;
+
 namespace nahled {
 
 std::optional<std::string> ProcNelzePosunout(const TextyPozice& texty) {

@@ -10,6 +10,8 @@
 #include <functional>
 #include <utility>
 
+using generatory::Puvod;
+
 namespace {
 
 // One drop: the input's fields get the new texts, or back their exact earlier ones.

@@ -40,7 +40,7 @@ Q_SIGNALS:
     void zprava(const QString& text);
 
 private:
-    std::optional<Puvod> puvod(int radek) const;
+    std::optional<generatory::Puvod> puvod(int radek) const;
     void odmitni(int radek);
     void presun(int radek, QPoint posun);
     bool zastarale() const;
@@ -49,7 +49,7 @@ private:
 
     PlatnoNahledu* m_platno;
     Umisteni* m_umisteni = nullptr;
-    std::vector<std::optional<Puvod>> m_puvod;
+    std::vector<std::optional<generatory::Puvod>> m_puvod;
     QUndoStack* m_kroky;
     // The form's count of changes right after the last step wrote its fields.
     std::uint64_t m_zmeny = 0;

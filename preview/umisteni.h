@@ -19,7 +19,8 @@ public:
 
     // For each line of this Draw script, the input that placed it; empty unless the script is
     // exactly what the tab's generator last wrote.
-    virtual std::vector<std::optional<Puvod>> puvodRadku(const std::string& draw) const = 0;
+    virtual std::vector<std::optional<generatory::Puvod>>
+    puvodRadku(const std::string& draw) const = 0;
     // The texts of the input's x and y fields; nothing once the input is gone.
     virtual std::optional<nahled::TextyPozice> pozice(std::size_t vstup) const = 0;
     // The texts those fields held when the tab's generator last wrote its lines: where the room

@@ -3,8 +3,8 @@
 #include "generators/generuj_menu.h"
 
 // The Menu tab's inputs as the program starts.
-inline VstupMenu StartovniMenu() {
-    VstupMenu vstup;
+inline generatory::VstupMenu StartovniMenu() {
+    generatory::VstupMenu vstup;
     vstup.pocet = "5";
     vstup.radky = {{{"Nova hra", "250", "150", "room_goto(novahra)"},
                     {"", "250", "180", ""},

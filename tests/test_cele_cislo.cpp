@@ -64,13 +64,13 @@ void TestCeleCislo::prevod() {
     QFETCH(int, hodnota);
 
     const std::string vstup = text.toStdString();
-    const VysledekPrevodu vysledek = PrevedNaCislo(vstup);
+    const generatory::VysledekPrevodu vysledek = generatory::PrevedNaCislo(vstup);
     if (platne) {
         QVERIFY(std::holds_alternative<std::int32_t>(vysledek));
         QCOMPARE(std::get<std::int32_t>(vysledek), hodnota);
     } else {
-        QVERIFY(std::holds_alternative<Chyba>(vysledek));
-        QCOMPARE(std::get<Chyba>(vysledek).zprava,
+        QVERIFY(std::holds_alternative<generatory::Chyba>(vysledek));
+        QCOMPARE(std::get<generatory::Chyba>(vysledek).zprava,
                  "''" + vstup + "'' is not a valid integer value");
     }
 }
@@ -102,7 +102,7 @@ void TestCeleCislo::prosteCislo() {
     QFETCH(bool, proste);
     QFETCH(int, hodnota);
 
-    const std::optional<std::int32_t> cislo = ProsteCislo(text.toStdString());
+    const std::optional<std::int32_t> cislo = generatory::ProsteCislo(text.toStdString());
     QCOMPARE(cislo.has_value(), proste);
     if (proste)
         QCOMPARE(*cislo, hodnota);

@@ -4,7 +4,7 @@
 
 namespace {
 
-using Polozky = std::vector<PolozkaHighskore>;
+using Polozky = std::vector<generatory::PolozkaHighskore>;
 using Radky = std::vector<std::string>;
 
 std::string nick(int y, const std::string& vyraz) {
@@ -55,7 +55,7 @@ void TestGenerujHighskore::radky_data() {
 void TestGenerujHighskore::radky() {
     QFETCH(Polozky, polozky);
     QFETCH(Radky, ocekavane);
-    const Skript s = GenerujHighskore(polozky);
+    const generatory::Skript s = generatory::GenerujHighskore(polozky);
     QCOMPARE(s.draw, ocekavane);
     QCOMPARE(s.odmitnuti.has_value(), polozky.empty());
 }

@@ -6,6 +6,10 @@
 
 #include <algorithm>
 
+using generatory::GenerujMenu;
+using generatory::Skript;
+using generatory::VstupMenu;
+
 namespace {
 
 using Radky = std::vector<std::string>;

@@ -4,6 +4,10 @@
 
 #include <QTest>
 
+using generatory::GenerujNastaveni;
+using generatory::PolozkaNastaveni;
+using generatory::Skript;
+
 using Polozky = std::vector<PolozkaNastaveni>;
 Q_DECLARE_METATYPE(Polozky)
 
@@ -87,7 +91,7 @@ void TestGenerujNastaveni::explode() {
     Radky ocekavane;
     for (const QString& kus : kusy)
         ocekavane.push_back(kus.toStdString());
-    QCOMPARE(Explode(oddelovac.toStdString(), text.toStdString()), ocekavane);
+    QCOMPARE(generatory::Explode(oddelovac.toStdString(), text.toStdString()), ocekavane);
 }
 
 void TestGenerujNastaveni::zvuk_celyText() {

@@ -2,15 +2,19 @@
 
 #include <QTest>
 
+using generatory::PismoTitulku;
+using generatory::VstupTitulku;
+
 Q_DECLARE_METATYPE(VstupTitulku)
 
 namespace {
 
-std::vector<PolozkaTitulku> programovaniAB() {
+std::vector<generatory::PolozkaTitulku> programovaniAB() {
     return {{"Programovani", true}, {"A", false}, {"B", false}};
 }
 
-VstupTitulku vstup(std::string smer, std::vector<PolozkaTitulku> polozky = programovaniAB(),
+VstupTitulku vstup(std::string smer,
+                   std::vector<generatory::PolozkaTitulku> polozky = programovaniAB(),
                    PismoTitulku pozice = {}, PismoTitulku osoby = {}) {
     return {std::move(polozky), std::move(smer),   "c_red",
             "c_aqua",           std::move(pozice), std::move(osoby)};
@@ -107,7 +111,7 @@ void TestGenerujTitulky::skript() {
     QFETCH(QStringList, alarm0);
     QFETCH(QStringList, draw);
 
-    const Skript s = GenerujTitulky(vstup);
+    const generatory::Skript s = generatory::GenerujTitulky(vstup);
     QVERIFY(!s.chyba);
     QCOMPARE(naSeznam(s.create), create);
     QCOMPARE(naSeznam(s.alarm0), alarm0);
@@ -115,7 +119,8 @@ void TestGenerujTitulky::skript() {
 }
 
 void TestGenerujTitulky::prazdnyStrom() {
-    const Skript s = GenerujTitulky(vstup("nahoru", {}, {true, "Arial", "8", false, false}));
+    const generatory::Skript s =
+        generatory::GenerujTitulky(vstup("nahoru", {}, {true, "Arial", "8", false, false}));
     QCOMPARE(s.odmitnuti, std::optional<std::string>("Musíte vytvořit pozici!"));
     QVERIFY(!s.chyba);
     QVERIFY(s.create.empty() && s.alarm0.empty() && s.draw.empty());

@@ -2,6 +2,8 @@
 
 #include <QTest>
 
+using generatory::Udalost;
+
 using namespace nahled;
 
 namespace {

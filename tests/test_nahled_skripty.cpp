@@ -8,6 +8,9 @@
 
 #include <QTest>
 
+using generatory::Skript;
+using generatory::Udalost;
+
 using namespace nahled;
 
 namespace {
@@ -45,21 +48,21 @@ QStringList texty(const std::vector<Zprava>& zpravy) {
     return vysledek;
 }
 
-Skripty skriptyMenu(const VstupMenu& vstup) {
-    const Skript s = GenerujMenu(vstup);
+Skripty skriptyMenu(const generatory::VstupMenu& vstup) {
+    const Skript s = generatory::GenerujMenu(vstup);
     return {{Udalost::Create, spoj(s.create)},
             {Udalost::Step, spoj(s.step)},
             {Udalost::Draw, spoj(s.draw)}};
 }
 
-Skripty skriptyNastaveni(const std::vector<PolozkaNastaveni>& polozky) {
-    const Skript s = GenerujNastaveni(polozky);
+Skripty skriptyNastaveni(const std::vector<generatory::PolozkaNastaveni>& polozky) {
+    const Skript s = generatory::GenerujNastaveni(polozky);
     return {{Udalost::Create, spoj(s.create)},
             {Udalost::Step, spoj(s.step)},
             {Udalost::Draw, spoj(s.draw)}};
 }
 
-const std::vector<PolozkaNastaveni> dvePolozky{
+const std::vector<generatory::PolozkaNastaveni> dvePolozky{
     {"Zvuk", "200", "150", "ano;ne", "global.zvuk = 1;global.zvuk = 0"},
     {"Obtiznost", "200", "180", "lehka;stredni;tezka", "obtiznost(1);obtiznost(2);obtiznost(3)"}};
 
@@ -69,14 +72,14 @@ Skripty nastaveni() {
 
 // A position with two persons; the persons' font size is left at its placeholder text.
 Skripty skriptyTitulku(const std::string& smer) {
-    VstupTitulku vstup;
+    generatory::VstupTitulku vstup;
     vstup.polozky = {{"Programovani", true}, {"A", false}, {"B", false}};
     vstup.smer = smer;
     vstup.barvaPozice = "c_red";
     vstup.barvaOsob = "c_aqua";
     vstup.pismoPozice = {true, "Arial", "14", true, false};
     vstup.pismoOsob = {true, "Arial", "velikost", false, true};
-    const Skript s = GenerujTitulky(vstup);
+    const Skript s = generatory::GenerujTitulky(vstup);
     return {{Udalost::Create, spoj(s.create)},
             {Udalost::Alarm0, spoj(s.alarm0)},
             {Udalost::Draw, spoj(s.draw)}};
@@ -100,7 +103,7 @@ private Q_SLOTS:
 };
 
 void TestNahledSkripty::menu() {
-    VstupMenu vstup;
+    generatory::VstupMenu vstup;
     vstup.pocet = "3";
     vstup.radky = {{{"Nova hra", "250", "150", "room_goto(novahra)"},
                     {"Nastaveni", "250", "180", "room_goto(nastaveni)"},
@@ -187,7 +190,7 @@ void TestNahledSkripty::nastaveniSMenePocetAkci() {
 
 // Each drawing keeps the Draw line that drew it, and through it the entry that placed it.
 void TestNahledSkripty::kresbyZnajiSvujRadek() {
-    const Skript s = GenerujNastaveni(dvePolozky);
+    const Skript s = generatory::GenerujNastaveni(dvePolozky);
     const QStringList puvod = PopisPuvodu(s);
     Mistnost m(skriptyNastaveni(dvePolozky));
     m.Krok({Vpravo});
@@ -245,8 +248,8 @@ void TestNahledSkripty::titulkyPisma() {
 
 void TestNahledSkripty::highskore() {
     const Skripty skripty{
-        {Udalost::Draw, spoj(GenerujHighskore({{"1", "global.nick0", "global.skore0"},
-                                               {"2", "global.nick1", "global.skore1"}})
+        {Udalost::Draw, spoj(generatory::GenerujHighskore({{"1", "global.nick0", "global.skore0"},
+                                                           {"2", "global.nick1", "global.skore1"}})
                                  .draw)}};
     Mistnost bezHodnot(skripty);
     bezHodnot.Krok();

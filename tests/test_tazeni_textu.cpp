@@ -11,6 +11,8 @@
 #include <QPushButton>
 #include <QTabWidget>
 
+using generatory::PolozkaNastaveni;
+
 Q_DECLARE_METATYPE(PolozkaNastaveni)
 Q_DECLARE_METATYPE(Hlaseni::Druh)
 

@@ -18,6 +18,8 @@
 #include <QTabWidget>
 #include <QTreeView>
 
+using generatory::Skript;
+
 namespace {
 
 // Pastes over the edit's whole text, as the user does.
@@ -109,14 +111,14 @@ void TestVelkeVstupy::megabajtovaPolozkaMenu() {
     vloz(najdi<QLineEdit>(&okno, "sEdit1"), text);
     QTest::mouseClick(najdi<QPushButton>(&okno, "sButton1"), Qt::LeftButton);
 
-    VstupMenu vstup;
+    generatory::VstupMenu vstup;
     vstup.pocet = "5";
     vstup.radky = {{{text.toStdString(), "250", "150", "room_goto(novahra)"},
                     {"", "250", "180", ""},
                     {"", "250", "210", ""},
                     {"", "250", "240", ""},
                     {"", "250", "270", ""}}};
-    const Skript skript = GenerujMenu(vstup);
+    const Skript skript = generatory::GenerujMenu(vstup);
     QCOMPARE(textPanelu(&okno, "RichEdit3"), textRadku(skript.draw));
     QVERIFY(textPanelu(&okno, "RichEdit3").contains(text));
 }
@@ -131,7 +133,7 @@ void TestVelkeVstupy::desetTisicNastaveni() {
     ZachyceniHlaseni hlaseni;
     QTest::mouseClick(najdi<QPushButton>(&okno, "sButton2"), Qt::LeftButton);
     QVERIFY(hlaseni.zpravy.empty());
-    const Skript skript = GenerujNastaveni(model->polozky());
+    const Skript skript = generatory::GenerujNastaveni(model->polozky());
     QCOMPARE(textPanelu(&okno, "RichEdit4"), textRadku(skript.create));
     QCOMPARE(textPanelu(&okno, "RichEdit5"), textRadku(skript.step));
     QCOMPARE(textPanelu(&okno, "RichEdit6"), textRadku(skript.draw));
@@ -149,9 +151,10 @@ void TestVelkeVstupy::stoTisicUzluTitulku() {
     ZachyceniHlaseni hlaseni;
     QTest::mouseClick(najdi<QPushButton>(&okno, "sButton4"), Qt::LeftButton);
     QVERIFY(hlaseni.zpravy.empty());
-    const std::vector<PolozkaTitulku> polozky = strom->polozky();
+    const std::vector<generatory::PolozkaTitulku> polozky = strom->polozky();
     QCOMPARE(polozky.size(), std::size_t(100'000));
-    const Skript skript = GenerujTitulky({polozky, "nahoru", "c_red", "c_aqua", {}, {}});
+    const Skript skript =
+        generatory::GenerujTitulky({polozky, "nahoru", "c_red", "c_aqua", {}, {}});
     QCOMPARE(textPanelu(&okno, "RichEdit16"), textRadku(skript.create));
     QCOMPARE(textPanelu(&okno, "RichEdit22"), textRadku(skript.alarm0));
     QCOMPARE(textPanelu(&okno, "RichEdit18"), textRadku(skript.draw));

@@ -24,7 +24,8 @@ using Kontrola = std::function<void(THlavni&)>;
 // index moved, and generating fills each pane with exactly the generator's lines for `v`.
 template <typename Stranka>
 Kontrola kontrola(typename Stranka::Vstup predtim, typename Stranka::Vstup v,
-                  Skript (*generator)(const typename Stranka::Vstup&), Kontrola navic = {}) {
+                  generatory::Skript (*generator)(const typename Stranka::Vstup&),
+                  Kontrola navic = {}) {
     return [=](THlavni& okno) {
         auto* stranka = okno.findChild<Stranka*>();
         QVERIFY(stranka);
@@ -37,8 +38,8 @@ Kontrola kontrola(typename Stranka::Vstup predtim, typename Stranka::Vstup v,
             navic(okno);
 
         stranka->generuj();
-        const Skript ocekavany = generator(v);
-        for (const PopisUdalosti& popis : udalosti)
+        const generatory::Skript ocekavany = generator(v);
+        for (const generatory::PopisUdalosti& popis : generatory::udalosti)
             if (const QPlainTextEdit* panel = stranka->panely()->panel(popis.udalost))
                 QCOMPARE(panel->toPlainText(), textRadku(ocekavany.radky(popis.udalost)));
     };
@@ -53,34 +54,34 @@ bool viditelne(QObject* okno, const char* jmeno) {
     return w->isVisibleTo(w->parentWidget());
 }
 
-const VstupMenu menu{"3",
-                     {{{"Hrát", "100", "120", "room_goto(hra)"},
-                       {"Nastavení \"rychle\"", "100", "160", "room_goto(volby)"},
-                       {"Konec", "$64", "room_height-40", "game_end()"},
-                       {"", "250", "240", ""},
-                       {"skrytá", "1", "2", "akce()"}}}};
+const generatory::VstupMenu menu{"3",
+                                 {{{"Hrát", "100", "120", "room_goto(hra)"},
+                                   {"Nastavení \"rychle\"", "100", "160", "room_goto(volby)"},
+                                   {"Konec", "$64", "room_height-40", "game_end()"},
+                                   {"", "250", "240", ""},
+                                   {"skrytá", "1", "2", "akce()"}}}};
 
-const std::vector<PolozkaNastaveni> nastaveni{
+const std::vector<generatory::PolozkaNastaveni> nastaveni{
     {"Zvuk", "200", "150", "ano;ne", "zvuk=1;zvuk=0"},
     {"Obtížnost", "200", "180", "lehká;střední;těžká", "o=1;o=2;o=3"},
     {"Jazyk", "0x10", "210", "cz;en", "jazyk=0;jazyk=1;"}};
 
 // IDs as deleting and adding leave them: the list never renumbers.
-const std::vector<PolozkaHighskore> highskore{{"2", "global.nick1", "global.skore1"},
-                                              {"2", "global.nick2", "global.skore2"},
-                                              {"3", "\"Petr\"", "100"}};
+const std::vector<generatory::PolozkaHighskore> highskore{{"2", "global.nick1", "global.skore1"},
+                                                          {"2", "global.nick2", "global.skore2"},
+                                                          {"3", "\"Petr\"", "100"}};
 
-const VstupTitulku titulky{{{"Programování", true},
-                            {"Jana", false},
-                            {"Petr", false},
-                            {"Hudba", true},
-                            {"Grafika", true},
-                            {"Eva", false}},
-                           "dolů",
-                           "c_navy",
-                           "c_lime",
-                           {true, "Verdana", "14", true, false},
-                           {true, "Courier New", "10", false, true}};
+const generatory::VstupTitulku titulky{{{"Programování", true},
+                                        {"Jana", false},
+                                        {"Petr", false},
+                                        {"Hudba", true},
+                                        {"Grafika", true},
+                                        {"Eva", false}},
+                                       "dolů",
+                                       "c_navy",
+                                       "c_lime",
+                                       {true, "Verdana", "14", true, false},
+                                       {true, "Courier New", "10", false, true}};
 
 } // namespace
 
@@ -96,21 +97,23 @@ private Q_SLOTS:
 
 void TestVstupZalozek::tamAZpet_data() {
     QTest::addColumn<Kontrola>("kontrola");
-    QTest::addRow("menu") << kontrola<ZalozkaMenu>({}, menu, GenerujMenu, [](THlavni& okno) {
-        QVERIFY(viditelne(&okno, "sEdit3"));
-        QVERIFY(!viditelne(&okno, "sEdit4"));
-        QVERIFY(!viditelne(&okno, "sLabel6"));
-    });
-    QTest::addRow("settings over longer") << kontrola<ZalozkaNastaveni>(
-        {nastaveni[2], nastaveni[0], nastaveni[1], nastaveni[0]}, nastaveni, GenerujNastaveni);
+    QTest::addRow("menu") << kontrola<ZalozkaMenu>({}, menu, generatory::GenerujMenu,
+                                                   [](THlavni& okno) {
+                                                       QVERIFY(viditelne(&okno, "sEdit3"));
+                                                       QVERIFY(!viditelne(&okno, "sEdit4"));
+                                                       QVERIFY(!viditelne(&okno, "sLabel6"));
+                                                   });
+    QTest::addRow("settings over longer")
+        << kontrola<ZalozkaNastaveni>({nastaveni[2], nastaveni[0], nastaveni[1], nastaveni[0]},
+                                      nastaveni, generatory::GenerujNastaveni);
     QTest::addRow("settings over shorter")
-        << kontrola<ZalozkaNastaveni>({nastaveni[1]}, nastaveni, GenerujNastaveni);
+        << kontrola<ZalozkaNastaveni>({nastaveni[1]}, nastaveni, generatory::GenerujNastaveni);
     QTest::addRow("highscore") << kontrola<ZalozkaHighskore>(
         {{"1", "a", "b"}, {"2", "c", "d"}, {"3", "e", "f"}, {"4", "g", "h"}}, highskore,
-        GenerujHighskore);
+        generatory::GenerujHighskore);
     QTest::addRow("credits") << kontrola<ZalozkaTitulky>(
         {{{"Stará", true}, {"Osoba", false}}, "nahoru", "c_red", "c_aqua", {}, {}}, titulky,
-        GenerujTitulky, [](THlavni& okno) {
+        generatory::GenerujTitulky, [](THlavni& okno) {
             QCOMPARE(barvaVzorku(&okno, "Image1"), QColor(0, 0, 128));
             QCOMPARE(barvaVzorku(&okno, "Image2"), QColor(0, 255, 0));
             QVERIFY(najdi<QCheckBox>(&okno, "sCheckBox1")->isChecked());

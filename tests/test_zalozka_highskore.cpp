@@ -97,7 +97,8 @@ void TestZalozkaHighskore::model_prochaziTesterem() {
     model.uprav(0, {"", "c", "3"});
     model.smaz(0);
     model.pridej({"", "d", "4"});
-    QCOMPARE(model.polozky(), (std::vector<PolozkaHighskore>{{"2", "b", "2"}, {"2", "d", "4"}}));
+    QCOMPARE(model.polozky(),
+             (std::vector<generatory::PolozkaHighskore>{{"2", "b", "2"}, {"2", "d", "4"}}));
 }
 
 void TestZalozkaHighskore::seznam_sloupceAMenu() {

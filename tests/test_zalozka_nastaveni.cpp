@@ -13,6 +13,8 @@
 #include <QToolTip>
 #include <QTreeView>
 
+using generatory::PolozkaNastaveni;
+
 namespace {
 
 QTreeView* seznam(QObject* okno) {

@@ -7,6 +7,8 @@
 #include <QGuiApplication>
 #include <QPlainTextEdit>
 
+using generatory::Udalost;
+
 BlokPanelu::BlokPanelu(int vyska, std::initializer_list<PopisPanelu> panely, Udalost aktivni,
                        QWidget* rodic)
     : QTabWidget(rodic) {
@@ -24,7 +26,7 @@ BlokPanelu::BlokPanelu(int vyska, std::initializer_list<PopisPanelu> panely, Uda
             panel->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
             panel->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         }
-        const std::string_view titulek = TitulekUdalosti(popis.udalost);
+        const std::string_view titulek = generatory::TitulekUdalosti(popis.udalost);
         const int index = addTab(
             panel, QString::fromLatin1(titulek.data(), static_cast<qsizetype>(titulek.size())));
         if (popis.udalost == aktivni)
@@ -76,7 +78,7 @@ void VyplnPanel(QPlainTextEdit* panel, const std::vector<std::string>& radky) {
 
 std::map<Udalost, std::string> SkriptyBloku(const BlokPanelu& blok) {
     std::map<Udalost, std::string> skripty;
-    for (const PopisUdalosti& popis : udalosti)
+    for (const generatory::PopisUdalosti& popis : generatory::udalosti)
         if (const QPlainTextEdit* panel = blok.panel(popis.udalost))
             skripty[popis.udalost] = panel->toPlainText().toStdString();
     return skripty;

@@ -16,32 +16,32 @@ class QPlainTextEdit;
 
 // A pane's inner tab carries its event's caption.
 struct PopisPanelu {
-    Udalost udalost;
+    generatory::Udalost udalost;
     QString jmeno;
 };
 
 class BlokPanelu : public QTabWidget {
     Q_OBJECT
 public:
-    BlokPanelu(int vyska, std::initializer_list<PopisPanelu> panely, Udalost aktivni,
+    BlokPanelu(int vyska, std::initializer_list<PopisPanelu> panely, generatory::Udalost aktivni,
                QWidget* rodic = nullptr);
 
     // The pane of that event, or nullptr when the block has none.
-    QPlainTextEdit* panel(Udalost udalost) const;
+    QPlainTextEdit* panel(generatory::Udalost udalost) const;
 
     // Names the block and its panes for a screen reader by the tab that holds them ("Menu:
     // Create"), since every tab has panes of the same events.
     void pojmenuj(const QString& zalozka);
 
     // Puts the whole text of the event's pane on the clipboard.
-    void kopirujVse(Udalost udalost);
+    void kopirujVse(generatory::Udalost udalost);
 
 Q_SIGNALS:
     // What was copied, for the status bar: "Zkopírováno: Draw (12 řádků)".
     void zkopirovano(const QString& zprava);
 
 private:
-    std::map<Udalost, QPlainTextEdit*> m_panely;
+    std::map<generatory::Udalost, QPlainTextEdit*> m_panely;
 };
 
 // "1 řádek", "3 řádky", "12 řádků".
@@ -51,4 +51,4 @@ QString PocetRadku(qsizetype pocet);
 void VyplnPanel(QPlainTextEdit* panel, const std::vector<std::string>& radky);
 
 // The panes' texts by event, as the preview runs them.
-std::map<Udalost, std::string> SkriptyBloku(const BlokPanelu& blok);
+std::map<generatory::Udalost, std::string> SkriptyBloku(const BlokPanelu& blok);

@@ -25,17 +25,17 @@ bool jePismeno(QChar c) {
 const QHash<QString, Zvyraznovac::Druh>& slovnik() {
     static const QHash<QString, Zvyraznovac::Druh> slova = [] {
         QHash<QString, Zvyraznovac::Druh> s;
-        for (std::string_view slovo : KlicovaSlova())
+        for (std::string_view slovo : generatory::KlicovaSlova())
             s.insert(zPohledu(slovo), Zvyraznovac::Druh::Klicove);
         std::vector<std::string_view> konstanty;
-        for (const Barva& b : Barvy())
+        for (const generatory::Barva& b : generatory::Barvy())
             konstanty.push_back(b.jmeno);
-        for (const KonstantaKlavesy& k : KonstantyKlaves())
+        for (const generatory::KonstantaKlavesy& k : generatory::KonstantyKlaves())
             konstanty.push_back(k.jmeno);
         for (std::string_view jmeno : konstanty)
             if (!s.contains(zPohledu(jmeno)))
                 s.insert(zPohledu(jmeno), Zvyraznovac::Druh::Konstanta);
-        for (std::string_view nazev : NazvyFunkci)
+        for (std::string_view nazev : generatory::NazvyFunkci)
             if (!s.contains(zPohledu(nazev)))
                 s.insert(zPohledu(nazev), Zvyraznovac::Druh::Funkce);
         return s;

@@ -82,12 +82,12 @@ std::optional<QString> Hrac::zkontroluj() const {
         return nesouhlasi("sComboBox1", box("sComboBox1"), m_stin.pocet);
 
     std::vector<QStringList> radky;
-    for (const PolozkaNastaveni& p : m_stin.nastaveni)
+    for (const generatory::PolozkaNastaveni& p : m_stin.nastaveni)
         radky.push_back({q(p.Nazev), q(p.PoziceX), q(p.PoziceY), q(p.Hodnoty), q(p.Akce)});
     if (auto chyba = porovnejSeznam(najdi<QTreeView>(&o, "ValueListEditor1"), radky))
         return chyba;
     radky.clear();
-    for (const PolozkaHighskore& p : m_stin.highskore)
+    for (const generatory::PolozkaHighskore& p : m_stin.highskore)
         radky.push_back({q(p.id), q(p.nick), q(p.skore)});
     if (auto chyba = porovnejSeznam(najdi<QTreeView>(&o, "ListView1"), radky))
         return chyba;

@@ -85,7 +85,7 @@ void Hrac::tahniVNahledu() {
               .arg(posun.y()));
 
     const QString panel = QString::fromLatin1(zalozka == 0 ? "RichEdit3" : "RichEdit6");
-    const std::optional<Puvod> puvod = m_stin.puvod(panel, kresby[kresba].radek);
+    const std::optional<generatory::Puvod> puvod = m_stin.puvod(panel, kresby[kresba].radek);
     // The text moves from where the room drew it; Ctrl+Z brings back what the fields held.
     const auto vKodu = puvod ? m_stin.poziceVKodu(zalozka, puvod->vstup) : std::nullopt;
     const auto pred = puvod ? m_stin.pozice(zalozka, puvod->vstup) : std::nullopt;

@@ -9,6 +9,8 @@
 #include <QLineEdit>
 #include <QTreeView>
 
+using generatory::PolozkaNastaveni;
+
 namespace {
 
 QTreeView* nastaveni(THlavni& okno) {
@@ -192,7 +194,7 @@ void Hrac::dialogHighskore(int radek) {
                 m_stin.highskore.push_back({std::to_string(m_stin.highskore.size() + 1),
                                             u8(nick->text()), u8(skore->text())});
             } else {
-                PolozkaHighskore& p = m_stin.highskore[static_cast<std::size_t>(radek)];
+                generatory::PolozkaHighskore& p = m_stin.highskore[static_cast<std::size_t>(radek)];
                 p.nick = u8(nick->text());
                 p.skore = u8(skore->text());
             }

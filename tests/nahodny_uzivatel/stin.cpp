@@ -11,13 +11,15 @@
 #include <algorithm>
 #include <variant>
 
+using generatory::Skript;
+
 namespace {
 
 std::string u8(const QString& text) {
     return text.toStdString();
 }
 
-PismoTitulku pismo(const StinPisma& p) {
+generatory::PismoTitulku pismo(const StinPisma& p) {
     if (!p.zapnuto)
         return {};
     return {true, u8(p.nazev), u8(p.velikost), p.tucne, p.kurziva};
@@ -56,8 +58,8 @@ Stin::Stin() {
 void Stin::zmenaPoctu() {
     if (pocet == QStringLiteral("0"))
         pocet = QStringLiteral("1");
-    const auto prevod = PrevedNaCislo(u8(pocet));
-    if (const auto* chyba = std::get_if<Chyba>(&prevod)) {
+    const auto prevod = generatory::PrevedNaCislo(u8(pocet));
+    if (const auto* chyba = std::get_if<generatory::Chyba>(&prevod)) {
         hlaseni.emplace_back(Hlaseni::Druh::Chyba,
                              Hlaseni::TextChyby(QString::fromStdString(chyba->zprava)));
         return;
@@ -88,12 +90,12 @@ void Stin::sbal(int pozice) {
 }
 
 void Stin::generujMenu() {
-    VstupMenu vstup;
+    generatory::VstupMenu vstup;
     vstup.pocet = u8(pocet);
     for (std::size_t r = 0; r < 5; ++r)
         vstup.radky[r] = {u8(menuPole[r * 4]), u8(menuPole[r * 4 + 1]), u8(menuPole[r * 4 + 2]),
                           u8(menuPole[r * 4 + 3])};
-    const Skript skript = GenerujMenu(vstup);
+    const Skript skript = generatory::GenerujMenu(vstup);
     panely[QStringLiteral("RichEdit1")] = textRadku(skript.create);
     panely[QStringLiteral("RichEdit2")] = textRadku(skript.step);
     panely[QStringLiteral("RichEdit3")] = textRadku(skript.draw);
@@ -107,7 +109,7 @@ void Stin::generujMenu() {
 }
 
 void Stin::generujNastaveni() {
-    const Skript skript = GenerujNastaveni(nastaveni);
+    const Skript skript = generatory::GenerujNastaveni(nastaveni);
     if (skript.odmitnuti) {
         hlaseni.emplace_back(Hlaseni::Druh::Odmitnuti, QString::fromStdString(*skript.odmitnuti));
         return;
@@ -116,7 +118,7 @@ void Stin::generujNastaveni() {
     panely[QStringLiteral("RichEdit5")] = textRadku(skript.step);
     panely[QStringLiteral("RichEdit6")] = textRadku(skript.draw);
     std::vector<std::array<QString, 2>> pozice;
-    for (const PolozkaNastaveni& p : nastaveni)
+    for (const generatory::PolozkaNastaveni& p : nastaveni)
         pozice.push_back({QString::fromStdString(p.PoziceX), QString::fromStdString(p.PoziceY)});
     puvodDraw[QStringLiteral("RichEdit6")] = {skript.draw, skript.puvod, pozice};
     if (skript.chyba)
@@ -130,22 +132,22 @@ void Stin::generujHighskore() {
                              QStringLiteral("Nejsou vytvořené žádné položky!"));
         return;
     }
-    panely[QStringLiteral("RichEdit9")] = textRadku(GenerujHighskore(highskore).draw);
+    panely[QStringLiteral("RichEdit9")] = textRadku(generatory::GenerujHighskore(highskore).draw);
 }
 
 void Stin::generujTitulky() {
-    VstupTitulku vstup{{},
-                       u8(smer),
-                       u8(barvaPozice.text),
-                       u8(barvaOsob.text),
-                       pismo(pismoPozice),
-                       pismo(pismoOsob)};
+    generatory::VstupTitulku vstup{{},
+                                   u8(smer),
+                                   u8(barvaPozice.text),
+                                   u8(barvaOsob.text),
+                                   pismo(pismoPozice),
+                                   pismo(pismoOsob)};
     for (const StinPozice& p : titulky) {
         vstup.polozky.push_back({u8(p.text), true});
         for (const QString& osoba : p.osoby)
             vstup.polozky.push_back({u8(osoba), false});
     }
-    const Skript skript = GenerujTitulky(vstup);
+    const Skript skript = generatory::GenerujTitulky(vstup);
     if (skript.odmitnuti) {
         hlaseni.emplace_back(Hlaseni::Druh::Odmitnuti, QString::fromStdString(*skript.odmitnuti));
         return;
@@ -157,7 +159,7 @@ void Stin::generujTitulky() {
 
 // The preview counts the pane's lines, so a line holding line breaks takes more than one of
 // them; its drawing carries the number of the first.
-std::optional<Puvod> Stin::puvod(const QString& panel, int radek) const {
+std::optional<generatory::Puvod> Stin::puvod(const QString& panel, int radek) const {
     const auto it = puvodDraw.find(panel);
     if (it == puvodDraw.end() || textRadku(it->second.radky) != panely.at(panel))
         return std::nullopt;

@@ -53,8 +53,8 @@ public:
     int viditelnychRadku = 5;
     std::array<QString, 20> menuPole;
 
-    std::vector<PolozkaNastaveni> nastaveni;
-    std::vector<PolozkaHighskore> highskore;
+    std::vector<generatory::PolozkaNastaveni> nastaveni;
+    std::vector<generatory::PolozkaHighskore> highskore;
 
     std::vector<StinPozice> titulky;
     StinUzel vybrany;
@@ -73,7 +73,7 @@ public:
     // input behind each, and each input's x and y texts then, where the room draws its texts.
     struct PosledniDraw {
         std::vector<std::string> radky;
-        std::vector<std::optional<Puvod>> puvod;
+        std::vector<std::optional<generatory::Puvod>> puvod;
         std::vector<std::array<QString, 2>> pozice;
     };
     // Draw pane object name → what its generator last wrote there.
@@ -97,7 +97,7 @@ public:
     void generujHighskore();
     void generujTitulky();
     // The input behind line `radek` (from 1) of the Draw pane, while it holds what was generated.
-    std::optional<Puvod> puvod(const QString& panel, int radek) const;
+    std::optional<generatory::Puvod> puvod(const QString& panel, int radek) const;
     // The x and y texts of a menu row (tab 0) or a settings entry (tab 1), if it exists.
     std::optional<std::array<QString, 2>> pozice(int zalozka, std::size_t vstup) const;
     // The texts they held when the tab's Draw pane was last generated.
