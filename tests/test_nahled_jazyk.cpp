@@ -98,12 +98,13 @@ void TestNahledJazyk::necitelne_data() {
     radek("else bez if", "else a = 1", "Step, řádek 1: nelze přečíst: 'else' bez 'if'");
     radek("else bez příkazu", "if(a){\nif(b){c = 1} else\n}",
           "Step, řádek 3: nelze přečíst: za 'else' z řádku 2 chybí příkaz, stojí tu '}'");
-    radek("neznámý příkaz", "while(1) a = 1",
-          "Step, řádek 1: nelze přečíst: příkaz 'while' náhled neumí");
+    radek("operátor na začátku", "div = 1",
+          "Step, řádek 1: nelze přečíst: 'div' je operátor, příkaz jím začínat nemůže");
     radek("výraz místo příkazu", "a + 1",
           "Step, řádek 1: nelze přečíst: za 'a' čekám '=' nebo '(', stojí tu '+'");
     radek("jiný objekt než global", "obj.x = 1",
-          "Step, řádek 1: nelze přečíst: náhled zná jen proměnné 'global.', ne 'obj.'");
+          "Step, řádek 1: nelze přečíst: náhled zná jen proměnné 'global.', 'self.' a 'other.', "
+          "ne 'obj.'");
     radek("chybějící výraz", "a = \n",
           "Step, řádek 2: nelze přečíst: čekám výraz, stojí tu konec skriptu");
     radek("příliš hluboko", "a = " + QString(5000, '('),
