@@ -132,8 +132,9 @@ Prikaz Parser::jednoduchy() {
     pr.radek = t.radek;
     if (vezmiSymbol(";"))
         return pr;
-    if (vezmiSymbol("{")) {
+    if (jeSymbol("{")) {
         Hloubka h(*this);
+        posun();
         seznam(pr.deti, true);
         if (!vezmiSymbol("}"))
             chyba("chybí '}' k '{' z řádku " + std::to_string(t.radek));
