@@ -85,7 +85,8 @@ void TestNahledJazyk::vysledky_data() {
           "a = 0 for (i = 0; i < 10; i += 1) { if (i == 2) continue if (i == 5) break a += i }",
           "8");
     radek("switch s propadnutím",
-          "a = 0 switch (2) { case 1: a += 1 case 2: a += 10 case 3: a += 100 break case 4: a += 1000 }",
+          "a = 0 switch (2) { case 1: a += 1 case 2: a += 10 case 3: a += 100 break case 4: a += "
+          "1000 }",
           "110");
     radek("switch s default", "switch (\"x\") { case \"y\": a = 1 break default: a = 2 }", "2");
     radek("with", "with (obj_hrac) { a = 3 }", "3");
@@ -103,26 +104,32 @@ void TestNahledJazyk::vysledky_data() {
     radek("min, max, mean, median", "a = min(3, 1, 2) + max(4, 9) + mean(2, 4) + median(5, 1, 3)",
           "16");
     radek("mocnina a odmocnina", "a = power(2, 10) + sqrt(16) + frac(2.25)", "1028.25");
-    radek("goniometrie", "a = round(lengthdir_x(10, 90)) + round(lengthdir_y(10, 90)) + "
-                         "point_direction(0, 0, 0, -5) + point_distance(0, 0, 3, 4)",
+    radek("goniometrie",
+          "a = round(lengthdir_x(10, 90)) + round(lengthdir_y(10, 90)) + "
+          "point_direction(0, 0, 0, -5) + point_distance(0, 0, 3, 4)",
           "85");
-    radek("texty", "a = string_upper(\"ab\") + string_lower(\"CD\") + string(string_length(\"čaj\"))",
+    radek("texty",
+          "a = string_upper(\"ab\") + string_lower(\"CD\") + string(string_length(\"čaj\"))",
           "ABcd3", true);
-    radek("výřezy textu", "a = string_copy(\"Kodovar\", 2, 3) + string_char_at(\"xyz\", 3) + "
-                          "string_delete(\"abcd\", 2, 2) + string_insert(\"-\", \"ab\", 2)",
+    radek("výřezy textu",
+          "a = string_copy(\"Kodovar\", 2, 3) + string_char_at(\"xyz\", 3) + "
+          "string_delete(\"abcd\", 2, 2) + string_insert(\"-\", \"ab\", 2)",
           "odozada-b", true);
-    radek("hledání v textu", "a = string_pos(\"va\", \"Kodovar\") * 10 + string_count(\"a\", \"banana\")",
-          "53");
-    radek("nahrazení", "a = string_replace_all(\"a-b-c\", \"-\", \"+\") + string_replace(\"aa\", \"a\", \"b\")",
+    radek("hledání v textu",
+          "a = string_pos(\"va\", \"Kodovar\") * 10 + string_count(\"a\", \"banana\")", "53");
+    radek("nahrazení",
+          "a = string_replace_all(\"a-b-c\", \"-\", \"+\") + string_replace(\"aa\", \"a\", \"b\")",
           "a+b+cba", true);
-    radek("opakování a výběr znaků", "a = string_repeat(\"ab\", 3) + string_digits(\"a1b2\") + "
-                                     "string_letters(\"a1b2\")",
+    radek("opakování a výběr znaků",
+          "a = string_repeat(\"ab\", 3) + string_digits(\"a1b2\") + "
+          "string_letters(\"a1b2\")",
           "ababab12ab", true);
     radek("chr, ord a real", "a = chr(65) + string(ord(\"B\") + real(\"2.5\"))", "A68.50", true);
     radek("string_format", "a = string_format(3.14159, 6, 2)", "  3.14", true);
-    radek("is_real a is_string", "a = is_real(1) + is_string(\"x\") * 10 + is_string(1) * 100", "11");
-    radek("náhoda v rozsahu", "a = 0 repeat (50) { r = irandom_range(3, 5) if (r < 3 || r > 5) a = 1 }",
-          "0");
+    radek("is_real a is_string", "a = is_real(1) + is_string(\"x\") * 10 + is_string(1) * 100",
+          "11");
+    radek("náhoda v rozsahu",
+          "a = 0 repeat (50) { r = irandom_range(3, 5) if (r < 3 || r > 5) a = 1 }", "0");
     radek("choose", "a = choose(7, 7, 7)", "7");
     radek("pi", "a = round(pi * 100)", "314");
 }
@@ -259,14 +266,15 @@ void TestNahledJazyk::hodnotaNezname() {
                                 "h = 1 + string_height(\"x\")"}});
     m.Krok();
     m.Krok();
-    QCOMPARE(texty(m.VezmiZpravy()),
-             (QStringList{"akce: string_width(\"Nová hra\")",
-                          "Step, řádek 1: hodnota volání string_width(…) v náhledu není, počítám s 0",
-                          "akce: string_width(\"x\")", "akce: string_height(\"x\")",
-                          "Step, řádek 3: hodnota volání string_height(…) v náhledu není, počítám "
-                          "s 0",
-                          "akce: string_width(\"Nová hra\")", "akce: string_width(\"x\")",
-                          "akce: string_height(\"x\")"}));
+    QCOMPARE(
+        texty(m.VezmiZpravy()),
+        (QStringList{"akce: string_width(\"Nová hra\")",
+                     "Step, řádek 1: hodnota volání string_width(…) v náhledu není, počítám s 0",
+                     "akce: string_width(\"x\")", "akce: string_height(\"x\")",
+                     "Step, řádek 3: hodnota volání string_height(…) v náhledu není, počítám "
+                     "s 0",
+                     "akce: string_width(\"Nová hra\")", "akce: string_width(\"x\")",
+                     "akce: string_height(\"x\")"}));
     QCOMPARE(NaText(*m.hodnota("w")), std::string("1"));
 }
 

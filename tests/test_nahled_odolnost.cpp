@@ -67,8 +67,9 @@ void TestNahledOdolnost::skript_data() {
           "Step: smyčka na řádku 1 zastavena po 1 000 000 krocích", "2");
     radek("continue bez konce", "while (1) continue",
           "Step: smyčka na řádku 1 zastavena po 1 000 000 krocích");
-    radek("vnořené smyčky", "for (i = 0; i < 100000; i += 1)\n  for (j = 0; j < 100000; j += 1)\n"
-                           "    b = j",
+    radek("vnořené smyčky",
+          "for (i = 0; i < 100000; i += 1)\n  for (j = 0; j < 100000; j += 1)\n"
+          "    b = j",
           "Step: smyčka na řádku 2 zastavena po 1 000 000 krocích");
     radek("dlouhé výrazy ve smyčce", "repeat (100000) a = " + opakuj("1", 1000, "+"),
           "Step, řádek 1: běh zastaven: výpočet zastaven po 50 000 000 operacích", "1000");
@@ -95,8 +96,7 @@ void TestNahledOdolnost::skript_data() {
           "Step, řádek 1: běh zastaven: zbytek po dělení nulou");
     radek("kreslení do nekonečna", "draw_text(" + obri + ", 0, \"x\")",
           "Step, řádek 1: běh zastaven: draw_text: souřadnice musí být konečná čísla");
-    radek("záplava kreseb",
-          "s = string_repeat(\"x\", 1000)\nrepeat (100000) draw_text(0, 0, s)",
+    radek("záplava kreseb", "s = string_repeat(\"x\", 1000)\nrepeat (100000) draw_text(0, 0, s)",
           "Step, řádek 2: běh zastaven: draw_text: kresby jednoho kroku by zabraly víc než 64 MB "
           "paměti");
     radek("záplava písem", "repeat (20000) font_add(\"Arial\", 12, 0, 0, 0, 0)",
