@@ -1,5 +1,6 @@
 #include "preview/mistnost.h"
 
+#include <algorithm>
 #include <new>
 #include <stdexcept>
 
@@ -73,7 +74,11 @@ void Mistnost::spust(Udalost udalost) {
     if (it == m_programy.end())
         return;
     m_stav.udalost = NazevUdalosti(udalost);
-    if (const auto c = Spust(it->second, m_stav, &m_pocitadla)) {
+    Pocitadla p;
+    const auto c = Spust(it->second, m_stav, &p);
+    m_pocitadla.kroky = std::max(m_pocitadla.kroky, p.kroky);
+    m_pocitadla.operace = std::max(m_pocitadla.operace, p.operace);
+    if (c) {
         const std::string& zprava = c->chyba.zprava;
         m_stav.pridejZpravu(Zprava::Druh::Chyba, c->smycka ? m_stav.udalost + ": " + zprava
                                                            : m_stav.udalost + ", řádek " +

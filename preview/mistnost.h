@@ -40,7 +40,7 @@ public:
     // Every variable read before anything set it, in the order first read.
     const std::vector<std::string>& nenastavene() const { return m_stav.nenastavene; }
     std::optional<Hodnota> hodnota(const std::string& jmeno) const;
-    // What the last script run counted against its budget.
+    // The most any one script run so far counted against its budget.
     const Pocitadla& pocitadla() const { return m_pocitadla; }
 
 private:
