@@ -101,16 +101,17 @@ private:
     void pocitej() {
         if (m_smycky.empty())
             return;
-        if (++m_kroky > NejvicKroku)
+        if (m_kroky == NejvicKroku)
             throw ChybaBehu{{m_smycky.back(), "smyčka na řádku " + std::to_string(m_smycky.back()) +
                                                   " zastavena po 1 000 000 krocích"},
                             true};
+        ++m_kroky;
     }
 
     void pracuj(int radek, std::size_t kolik = 1) {
-        m_operace += kolik;
-        if (m_operace > NejvicOperaci)
+        if (m_operace + kolik > NejvicOperaci)
             chyba(radek, "výpočet zastaven po 50 000 000 operacích");
+        m_operace += kolik;
     }
 
     struct VeSmycce {
