@@ -138,6 +138,11 @@ Prikaz Parser::jednoduchy() {
         seznam(pr.deti, true);
         if (!vezmiSymbol("}"))
             chyba("chybí '}' k '{' z řádku " + std::to_string(t.radek));
+        // A block of one statement is that statement: blocks have no scope of their own.
+        if (pr.deti.size() == 1) {
+            Prikaz jediny = std::move(pr.deti[0]);
+            return jediny;
+        }
         return pr;
     }
     if (t.druh == Token::Druh::Jmeno) {
