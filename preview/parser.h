@@ -54,13 +54,25 @@ private:
                m_ted.text[0] == s[0] && (s.size() == 1 || m_ted.text[1] == s[1]);
     }
     bool jeSlovo(std::string_view s) const {
-        return m_ted.druh == Token::Druh::Jmeno && m_ted.text == s;
+        if (m_ted.druh != Token::Druh::Jmeno || m_ted.text.size() != s.size())
+            return false;
+        for (std::size_t i = 0; i < s.size(); ++i)
+            if (m_ted.text[i] != s[i])
+                return false;
+        return true;
     }
     bool vezmiSymbol(std::string_view s);
     void ocekavej(std::string_view symbol);
     [[noreturn]] void chyba(int radek, std::string zprava) const;
     [[noreturn]] void chyba(std::string zprava) const { chyba(m_ted.radek, std::move(zprava)); }
     static std::string popis(const Token& t);
+    // 'text', built so that no compiler warns of overlapping copies.
+    static std::string vUvozovkach(std::string_view text) {
+        std::string s;
+        s.reserve(text.size() + 2);
+        s.append(1, '\'').append(text).append(1, '\'');
+        return s;
+    }
     Usek usek(std::string_view v) const {
         return {static_cast<std::uint32_t>(v.data() - m_text.data()),
                 static_cast<std::uint32_t>(v.size())};

@@ -179,9 +179,9 @@ Prikaz Parser::jednoduchy() {
         if (s == "until")
             chyba("'until' bez 'do'");
         if (s == "case" || s == "default")
-            chyba("'" + std::string(s) + "' mimo 'switch'");
+            chyba(vUvozovkach(s) + " mimo 'switch'");
         if (jeOperatorSlovem(s))
-            chyba("'" + std::string(s) + "' je operátor, příkaz jím začínat nemůže");
+            chyba(vUvozovkach(s) + " je operátor, příkaz jím začínat nemůže");
     }
     return prosty(true);
 }

@@ -62,7 +62,7 @@ std::string Parser::popis(const Token& t) {
     default:
         break;
     }
-    return "'" + std::string(t.text) + "'";
+    return vUvozovkach(t.text);
 }
 
 // Operands joined by binary operators, read in one loop: each precedence level open at the
@@ -132,7 +132,7 @@ Vyraz Parser::unarni() {
             chyba("za '" + std::string(t.text) + "' čekám proměnnou, stojí tu " + popis(ted()));
         v.deti.push_back(cesta());
         if (v.deti[0].druh == Vyraz::Druh::Volani)
-            chyba("'" + std::string(t.text) + "' patří k proměnné, ne k volání funkce");
+            chyba(vUvozovkach(t.text) + " patří k proměnné, ne k volání funkce");
         return v;
     }
     if (op == Op::Zadny)
@@ -188,7 +188,7 @@ Vyraz Parser::primarni() {
         return v;
     }
     if (t.druh == Token::Druh::Jmeno && t.text != "true" && t.text != "false")
-        chyba("'" + std::string(t.text) + "' tu nemůže stát, čekám výraz");
+        chyba(vUvozovkach(t.text) + " tu nemůže stát, čekám výraz");
     chyba("čekám výraz, stojí tu " + popis(t));
 }
 

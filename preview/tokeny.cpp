@@ -22,6 +22,17 @@ constexpr std::array<std::string_view, 20> dvojznaky{"==", "!=", "<=", ">=", "&&
                                                      "<>", ":=", "++", "--", "<<", ">>"};
 constexpr std::string_view jednoznaky = "+-*/%<>=!~&|^(){}[],;.:";
 
+constexpr std::array<bool, 256> jeZnakSymbolu = [] {
+    std::array<bool, 256> z{};
+    for (char c : jednoznaky)
+        z[static_cast<unsigned char>(c)] = true;
+    return z;
+}();
+
+bool jeSymbol(char c) {
+    return jeZnakSymbolu[static_cast<unsigned char>(c)];
+}
+
 struct Binarni {
     std::string_view slovo;
     std::uint8_t uroven;
@@ -42,6 +53,17 @@ constexpr Binarni binarni[]{
     {"mod", 10, Op::Mod},      {"%", 10, Op::Mod},
 };
 
+// Symbols and these words are at most three characters long; comparing them by hand spares a
+// library call per token.
+bool stejne(std::string_view a, std::string_view b) {
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (a[i] != b[i])
+            return false;
+    return true;
+}
+
 void zarad(Token& t) {
     const char c = t.text[0];
     const bool muze = t.druh == Token::Druh::Symbol
@@ -50,7 +72,7 @@ void zarad(Token& t) {
     if (!muze)
         return;
     for (const Binarni& b : binarni)
-        if (b.slovo == t.text) {
+        if (b.slovo[0] == c && stejne(b.slovo, t.text)) {
             t.uroven = b.uroven;
             t.op = b.op;
             return;
@@ -171,11 +193,11 @@ Token Lexer::dalsi() {
             return t;
         } else {
             std::string_view symbol;
-            if (i + 1 < n && jednoznaky.find(text[i + 1]) != std::string_view::npos)
+            if (i + 1 < n && jeSymbol(text[i + 1]))
                 for (std::string_view d : dvojznaky)
-                    if (text.substr(i, 2) == d)
+                    if (d[0] == c && d[1] == text[i + 1])
                         symbol = d;
-            if (symbol.empty() && jednoznaky.find(c) != std::string_view::npos)
+            if (symbol.empty() && jeSymbol(c))
                 symbol = text.substr(i, 1);
             if (symbol.empty()) {
                 const auto znak = static_cast<unsigned char>(c);
