@@ -75,6 +75,10 @@ void TestNahledOdolnost::skript_data() {
           "Step, řádek 1: běh zastaven: výpočet zastaven po 50 000 000 operacích", "1000");
     radek("hluboké závorky", "a = " + QString(100'000, '(') + "1" + QString(100'000, ')'),
           "Step, řádek 1: nelze přečíst: příliš hluboké vnoření");
+    radek("závorky přes všechny úrovně operátorů",
+          "a = " + opakuj("(1 || 1 ^^ 1 && 1 == 1 < 2 | 1 ^ 1 & 1 << 1 + 1 * ", 190) + "1" +
+              QString(190, ')'),
+          "", "1");
     radek("hluboké bloky", QString(100'000, '{') + "a = 1" + QString(100'000, '}'),
           "Step, řádek 1: nelze přečíst: příliš hluboké vnoření");
     radek("řetěz negací", "a = " + QString(100'000, '!') + "1",
