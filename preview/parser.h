@@ -45,7 +45,7 @@ private:
     const Token& ted() const { return m_ted; }
     void posun() {
         m_predKonec = m_ted.konec;
-        m_ted = m_lexer.dalsi();
+        m_lexer.dalsi(m_ted);
         ++m_pozice;
     }
     // Symbols are one or two characters long.

@@ -97,34 +97,44 @@ double hex(std::string_view cislice) {
 
 } // namespace
 
-Token Lexer::chyba(std::size_t od, int radek, std::string zprava) {
+void Lexer::chyba(Token& t, std::size_t od, int radek, std::string zprava) {
     m_zprava = std::move(zprava);
-    return {Token::Druh::Chyba,
-            radek,
-            static_cast<std::uint32_t>(od),
-            static_cast<std::uint32_t>(m_i),
-            0,
-            m_zprava};
+    t.druh = Token::Druh::Chyba;
+    t.radek = radek;
+    t.zacatek = static_cast<std::uint32_t>(od);
+    t.konec = static_cast<std::uint32_t>(m_i);
+    t.cislo = 0;
+    t.text = m_zprava;
+    t.uroven = Token::Zadne;
+    t.op = Op::Zadny;
 }
 
-Token Lexer::dalsi() {
+// Fills in the token where the parser keeps it: building it aside and copying it costs more
+// than reading it.
+void Lexer::dalsi(Token& t) {
     const std::string_view text = m_text;
     const std::size_t n = text.size();
     std::size_t& i = m_i;
     for (;;) {
-        if (i >= n)
-            return {Token::Druh::Konec,
-                    m_radek,
-                    static_cast<std::uint32_t>(n),
-                    static_cast<std::uint32_t>(n),
-                    0,
-                    {}};
+        if (i >= n) {
+            t.druh = Token::Druh::Konec;
+            t.radek = m_radek;
+            t.zacatek = t.konec = static_cast<std::uint32_t>(n);
+            t.text = {};
+            t.uroven = Token::Zadne;
+            return;
+        }
         const char c = text[i];
         const std::size_t od = i;
         const auto token = [&](Token::Druh druh, std::string_view obsah, double cislo = 0) {
-            return Token{
-                druh,  m_radek, static_cast<std::uint32_t>(od), static_cast<std::uint32_t>(i),
-                cislo, obsah};
+            t.druh = druh;
+            t.radek = m_radek;
+            t.zacatek = static_cast<std::uint32_t>(od);
+            t.konec = static_cast<std::uint32_t>(i);
+            t.cislo = cislo;
+            t.text = obsah;
+            t.uroven = Token::Zadne;
+            t.op = Op::Zadny;
         };
         if (c == '\n') {
             ++m_radek;
@@ -139,7 +149,7 @@ Token Lexer::dalsi() {
             const std::size_t konec = text.find("*/", i + 2);
             if (konec == std::string_view::npos) {
                 i = n;
-                return chyba(od, zacatek, "neukončený komentář /*");
+                return chyba(t, od, zacatek, "neukončený komentář /*");
             }
             for (; i < konec + 2; ++i)
                 m_radek += text[i] == '\n';
@@ -148,23 +158,24 @@ Token Lexer::dalsi() {
             const std::size_t konec = text.find(c, i + 1);
             if (konec == std::string_view::npos) {
                 i = n;
-                return chyba(od, zacatek,
+                return chyba(t, od, zacatek,
                              c == '"' ? "neukončený text: chybí uvozovky na konci"
                                       : "neukončený text: chybí apostrof na konci");
             }
             for (std::size_t j = od; j < konec; ++j)
                 m_radek += text[j] == '\n';
             i = konec + 1;
-            Token t = token(Token::Druh::Text, text.substr(od + 1, konec - od - 1));
+            token(Token::Druh::Text, text.substr(od + 1, konec - od - 1));
             t.radek = zacatek;
-            return t;
+            return;
         } else if (jeCislice(c) || (c == '.' && i + 1 < n && jeCislice(text[i + 1]))) {
             if (c == '0' && i + 2 < n && (text[i + 1] == 'x' || text[i + 1] == 'X') &&
                 jeHex(text[i + 2])) {
                 for (i += 2; i < n && jeHex(text[i]);)
                     ++i;
-                return token(Token::Druh::Cislo, text.substr(od, i - od),
-                             hex(text.substr(od + 2, i - od - 2)));
+                token(Token::Druh::Cislo, text.substr(od, i - od),
+                      hex(text.substr(od + 2, i - od - 2)));
+                return;
             }
             bool tecka = false;
             double cele = 0;
@@ -174,23 +185,26 @@ Token Lexer::dalsi() {
             }
             // Whole numbers of up to 15 digits are exact as read; the rest take the library's
             // rounding.
-            if (!tecka && i - od <= 15)
-                return token(Token::Druh::Cislo, text.substr(od, i - od), cele);
+            if (!tecka && i - od <= 15) {
+                token(Token::Druh::Cislo, text.substr(od, i - od), cele);
+                return;
+            }
             const std::string cislo(text.substr(od, i - od));
-            return token(Token::Druh::Cislo, text.substr(od, i - od),
-                         std::strtod(cislo.c_str(), nullptr));
+            token(Token::Druh::Cislo, text.substr(od, i - od), std::strtod(cislo.c_str(), nullptr));
+            return;
         } else if (c == '$' && i + 1 < n && jeHex(text[i + 1])) {
             for (++i; i < n && jeHex(text[i]);)
                 ++i;
-            return token(Token::Druh::Cislo, text.substr(od, i - od),
-                         hex(text.substr(od + 1, i - od - 1)));
+            token(Token::Druh::Cislo, text.substr(od, i - od),
+                  hex(text.substr(od + 1, i - od - 1)));
+            return;
         } else if (jePismeno(c)) {
             while (i < n && (jePismeno(text[i]) || jeCislice(text[i])))
                 ++i;
-            Token t = token(Token::Druh::Jmeno, text.substr(od, i - od));
+            token(Token::Druh::Jmeno, text.substr(od, i - od));
             if (i - od <= 3)
                 zarad(t);
-            return t;
+            return;
         } else {
             std::string_view symbol;
             if (i + 1 < n && jeSymbol(text[i + 1]))
@@ -203,12 +217,12 @@ Token Lexer::dalsi() {
                 const auto znak = static_cast<unsigned char>(c);
                 i += znak < 0x80 ? 1 : znak >= 0xF0 ? 4 : znak >= 0xE0 ? 3 : 2;
                 i = std::min(i, n);
-                return chyba(od, m_radek, "nečekaný " + popisZnaku(text, od));
+                return chyba(t, od, m_radek, "nečekaný " + popisZnaku(text, od));
             }
             i += symbol.size();
-            Token t = token(Token::Druh::Symbol, symbol);
+            token(Token::Druh::Symbol, symbol);
             zarad(t);
-            return t;
+            return;
         }
     }
 }

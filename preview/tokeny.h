@@ -36,10 +36,10 @@ struct Token {
 class Lexer {
 public:
     explicit Lexer(std::string_view text) : m_text(text) {}
-    Token dalsi();
+    void dalsi(Token& t);
 
 private:
-    Token chyba(std::size_t od, int radek, std::string zprava);
+    void chyba(Token& t, std::size_t od, int radek, std::string zprava);
 
     std::string_view m_text;
     std::size_t m_i = 0;
