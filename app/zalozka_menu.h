@@ -12,6 +12,7 @@
 #include <array>
 
 class BlokPanelu;
+class HlidacZmen;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -28,7 +29,9 @@ public:
 
     std::vector<std::optional<Puvod>> PuvodRadku(const std::string& draw) const override;
     std::optional<nahled::TextyPozice> Pozice(std::size_t radek) const override;
+    std::optional<nahled::TextyPozice> PoziceVKodu(std::size_t radek) const override;
     void Umisti(std::size_t radek, const nahled::TextyPozice& texty) override;
+    std::uint64_t Zmeny() const override;
 
 public Q_SLOTS:
     void sButton1Click();
@@ -46,4 +49,5 @@ private:
     QPushButton* m_tlacitko;
     BlokPanelu* m_panely;
     PosledniKresby m_kresby;
+    HlidacZmen* m_zmeny;
 };

@@ -10,6 +10,7 @@
 #include <QWidget>
 
 class BlokPanelu;
+class HlidacZmen;
 class ModelNastaveni;
 class QMenu;
 class QPushButton;
@@ -26,7 +27,9 @@ public:
 
     std::vector<std::optional<Puvod>> PuvodRadku(const std::string& draw) const override;
     std::optional<nahled::TextyPozice> Pozice(std::size_t polozka) const override;
+    std::optional<nahled::TextyPozice> PoziceVKodu(std::size_t polozka) const override;
     void Umisti(std::size_t polozka, const nahled::TextyPozice& texty) override;
+    std::uint64_t Zmeny() const override;
 
 public Q_SLOTS:
     void Pidatpoloku1Click();
@@ -45,4 +48,5 @@ private:
     BlokPanelu* m_panely;
     int m_ktereUpravit = -1;
     PosledniKresby m_kresby;
+    HlidacZmen* m_zmeny;
 };

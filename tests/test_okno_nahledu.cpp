@@ -40,6 +40,7 @@ private Q_SLOTS:
     void prazdnePanely();
     void menuKlavesami();
     void promenneAZnovu();
+    void dlouheZpravy();
 };
 
 void TestOknoNahledu::polozkaMenu() {
@@ -144,6 +145,23 @@ void TestOknoNahledu::promenneAZnovu() {
     nahled->Krok();
     QCOMPARE(kresby(nahled), (QStringList{"Petr jiná", "1201 jiná"}));
     QCOMPARE(zpravy(nahled), QStringList{});
+}
+
+// A message longer than the list is wide wraps inside it, and its tooltip holds all of it.
+void TestOknoNahledu::dlouheZpravy() {
+    THlavni okno;
+    spustAkci(&okno, "Nahled1");
+    OknoNahledu* nahled = otevriPozastavene(okno);
+    nahled->resize(700, 540);
+    QVERIFY(QTest::qWaitForWindowExposed(nahled));
+    auto* seznam = najdi<QListWidget>(nahled, "Zpravy");
+    QCOMPARE(seznam->count(), 1);
+    QListWidgetItem* zprava = seznam->item(0);
+    QCOMPARE(zprava->toolTip(), zprava->text());
+    const int sirkaTextu = seznam->fontMetrics().horizontalAdvance(zprava->text());
+    QVERIFY2(sirkaTextu > seznam->viewport()->width(), "the message must not fit on one line");
+    QTRY_VERIFY(seznam->visualItemRect(zprava).width() <= seznam->viewport()->width());
+    QVERIFY(seznam->visualItemRect(zprava).height() >= 2 * seznam->fontMetrics().height());
 }
 
 QTEST_MAIN(TestOknoNahledu)
