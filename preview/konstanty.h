@@ -31,7 +31,7 @@ struct Konstanta {
     double hodnota;
 };
 
-// Colour constants first, then key constants.
+// Colour constants first, then key constants, then the room's size and pi.
 const std::vector<Konstanta>& Konstanty();
 
 std::optional<double> HodnotaKonstanty(std::string_view jmeno);

@@ -132,7 +132,8 @@ void TestOknoNahledu::promenneAZnovu() {
          "x = (1"});
     QTest::mouseClick(najdi<QPushButton>(nahled, "Znovu"), Qt::LeftButton);
     nahled->krok();
-    QCOMPARE(kresby(nahled), QStringList{});
+    // The unreadable line costs only itself: the lines above it draw.
+    QCOMPARE(kresby(nahled), (QStringList{"Petr jiná", "1201 jiná"}));
     QCOMPARE(zpravy(nahled),
              QStringList{"Draw, řádek 3: nelze přečíst: čekám ')', stojí tu konec skriptu"});
 
