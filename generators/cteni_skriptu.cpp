@@ -1,0 +1,141 @@
+#include "generators/cteni_skriptu.h"
+
+#include "generators/ctene_pole.h"
+#include "generators/poznej_kod.h"
+#include "generators/ukazka.h"
+
+#include <array>
+
+namespace {
+
+constexpr std::array<Generator, 4> generatory{Generator::Menu, Generator::Nastaveni,
+                                              Generator::Highskore, Generator::Titulky};
+
+constexpr std::array udalostiMenu{Udalost::Create, Udalost::Step, Udalost::Draw};
+constexpr std::array udalostiHighskore{Udalost::Draw};
+constexpr std::array udalostiTitulku{Udalost::Create, Udalost::Alarm0, Udalost::Draw};
+
+bool jePrazdny(std::string_view text) {
+    return text.find_first_not_of(" \t\r\n") == std::string_view::npos;
+}
+
+OdmitnutiCteni odmitnutiPole(Udalost udalost, std::string zprava) {
+    return {std::move(zprava), udalost, 1};
+}
+
+// The refusal for a box that holds what another box or another tab should get.
+std::optional<OdmitnutiCteni> ciziKod(Generator generator, Udalost udalost, std::string_view text) {
+    const std::string pole(nazevUdalosti(udalost));
+    for (Generator jiny : generatory) {
+        for (Udalost jina : udalostiGeneratoru(jiny)) {
+            if ((jiny == generator && jina == udalost) || !vypadaJako(jiny, jina, text))
+                continue;
+            const std::string kod(nazevUdalosti(jina));
+            if (jiny == generator)
+                return odmitnutiPole(udalost, "V poli " + pole + " je kód události " + kod +
+                                                  ". Vložte ho do pole " + kod + ".");
+            const std::string zalozka(nazevZalozky(jiny));
+            return odmitnutiPole(udalost, "V poli " + pole + " je kód události " + kod +
+                                              " ze záložky " + zalozka +
+                                              ". Načtěte ho na záložce " + zalozka + ".");
+        }
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+std::string_view VlozenyKod::text(Udalost udalost) const {
+    switch (udalost) {
+    case Udalost::Create:
+        return create;
+    case Udalost::Step:
+        return step;
+    case Udalost::Draw:
+        return draw;
+    case Udalost::Alarm0:
+        break;
+    }
+    return alarm0;
+}
+
+std::string_view nazevZalozky(Generator generator) {
+    switch (generator) {
+    case Generator::Menu:
+        return "Menu";
+    case Generator::Nastaveni:
+        return "Nastavení";
+    case Generator::Highskore:
+        return "HighSkóre";
+    case Generator::Titulky:
+        break;
+    }
+    return "Titulky";
+}
+
+std::span<const Udalost> udalostiGeneratoru(Generator generator) {
+    switch (generator) {
+    case Generator::Menu:
+    case Generator::Nastaveni:
+        return udalostiMenu;
+    case Generator::Highskore:
+        return udalostiHighskore;
+    case Generator::Titulky:
+        break;
+    }
+    return udalostiTitulku;
+}
+
+std::string_view nazevUdalosti(Udalost udalost) {
+    switch (udalost) {
+    case Udalost::Create:
+        return "Create";
+    case Udalost::Step:
+        return "Step";
+    case Udalost::Draw:
+        return "Draw";
+    case Udalost::Alarm0:
+        break;
+    }
+    return "Alarm[0]";
+}
+
+std::optional<OdmitnutiCteni> zkontrolujVlozeni(Generator generator, const VlozenyKod& kod) {
+    bool vseprazdne = true;
+    for (Udalost udalost : udalostiGeneratoru(generator)) {
+        const std::string_view text = kod.text(udalost);
+        if (jePrazdny(text))
+            continue;
+        vseprazdne = false;
+        if (vypadaJako(generator, udalost, text))
+            continue;
+        if (jeBinarni(text))
+            return odmitnutiPole(udalost, "Pole " + std::string(nazevUdalosti(udalost)) +
+                                              " neobsahuje text skriptu, ale binární data.");
+        if (auto odmitnuti = ciziKod(generator, udalost, text))
+            return odmitnuti;
+    }
+    if (vseprazdne)
+        return OdmitnutiCteni{"Pole jsou prázdná. Vložte do nich kód událostí tak, jak je ve hře.",
+                              std::nullopt, 0};
+    return std::nullopt;
+}
+
+std::optional<OdmitnutiCteni> porovnej(Generator generator, const Skript& znovu,
+                                       const VlozenyKod& kod) {
+    if (znovu.odmitnuti || znovu.chyba)
+        return OdmitnutiCteni{"Z tohoto skriptu nejde sestavit formulář, který by ho napsal: " +
+                                  (znovu.odmitnuti ? *znovu.odmitnuti : znovu.chyba->zprava),
+                              std::nullopt, 0};
+    std::optional<OdmitnutiCteni> odmitnuti;
+    for (Udalost udalost : udalostiGeneratoru(generator)) {
+        CtenePole pole(udalost, kod.text(udalost), odmitnuti);
+        for (const std::string& radek : znovu.radky(udalost))
+            if (!pole.vezmiPresne(radek))
+                return odmitnuti;
+        pole.ocekavejKonec();
+        if (odmitnuti)
+            return odmitnuti;
+    }
+    return std::nullopt;
+}

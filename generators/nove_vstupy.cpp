@@ -1,0 +1,15 @@
+#include "generators/nove_vstupy.h"
+
+VstupMenu noveMenu() {
+    return {"5",
+            {{{"Nova hra", "250", "150", "room_goto(novahra)"},
+              {"", "250", "180", ""},
+              {"", "250", "210", ""},
+              {"", "250", "240", ""},
+              {"", "250", "270", ""}}}};
+}
+
+VstupTitulku noveTitulky() {
+    const PismoTitulku pismo{false, "Arial", "velikost", false, false};
+    return {{}, "nahoru", "c_red", "c_aqua", pismo, pismo};
+}

@@ -1,0 +1,11 @@
+#pragma once
+
+// What the Menu and Titulky tabs hold in a new window: a reader gives these to whatever a script
+// does not hold, such as menu rows past the item count or a font row that is switched off.
+
+#include "generators/generuj_menu.h"
+#include "generators/generuj_titulky.h"
+
+VstupMenu noveMenu();
+// The options of a new window, with an empty tree.
+VstupTitulku noveTitulky();
