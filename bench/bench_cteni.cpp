@@ -72,7 +72,7 @@ BENCHMARK(BM_Nastaveni_generuj)->ComputeStatistics("min", nejmensi);
 void BM_Nastaveni_precti(benchmark::State& stav) {
     const Vlozeni vlozeni(GenerujNastaveni(nastaveni()));
     for (auto _ : stav)
-        if (!std::holds_alternative<std::vector<PolozkaNastaveni>>(prectiNastaveni(vlozeni.kod())))
+        if (!std::holds_alternative<std::vector<PolozkaNastaveni>>(PrectiNastaveni(vlozeni.kod())))
             std::abort();
 }
 BENCHMARK(BM_Nastaveni_precti)->ComputeStatistics("min", nejmensi);
@@ -87,7 +87,7 @@ BENCHMARK(BM_Titulky_generuj)->ComputeStatistics("min", nejmensi);
 void BM_Titulky_precti(benchmark::State& stav) {
     const Vlozeni vlozeni(GenerujTitulky(titulky()));
     for (auto _ : stav)
-        if (!std::holds_alternative<VstupTitulku>(prectiTitulky(vlozeni.kod())))
+        if (!std::holds_alternative<VstupTitulku>(PrectiTitulky(vlozeni.kod())))
             std::abort();
 }
 BENCHMARK(BM_Titulky_precti)->ComputeStatistics("min", nejmensi);
@@ -100,7 +100,7 @@ void BM_Titulky_10MB(benchmark::State& stav) {
         create += "\nuzel = " + std::to_string(y);
     const VlozenyKod kod{create, "", "", ""};
     for (auto _ : stav)
-        if (!std::holds_alternative<OdmitnutiCteni>(prectiTitulky(kod)))
+        if (!std::holds_alternative<OdmitnutiCteni>(PrectiTitulky(kod)))
             std::abort();
 }
 BENCHMARK(BM_Titulky_10MB)->ComputeStatistics("min", nejmensi);

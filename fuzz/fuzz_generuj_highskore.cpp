@@ -33,6 +33,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const PolozkaHighskore& r : radky)
         zlom = zlom || maZlom(r.nick) || maZlom(r.skore);
     overZpet<std::vector<PolozkaHighskore>>(Generator::Highskore, s, zlom, GenerujHighskore,
-                                            prectiHighskore);
+                                            PrectiHighskore);
     return 0;
 }

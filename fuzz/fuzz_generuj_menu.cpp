@@ -47,6 +47,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     bool zlom = maZlom(vstup.pocet);
     for (const RadekMenu& r : vstup.radky)
         zlom = zlom || maZlom(r.text) || maZlom(r.x) || maZlom(r.y) || maZlom(r.akce);
-    overZpet<VstupMenu>(Generator::Menu, s, zlom, GenerujMenu, prectiMenu);
+    overZpet<VstupMenu>(Generator::Menu, s, zlom, GenerujMenu, PrectiMenu);
     return 0;
 }

@@ -78,6 +78,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         zlom = zlom || maZlom(p.Nazev) || maZlom(p.PoziceX) || maZlom(p.PoziceY) ||
                maZlom(p.Hodnoty) || maZlom(p.Akce);
     overZpet<std::vector<PolozkaNastaveni>>(Generator::Nastaveni, s, zlom, GenerujNastaveni,
-                                            prectiNastaveni);
+                                            PrectiNastaveni);
     return 0;
 }

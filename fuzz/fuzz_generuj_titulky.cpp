@@ -55,6 +55,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         zlom = zlom || (p.zapnuto && (maZlom(p.nazevPisma) || maZlom(p.velikost)));
     for (const PolozkaTitulku& p : vstup.polozky)
         zlom = zlom || maZlom(p.text);
-    overZpet<VstupTitulku>(Generator::Titulky, s, zlom, GenerujTitulky, prectiTitulky);
+    overZpet<VstupTitulku>(Generator::Titulky, s, zlom, GenerujTitulky, PrectiTitulky);
     return 0;
 }

@@ -97,18 +97,18 @@ void zmen(Vlozeni& v, FuzzedDataProvider& vstupy) {
 void precti(Generator generator, const VlozenyKod& kod) {
     switch (generator) {
     case Generator::Menu:
-        overCteni<VstupMenu>(generator, kod, prectiMenu(kod), GenerujMenu);
+        overCteni<VstupMenu>(generator, kod, PrectiMenu(kod), GenerujMenu);
         return;
     case Generator::Nastaveni:
-        overCteni<std::vector<PolozkaNastaveni>>(generator, kod, prectiNastaveni(kod),
+        overCteni<std::vector<PolozkaNastaveni>>(generator, kod, PrectiNastaveni(kod),
                                                  GenerujNastaveni);
         return;
     case Generator::Highskore:
-        overCteni<std::vector<PolozkaHighskore>>(generator, kod, prectiHighskore(kod),
+        overCteni<std::vector<PolozkaHighskore>>(generator, kod, PrectiHighskore(kod),
                                                  GenerujHighskore);
         return;
     case Generator::Titulky:
-        overCteni<VstupTitulku>(generator, kod, prectiTitulky(kod), GenerujTitulky);
+        overCteni<VstupTitulku>(generator, kod, PrectiTitulky(kod), GenerujTitulky);
         return;
     }
 }

@@ -63,7 +63,7 @@ void overCteni(Generator generator, const VlozenyKod& kod, const Precteno<Vstup>
     const Skript znovu = generuj(*vstup);
     if (znovu.odmitnuti || znovu.chyba)
         std::abort();
-    for (Udalost udalost : udalostiGeneratoru(generator))
+    for (Udalost udalost : UdalostiGeneratoru(generator))
         if (normalizuj(spojRadky(znovu.radky(udalost))) != normalizuj(kod.text(udalost)))
             std::abort();
 }
@@ -89,7 +89,7 @@ void overZpet(Generator generator, const Skript& skript, bool textySeZlomem, Gen
     if (!vstup)
         std::abort();
     const Skript znovu = generuj(*vstup);
-    for (Udalost udalost : udalostiGeneratoru(generator))
+    for (Udalost udalost : UdalostiGeneratoru(generator))
         if (znovu.radky(udalost) != skript.radky(udalost))
             std::abort();
 }

@@ -25,12 +25,12 @@ bool zacinaNa(std::string_view text, std::string_view zacatek) {
 }
 
 bool jePrazdny(std::string_view radek) {
-    return bezMezerNaKonci(radek).empty();
+    return BezMezerNaKonci(radek).empty();
 }
 
 } // namespace
 
-std::string_view bezMezerNaKonci(std::string_view radek) {
+std::string_view BezMezerNaKonci(std::string_view radek) {
     std::size_t delka = radek.size();
     while (delka > 0 && jeMezera(radek[delka - 1]))
         --delka;
@@ -108,7 +108,7 @@ void CtenePole::spoj(std::string& cil, Kusy kusy) {
 bool CtenePole::je(Kusy kusy) const {
     if (!naKonci()) {
         // Piece by piece first, without copying; only a line that differs is joined to be sure.
-        const std::string_view radek = bezMezerNaKonci(this->radek());
+        const std::string_view radek = BezMezerNaKonci(this->radek());
         std::size_t pozice = 0;
         bool sedi = true;
         for (std::string_view kus : kusy) {
@@ -124,7 +124,7 @@ bool CtenePole::je(Kusy kusy) const {
     spoj(m_ocekavany, kusy);
     if (naKonci())
         return jePrazdny(m_ocekavany);
-    return bezMezerNaKonci(radek()) == bezMezerNaKonci(m_ocekavany);
+    return BezMezerNaKonci(radek()) == BezMezerNaKonci(m_ocekavany);
 }
 
 bool CtenePole::ocekavej(Kusy kusy) {
@@ -145,7 +145,7 @@ std::optional<std::string_view> CtenePole::mezi(Kusy zacatek, Kusy konec, Kusy t
         return std::nullopt;
     spoj(m_ocekavany, zacatek);
     spoj(m_konec, konec);
-    const std::string_view radek = bezMezerNaKonci(this->radek());
+    const std::string_view radek = BezMezerNaKonci(this->radek());
     if (naKonci() || radek.size() < m_ocekavany.size() + m_konec.size() ||
         !radek.starts_with(m_ocekavany) || !radek.ends_with(m_konec)) {
         odmitniTvar(tvar);
@@ -210,19 +210,19 @@ void CtenePole::odmitniNa(std::size_t cislo, std::optional<std::string_view> nal
                           std::optional<std::string_view> tvar) {
     if (!ok())
         return;
-    const std::string udalost(nazevUdalosti(m_udalost));
+    const std::string udalost(NazevUdalosti(m_udalost));
     std::string zprava;
     if (nalezeny)
         zprava = udalost + ", řádek " + std::to_string(cislo) + ": " + std::string(duvod) +
-                 "\nNalezeno: „" + ukazka(*nalezeny) + "“";
+                 "\nNalezeno: „" + Ukazka(*nalezeny) + "“";
     else if (cislo == 1)
         zprava = "Pole " + udalost + " je prázdné.";
     else
         zprava = udalost + ", řádek " + std::to_string(cislo) +
                  ": tady vložený kód končí, ale formulář píše dál.";
     if (ocekavany)
-        zprava += "\nFormulář by tu napsal: „" + ukazka(*ocekavany) + "“";
+        zprava += "\nFormulář by tu napsal: „" + Ukazka(*ocekavany) + "“";
     if (tvar)
-        zprava += "\nFormulář tu píše řádek tvaru: „" + ukazka(*tvar) + "“";
+        zprava += "\nFormulář tu píše řádek tvaru: „" + Ukazka(*tvar) + "“";
     m_odmitnuti = OdmitnutiCteni{std::move(zprava), m_udalost, cislo};
 }

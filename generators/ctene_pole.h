@@ -96,4 +96,4 @@ private:
     std::size_t m_delka;
 };
 
-std::string_view bezMezerNaKonci(std::string_view radek);
+std::string_view BezMezerNaKonci(std::string_view radek);

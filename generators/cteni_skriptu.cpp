@@ -25,16 +25,16 @@ OdmitnutiCteni odmitnutiPole(Udalost udalost, std::string zprava) {
 
 // The refusal for a box that holds what another box or another tab should get.
 std::optional<OdmitnutiCteni> ciziKod(Generator generator, Udalost udalost, std::string_view text) {
-    const std::string pole(nazevUdalosti(udalost));
+    const std::string pole(NazevUdalosti(udalost));
     for (Generator jiny : generatory) {
-        for (Udalost jina : udalostiGeneratoru(jiny)) {
-            if ((jiny == generator && jina == udalost) || !vypadaJako(jiny, jina, text))
+        for (Udalost jina : UdalostiGeneratoru(jiny)) {
+            if ((jiny == generator && jina == udalost) || !VypadaJako(jiny, jina, text))
                 continue;
-            const std::string kod(nazevUdalosti(jina));
+            const std::string kod(NazevUdalosti(jina));
             if (jiny == generator)
                 return odmitnutiPole(udalost, "V poli " + pole + " je kód události " + kod +
                                                   ". Vložte ho do pole " + kod + ".");
-            const std::string zalozka(nazevZalozky(jiny));
+            const std::string zalozka(NazevZalozky(jiny));
             return odmitnutiPole(udalost, "V poli " + pole + " je kód události " + kod +
                                               " ze záložky " + zalozka +
                                               ". Načtěte ho na záložce " + zalozka + ".");
@@ -59,7 +59,7 @@ std::string_view VlozenyKod::text(Udalost udalost) const {
     return alarm0;
 }
 
-std::string_view nazevZalozky(Generator generator) {
+std::string_view NazevZalozky(Generator generator) {
     switch (generator) {
     case Generator::Menu:
         return "Menu";
@@ -73,7 +73,7 @@ std::string_view nazevZalozky(Generator generator) {
     return "Titulky";
 }
 
-std::span<const Udalost> udalostiGeneratoru(Generator generator) {
+std::span<const Udalost> UdalostiGeneratoru(Generator generator) {
     switch (generator) {
     case Generator::Menu:
     case Generator::Nastaveni:
@@ -86,7 +86,7 @@ std::span<const Udalost> udalostiGeneratoru(Generator generator) {
     return udalostiTitulku;
 }
 
-std::string_view nazevUdalosti(Udalost udalost) {
+std::string_view NazevUdalosti(Udalost udalost) {
     switch (udalost) {
     case Udalost::Create:
         return "Create";
@@ -100,17 +100,17 @@ std::string_view nazevUdalosti(Udalost udalost) {
     return "Alarm[0]";
 }
 
-std::optional<OdmitnutiCteni> zkontrolujVlozeni(Generator generator, const VlozenyKod& kod) {
+std::optional<OdmitnutiCteni> ZkontrolujVlozeni(Generator generator, const VlozenyKod& kod) {
     bool vseprazdne = true;
-    for (Udalost udalost : udalostiGeneratoru(generator)) {
+    for (Udalost udalost : UdalostiGeneratoru(generator)) {
         const std::string_view text = kod.text(udalost);
         if (jePrazdny(text))
             continue;
         vseprazdne = false;
-        if (vypadaJako(generator, udalost, text))
+        if (VypadaJako(generator, udalost, text))
             continue;
-        if (jeBinarni(text))
-            return odmitnutiPole(udalost, "Pole " + std::string(nazevUdalosti(udalost)) +
+        if (JeBinarni(text))
+            return odmitnutiPole(udalost, "Pole " + std::string(NazevUdalosti(udalost)) +
                                               " neobsahuje text skriptu, ale binární data.");
         if (auto odmitnuti = ciziKod(generator, udalost, text))
             return odmitnuti;
@@ -121,14 +121,14 @@ std::optional<OdmitnutiCteni> zkontrolujVlozeni(Generator generator, const Vloze
     return std::nullopt;
 }
 
-std::optional<OdmitnutiCteni> porovnej(Generator generator, const Skript& znovu,
+std::optional<OdmitnutiCteni> Porovnej(Generator generator, const Skript& znovu,
                                        const VlozenyKod& kod) {
     if (znovu.odmitnuti || znovu.chyba)
         return OdmitnutiCteni{"Z tohoto skriptu nejde sestavit formulář, který by ho napsal: " +
                                   (znovu.odmitnuti ? *znovu.odmitnuti : znovu.chyba->zprava),
                               std::nullopt, 0};
     std::optional<OdmitnutiCteni> odmitnuti;
-    for (Udalost udalost : udalostiGeneratoru(generator)) {
+    for (Udalost udalost : UdalostiGeneratoru(generator)) {
         CtenePole pole(udalost, kod.text(udalost), odmitnuti);
         for (const std::string& radek : znovu.radky(udalost))
             if (!pole.vezmiPresne(radek))

@@ -32,15 +32,15 @@ template <class Vstup> using Precteno = std::variant<Vstup, OdmitnutiCteni>;
 // Which generator wrote a script, that is which tab it belongs to.
 enum class Generator { Menu, Nastaveni, Highskore, Titulky };
 
-std::string_view nazevZalozky(Generator generator);
+std::string_view NazevZalozky(Generator generator);
 // The events a generator writes, in the order of its tab's panes.
-std::span<const Udalost> udalostiGeneratoru(Generator generator);
-std::string_view nazevUdalosti(Udalost udalost);
+std::span<const Udalost> UdalostiGeneratoru(Generator generator);
+std::string_view NazevUdalosti(Udalost udalost);
 
 // Refuses a paste whose every box is empty, or a box that holds another event's code.
-std::optional<OdmitnutiCteni> zkontrolujVlozeni(Generator generator, const VlozenyKod& kod);
+std::optional<OdmitnutiCteni> ZkontrolujVlozeni(Generator generator, const VlozenyKod& kod);
 
 // The reader's own check: what the found input writes is what was pasted, event by event and
 // line by line, forgiving only line endings, blanks at line ends and empty lines at a box's end.
-std::optional<OdmitnutiCteni> porovnej(Generator generator, const Skript& znovu,
+std::optional<OdmitnutiCteni> Porovnej(Generator generator, const Skript& znovu,
                                        const VlozenyKod& kod);

@@ -1,6 +1,6 @@
 #include "generators/nove_vstupy.h"
 
-VstupMenu noveMenu() {
+VstupMenu NoveMenu() {
     return {"5",
             {{{"Nova hra", "250", "150", "room_goto(novahra)"},
               {"", "250", "180", ""},
@@ -9,7 +9,7 @@ VstupMenu noveMenu() {
               {"", "250", "270", ""}}}};
 }
 
-VstupTitulku noveTitulky() {
+VstupTitulku NoveTitulky() {
     const PismoTitulku pismo{false, "Arial", "velikost", false, false};
     return {{}, "nahoru", "c_red", "c_aqua", pismo, pismo};
 }

@@ -6,6 +6,6 @@
 #include "generators/generuj_menu.h"
 #include "generators/generuj_titulky.h"
 
-VstupMenu noveMenu();
+VstupMenu NoveMenu();
 // The options of a new window, with an empty tree.
-VstupTitulku noveTitulky();
+VstupTitulku NoveTitulky();

@@ -17,8 +17,8 @@ DvaRadky prvniDva(std::string_view text) {
     std::optional<OdmitnutiCteni> nic;
     CtenePole pole(Udalost::Create, text, nic);
     DvaRadky radky;
-    radky.prvni = bezMezerNaKonci(pole.vezmi());
-    radky.druhy = bezMezerNaKonci(pole.vezmi());
+    radky.prvni = BezMezerNaKonci(pole.vezmi());
+    radky.druhy = BezMezerNaKonci(pole.vezmi());
     return radky;
 }
 
@@ -85,7 +85,7 @@ bool vypadaJakoTitulky(Udalost udalost, DvaRadky r) {
 
 } // namespace
 
-bool vypadaJako(Generator generator, Udalost udalost, std::string_view text) {
+bool VypadaJako(Generator generator, Udalost udalost, std::string_view text) {
     const DvaRadky r = prvniDva(text);
     switch (generator) {
     case Generator::Menu:

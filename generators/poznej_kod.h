@@ -9,4 +9,4 @@
 #include <string_view>
 
 // Whatever that generator writes into that event passes; the test looks at two lines at most.
-bool vypadaJako(Generator generator, Udalost udalost, std::string_view text);
+bool VypadaJako(Generator generator, Udalost udalost, std::string_view text);

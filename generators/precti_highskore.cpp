@@ -10,8 +10,8 @@ constexpr std::string_view konec = ",c_white,c_white,c_white,c_white,true)";
 
 } // namespace
 
-Precteno<std::vector<PolozkaHighskore>> prectiHighskore(const VlozenyKod& kod) {
-    if (auto odmitnuti = zkontrolujVlozeni(Generator::Highskore, kod))
+Precteno<std::vector<PolozkaHighskore>> PrectiHighskore(const VlozenyKod& kod) {
+    if (auto odmitnuti = ZkontrolujVlozeni(Generator::Highskore, kod))
         return *odmitnuti;
     std::optional<OdmitnutiCteni> odmitnuti;
     CtenePole draw(Udalost::Draw, kod.draw, odmitnuti);
@@ -29,7 +29,7 @@ Precteno<std::vector<PolozkaHighskore>> prectiHighskore(const VlozenyKod& kod) {
             {std::to_string(polozky.size() + 1), std::string(*nick), std::string(*skore)});
     } while (!draw.naKonci());
 
-    if (auto chyba = porovnej(Generator::Highskore, GenerujHighskore(polozky), kod))
+    if (auto chyba = Porovnej(Generator::Highskore, GenerujHighskore(polozky), kod))
         return *chyba;
     return polozky;
 }

@@ -7,4 +7,4 @@
 
 #include <vector>
 
-Precteno<std::vector<PolozkaHighskore>> prectiHighskore(const VlozenyKod& kod);
+Precteno<std::vector<PolozkaHighskore>> PrectiHighskore(const VlozenyKod& kod);

@@ -45,14 +45,14 @@ void prectiRadek(CtenePole& draw, RadekMenu& radek, int k) {
 
 } // namespace
 
-Precteno<VstupMenu> prectiMenu(const VlozenyKod& kod) {
-    if (auto odmitnuti = zkontrolujVlozeni(Generator::Menu, kod))
+Precteno<VstupMenu> PrectiMenu(const VlozenyKod& kod) {
+    if (auto odmitnuti = ZkontrolujVlozeni(Generator::Menu, kod))
         return *odmitnuti;
     std::optional<OdmitnutiCteni> odmitnuti;
     CtenePole create(Udalost::Create, kod.create, odmitnuti);
     CtenePole step(Udalost::Step, kod.step, odmitnuti);
     CtenePole draw(Udalost::Draw, kod.draw, odmitnuti);
-    VstupMenu vstup = noveMenu();
+    VstupMenu vstup = NoveMenu();
 
     create.ocekavej({"global.m_vybrany = 1"});
     if (create.ok() && create.naKonci() && step.naKonci() && draw.naKonci())
@@ -115,7 +115,7 @@ Precteno<VstupMenu> prectiMenu(const VlozenyKod& kod) {
     draw.ocekavejKonec();
 
     if (!odmitnuti)
-        odmitnuti = porovnej(Generator::Menu, GenerujMenu(vstup), kod);
+        odmitnuti = Porovnej(Generator::Menu, GenerujMenu(vstup), kod);
     if (odmitnuti)
         return *odmitnuti;
     return vstup;

@@ -6,4 +6,4 @@
 #include "generators/cteni_skriptu.h"
 #include "generators/generuj_menu.h"
 
-Precteno<VstupMenu> prectiMenu(const VlozenyKod& kod);
+Precteno<VstupMenu> PrectiMenu(const VlozenyKod& kod);

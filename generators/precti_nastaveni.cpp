@@ -174,8 +174,8 @@ std::optional<PolozkaNastaveni> rozdel(CtenePole& draw, const CtenaPolozka& p) {
 
 } // namespace
 
-Precteno<std::vector<PolozkaNastaveni>> prectiNastaveni(const VlozenyKod& kod) {
-    if (auto odmitnuti = zkontrolujVlozeni(Generator::Nastaveni, kod))
+Precteno<std::vector<PolozkaNastaveni>> PrectiNastaveni(const VlozenyKod& kod) {
+    if (auto odmitnuti = ZkontrolujVlozeni(Generator::Nastaveni, kod))
         return *odmitnuti;
     std::optional<OdmitnutiCteni> odmitnuti;
     CtenePole create(Udalost::Create, kod.create, odmitnuti);
@@ -183,7 +183,7 @@ Precteno<std::vector<PolozkaNastaveni>> prectiNastaveni(const VlozenyKod& kod) {
     CtenePole draw(Udalost::Draw, kod.draw, odmitnuti);
 
     std::vector<CtenaPolozka> ctene(prectiCreate(create));
-    prectiStep(step, ctene);
+    PrectiStep(step, ctene);
     prectiDraw(draw, ctene);
     std::vector<PolozkaNastaveni> polozky;
     polozky.reserve(ctene.size());
@@ -192,7 +192,7 @@ Precteno<std::vector<PolozkaNastaveni>> prectiNastaveni(const VlozenyKod& kod) {
             polozky.push_back(std::move(*polozka));
 
     if (!odmitnuti)
-        odmitnuti = porovnej(Generator::Nastaveni, GenerujNastaveni(polozky), kod);
+        odmitnuti = Porovnej(Generator::Nastaveni, GenerujNastaveni(polozky), kod);
     if (odmitnuti)
         return *odmitnuti;
     return polozky;

@@ -7,4 +7,4 @@
 
 #include <vector>
 
-Precteno<std::vector<PolozkaNastaveni>> prectiNastaveni(const VlozenyKod& kod);
+Precteno<std::vector<PolozkaNastaveni>> PrectiNastaveni(const VlozenyKod& kod);

@@ -82,7 +82,7 @@ void blokVpravo(CtenePole& step, std::size_t index, CtenaPolozka& polozka) {
 
 } // namespace
 
-void prectiStep(CtenePole& step, std::vector<CtenaPolozka>& polozky) {
+void PrectiStep(CtenePole& step, std::vector<CtenaPolozka>& polozky) {
     const std::size_t n = polozky.size();
     const CisloText pocet(static_cast<long long>(n));
     step.ocekavej({oddelovac});

@@ -23,4 +23,4 @@ struct CtenaPolozka {
 
 // Reads Step for as many entries as the vector holds, up to the end of the last right-key block:
 // the left-key blocks hold nothing new, and the reader's own check compares them.
-void prectiStep(CtenePole& step, std::vector<CtenaPolozka>& polozky);
+void PrectiStep(CtenePole& step, std::vector<CtenaPolozka>& polozky);

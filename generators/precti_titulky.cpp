@@ -26,7 +26,7 @@ std::optional<bool> odeberPriznak(std::string_view& text) {
 // the generator's separator writes the line again.
 void prectiPismo(CtenePole& create, std::string_view promenna, PismoTitulku& pismo) {
     const std::string zacatek = std::string(promenna) + " = font_add(\"";
-    std::string_view radek = bezMezerNaKonci(create.radek());
+    std::string_view radek = BezMezerNaKonci(create.radek());
     if (create.naKonci() || radek.size() < zacatek.size() + 7 || !radek.starts_with(zacatek) ||
         !radek.ends_with(",0,180)"))
         return;
@@ -70,7 +70,7 @@ void prectiUzly(CtenePole& create, VstupTitulku& vstup) {
     std::optional<std::int64_t> y;
     bool nahoru = true;
     while (create.ok() && !create.naKonci()) {
-        const std::string_view radek = bezMezerNaKonci(create.radek());
+        const std::string_view radek = BezMezerNaKonci(create.radek());
         const std::size_t rovno = radek.rfind(" = ");
         const auto uzel = rovno == std::string_view::npos
                               ? std::nullopt
@@ -146,14 +146,14 @@ void prectiDraw(CtenePole& draw, VstupTitulku& vstup) {
 
 } // namespace
 
-Precteno<VstupTitulku> prectiTitulky(const VlozenyKod& kod) {
-    if (auto odmitnuti = zkontrolujVlozeni(Generator::Titulky, kod))
+Precteno<VstupTitulku> PrectiTitulky(const VlozenyKod& kod) {
+    if (auto odmitnuti = ZkontrolujVlozeni(Generator::Titulky, kod))
         return *odmitnuti;
     std::optional<OdmitnutiCteni> odmitnuti;
     CtenePole create(Udalost::Create, kod.create, odmitnuti);
     CtenePole alarm0(Udalost::Alarm0, kod.alarm0, odmitnuti);
     CtenePole draw(Udalost::Draw, kod.draw, odmitnuti);
-    VstupTitulku vstup = noveTitulky();
+    VstupTitulku vstup = NoveTitulky();
 
     create.ocekavej({alarm});
     prectiPismo(create, "fontik", vstup.pismoPozice);
@@ -170,7 +170,7 @@ Precteno<VstupTitulku> prectiTitulky(const VlozenyKod& kod) {
     prectiDraw(draw, vstup);
 
     if (!odmitnuti)
-        odmitnuti = porovnej(Generator::Titulky, GenerujTitulky(vstup), kod);
+        odmitnuti = Porovnej(Generator::Titulky, GenerujTitulky(vstup), kod);
     if (odmitnuti)
         return *odmitnuti;
     return vstup;

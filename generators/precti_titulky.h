@@ -7,4 +7,4 @@
 #include "generators/cteni_skriptu.h"
 #include "generators/generuj_titulky.h"
 
-Precteno<VstupTitulku> prectiTitulky(const VlozenyKod& kod);
+Precteno<VstupTitulku> PrectiTitulky(const VlozenyKod& kod);

@@ -38,7 +38,7 @@ std::size_t delkaZnaku(std::string_view text) {
 
 } // namespace
 
-std::string ukazka(std::string_view text) {
+std::string Ukazka(std::string_view text) {
     std::string vysledek;
     std::size_t znaku = 0;
     while (!text.empty() && znaku < nejvicZnaku) {
@@ -56,7 +56,7 @@ std::string ukazka(std::string_view text) {
     return vysledek;
 }
 
-bool jeBinarni(std::string_view text) {
+bool JeBinarni(std::string_view text) {
     while (!text.empty()) {
         const std::size_t delka = delkaZnaku(text);
         if (delka == 0 || text[0] == '\0')

@@ -8,7 +8,7 @@
 
 // The text as valid UTF-8 of at most a hundred characters, with "…" when it was longer; control
 // characters and bytes that are no UTF-8 show as U+FFFD.
-std::string ukazka(std::string_view text);
+std::string Ukazka(std::string_view text);
 
 // The text holds a NUL byte or bytes that are no UTF-8.
-bool jeBinarni(std::string_view text);
+bool JeBinarni(std::string_view text);

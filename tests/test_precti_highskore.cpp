@@ -38,7 +38,7 @@ void TestPrectiHighskore::zpet() {
     QFETCH(Polozky, polozky);
     QFETCH(Polozky, ocekavane);
     const Skript skript = GenerujHighskore(polozky);
-    const auto precteno = prectiHighskore(VlozenySkript::z(skript).kod());
+    const auto precteno = PrectiHighskore(VlozenySkript::z(skript).kod());
     if (const auto* odmitnuti = std::get_if<OdmitnutiCteni>(&precteno))
         QFAIL(odmitnuti->zprava.c_str());
     QCOMPARE(std::get<Polozky>(precteno), ocekavane);
@@ -95,7 +95,7 @@ void TestPrectiHighskore::upravy() {
     QFETCH(Polozky, ocekavane);
     QFETCH(int, radek);
     QFETCH(QString, zprava);
-    const auto precteno = prectiHighskore(vlozeny.kod());
+    const auto precteno = PrectiHighskore(vlozeny.kod());
     if (!ocekavane.empty()) {
         if (const auto* odmitnuti = std::get_if<OdmitnutiCteni>(&precteno))
             QFAIL(odmitnuti->zprava.c_str());

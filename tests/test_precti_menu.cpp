@@ -14,7 +14,7 @@ QString popis(const VstupMenu& v) {
 }
 
 VstupMenu menu(std::string pocet, std::vector<RadekMenu> radky) {
-    VstupMenu v = noveMenu();
+    VstupMenu v = NoveMenu();
     v.pocet = std::move(pocet);
     for (std::size_t k = 0; k < radky.size(); ++k)
         v.radky[k] = radky[k];
@@ -40,7 +40,7 @@ void TestPrectiMenu::zpet_data() {
     QTest::addColumn<VstupMenu>("vstup");
     QTest::addColumn<bool>("tentyz");
 
-    QTest::addRow("a new window") << noveMenu() << true;
+    QTest::addRow("a new window") << NoveMenu() << true;
     QTest::addRow("three items, rows 4 and 5 as new")
         << menu("3", {{"Hrát", "100", "50", "room_goto(hra)"},
                       {"Volby", "100", "80", "room_goto(volby)"},
@@ -68,7 +68,7 @@ void TestPrectiMenu::zpet() {
     QFETCH(bool, tentyz);
     const Skript skript = GenerujMenu(vstup);
     const VlozenySkript vlozeny = VlozenySkript::z(skript);
-    const auto precteno = prectiMenu(vlozeny.kod());
+    const auto precteno = PrectiMenu(vlozeny.kod());
     if (const auto* odmitnuti = std::get_if<OdmitnutiCteni>(&precteno))
         QFAIL(odmitnuti->zprava.c_str());
     const VstupMenu& nalezeny = std::get<VstupMenu>(precteno);
@@ -88,7 +88,7 @@ void TestPrectiMenu::upravy_data() {
     QTest::addColumn<int>("radek");
     QTest::addColumn<QString>("zprava");
 
-    const VlozenySkript zaklad = VlozenySkript::z(GenerujMenu(noveMenu()));
+    const VlozenySkript zaklad = VlozenySkript::z(GenerujMenu(NoveMenu()));
     const auto prijato = [](const char* nazev, VlozenySkript v) {
         QTest::addRow("%s", nazev) << v << true << Udalost::Create << 0 << QString();
     };
@@ -146,7 +146,7 @@ void TestPrectiMenu::upravy() {
     QFETCH(Udalost, udalost);
     QFETCH(int, radek);
     QFETCH(QString, zprava);
-    const auto precteno = prectiMenu(vlozeny.kod());
+    const auto precteno = PrectiMenu(vlozeny.kod());
     if (prijato) {
         if (const auto* odmitnuti = std::get_if<OdmitnutiCteni>(&precteno))
             QFAIL(odmitnuti->zprava.c_str());

@@ -53,7 +53,7 @@ void TestPrectiNastaveni::zpet() {
     QFETCH(bool, tytez);
     const Skript skript = GenerujNastaveni(polozky);
     QVERIFY(!skript.chyba && !skript.odmitnuti);
-    const auto precteno = prectiNastaveni(VlozenySkript::z(skript).kod());
+    const auto precteno = PrectiNastaveni(VlozenySkript::z(skript).kod());
     if (const auto* odmitnuti = std::get_if<OdmitnutiCteni>(&precteno))
         QFAIL(odmitnuti->zprava.c_str());
     const Skript znovu = GenerujNastaveni(std::get<Polozky>(precteno));
@@ -145,7 +145,7 @@ void TestPrectiNastaveni::upravy() {
     QFETCH(Udalost, udalost);
     QFETCH(int, radek);
     QFETCH(QString, zprava);
-    const auto precteno = prectiNastaveni(vlozeny.kod());
+    const auto precteno = PrectiNastaveni(vlozeny.kod());
     if (prijato) {
         if (const auto* odmitnuti = std::get_if<OdmitnutiCteni>(&precteno))
             QFAIL(odmitnuti->zprava.c_str());

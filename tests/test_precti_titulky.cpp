@@ -22,7 +22,7 @@ QString popis(const VstupTitulku& v) {
 
 // One position holding two persons, then a position of its own, both fonts switched on.
 VstupTitulku strom(std::string smer) {
-    VstupTitulku v = noveTitulky();
+    VstupTitulku v = NoveTitulky();
     v.smer = std::move(smer);
     v.polozky = {{"Programovani", true}, {"Petr", false}, {"Jana", false}, {"Hudba", true}};
     v.pismoPozice = {true, "Arial", "14", true, false};
@@ -56,11 +56,11 @@ void TestPrectiTitulky::zpet_data() {
     bezPisma.pismoPozice.zapnuto = false;
     bezPisma.pismoOsob = {false, "Courier", "9", true, true};
     VstupTitulku noveRadky = bezPisma;
-    noveRadky.pismoPozice = noveTitulky().pismoPozice;
-    noveRadky.pismoOsob = noveTitulky().pismoOsob;
+    noveRadky.pismoPozice = NoveTitulky().pismoPozice;
+    noveRadky.pismoOsob = NoveTitulky().pismoOsob;
     QTest::addRow("fonts switched off keep a new window's rows") << bezPisma << noveRadky;
 
-    VstupTitulku osoby = noveTitulky();
+    VstupTitulku osoby = NoveTitulky();
     osoby.barvaPozice = "c_blue";
     osoby.barvaOsob = "c_lime";
     osoby.polozky = {{"Petr", false}, {"Jana", false}};
@@ -68,7 +68,7 @@ void TestPrectiTitulky::zpet_data() {
     osobyZpet.barvaPozice = "c_red";
     QTest::addRow("persons only: the position colour stays new") << osoby << osobyZpet;
 
-    VstupTitulku texty = noveTitulky();
+    VstupTitulku texty = NoveTitulky();
     texty.barvaPozice = "c,red";
     texty.pismoPozice = {true, "A\",b", "1\",2", false, true};
     texty.polozky = {{"", true}, {"a = 640", false}, {" x ", true}, {"a", false}, {"a", false}};
@@ -79,7 +79,7 @@ void TestPrectiTitulky::zpet() {
     QFETCH(VstupTitulku, vstup);
     QFETCH(VstupTitulku, ocekavany);
     const Skript skript = GenerujTitulky(vstup);
-    const auto precteno = prectiTitulky(VlozenySkript::z(skript).kod());
+    const auto precteno = PrectiTitulky(VlozenySkript::z(skript).kod());
     if (const auto* odmitnuti = std::get_if<OdmitnutiCteni>(&precteno))
         QFAIL(odmitnuti->zprava.c_str());
     const VstupTitulku& nalezeny = std::get<VstupTitulku>(precteno);
@@ -151,7 +151,7 @@ void TestPrectiTitulky::upravy() {
     QFETCH(Udalost, udalost);
     QFETCH(int, radek);
     QFETCH(QString, zprava);
-    const auto precteno = prectiTitulky(vlozeny.kod());
+    const auto precteno = PrectiTitulky(vlozeny.kod());
     if (prijato) {
         if (const auto* odmitnuti = std::get_if<OdmitnutiCteni>(&precteno))
             QFAIL(odmitnuti->zprava.c_str());

@@ -16,21 +16,21 @@ std::optional<OdmitnutiCteni> precti(Generator generator, const VlozenyKod& kod)
     };
     switch (generator) {
     case Generator::Menu:
-        return odmitnuti(prectiMenu(kod));
+        return odmitnuti(PrectiMenu(kod));
     case Generator::Nastaveni:
-        return odmitnuti(prectiNastaveni(kod));
+        return odmitnuti(PrectiNastaveni(kod));
     case Generator::Highskore:
-        return odmitnuti(prectiHighskore(kod));
+        return odmitnuti(PrectiHighskore(kod));
     case Generator::Titulky:
         break;
     }
-    return odmitnuti(prectiTitulky(kod));
+    return odmitnuti(PrectiTitulky(kod));
 }
 
 // The text in the generator's first box.
 VlozenySkript vPrvnim(Generator generator, const std::string& text) {
     VlozenySkript v;
-    v.text(udalostiGeneratoru(generator).front()) = text;
+    v.text(UdalostiGeneratoru(generator).front()) = text;
     return v;
 }
 
@@ -69,7 +69,7 @@ void TestSpatneVlozeni::odmitnuto_data() {
 
     for (Generator g :
          {Generator::Menu, Generator::Nastaveni, Generator::Highskore, Generator::Titulky}) {
-        const QByteArray nazev = QByteArray::fromStdString(std::string(nazevZalozky(g)));
+        const QByteArray nazev = QByteArray::fromStdString(std::string(NazevZalozky(g)));
         QTest::addRow("%s: empty boxes", nazev.data()) << g << VlozenySkript{} << 0 << "prázdná";
         QTest::addRow("%s: blanks and line breaks", nazev.data())
             << g << VlozenySkript{" \t\r\n\n  ", "\r", "\n", " "} << 0 << "prázdná";
