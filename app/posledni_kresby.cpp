@@ -19,9 +19,10 @@ bool drziRadky(const std::string& text, const std::vector<std::string>& radky) {
 
 } // namespace
 
-void PosledniKresby::Zapamatuj(Skript&& skript) {
+void PosledniKresby::zapamatuj(Skript&& skript, std::vector<nahled::TextyPozice> pozice) {
     if (skript.odmitnuti)
         return;
+    m_pozice = std::move(pozice);
     // The preview numbers the pane's lines, and a text holding a line break spans more than one:
     // its drawing counts from the line the call starts on, and every later line moves down.
     m_puvod.clear();
@@ -34,6 +35,12 @@ void PosledniKresby::Zapamatuj(Skript&& skript) {
     m_radky = std::move(skript.draw);
 }
 
-std::vector<std::optional<Puvod>> PosledniKresby::PuvodRadku(const std::string& draw) const {
+std::vector<std::optional<Puvod>> PosledniKresby::puvodRadku(const std::string& draw) const {
     return drziRadky(draw, m_radky) ? m_puvod : std::vector<std::optional<Puvod>>{};
+}
+
+std::optional<nahled::TextyPozice> PosledniKresby::pozice(std::size_t vstup) const {
+    if (vstup >= m_pozice.size())
+        return std::nullopt;
+    return m_pozice[vstup];
 }

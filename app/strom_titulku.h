@@ -23,6 +23,9 @@ public:
     QTreeWidgetItem* vybrany() const;
     // Every node in depth-first pre-order.
     std::vector<PolozkaTitulku> polozky() const;
+    // Replaces every node by these, in pre-order, with each position that has persons open;
+    // persons before the first position have no place and are left out.
+    void nastavPolozky(const std::vector<PolozkaTitulku>& polozky);
 
 private:
     void poSbaleni(QTreeWidgetItem* uzel);

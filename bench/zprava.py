@@ -41,9 +41,9 @@ for nazev, body in rady.items():
                   t2 / t1 / 10, 1.1)
     print(f"| complexity {nazev[3:]} | {rady.get(nazev + '_bigo', '?')} | O(N) | | | |")
 
-cteni = vysledky / "cteni.json"
-if cteni.exists():
-    casy = {b["name"]: b["cpu_time"] for b in json.loads(cteni.read_text())["benchmarks"]}
+precti = vysledky / "precti.json"
+if precti.exists():
+    casy = {b["name"]: b["cpu_time"] for b in json.loads(precti.read_text())["benchmarks"]}
     for druh, popis in (("Nastaveni", "settings (1,000 entries x 10 values, 10 actions)"),
                         ("Titulky", "credits (20,000 positions and persons)")):
         cteni_ns, generovani_ns = casy[f"BM_{druh}_precti_min"], casy[f"BM_{druh}_generuj_min"]
@@ -65,3 +65,10 @@ hledani = vysledky / "hledani.txt"
 if hledani.exists():
     nase, podlaha = map(float, hledani.read_text().split())
     radek("search per keystroke (median)", f"{nase:.2f} us", f"{podlaha:.2f} us", nase / podlaha, 2.0)
+
+cteni = vysledky / "cteni.txt"
+if cteni.exists():
+    for line in cteni.read_text().splitlines():
+        nazev, nase, podlaha, jednotka, cil = line.split("\t")
+        nase, podlaha = float(nase), float(podlaha)
+        radek(nazev, f"{nase:.2f} {jednotka}", f"{podlaha:.2f} {jednotka}", nase / podlaha, int(cil))

@@ -1,15 +1,9 @@
 #include "generators/skript.h"
 
+#include <array>
+
 const std::vector<std::string>& Skript::radky(Udalost udalost) const {
-    switch (udalost) {
-    case Udalost::Create:
-        return create;
-    case Udalost::Step:
-        return step;
-    case Udalost::Draw:
-        return draw;
-    case Udalost::Alarm0:
-        break;
-    }
-    return alarm0;
+    static constexpr std::array<std::vector<std::string> Skript::*, udalosti.size()> radkyUdalosti{
+        &Skript::create, &Skript::step, &Skript::draw, &Skript::alarm0};
+    return this->*radkyUdalosti[static_cast<std::size_t>(udalost)];
 }

@@ -56,6 +56,9 @@ OknoNahledu::OknoNahledu(QWidget* rodic) : QWidget(rodic, Qt::Window) {
     m_zpravy = new QListWidget(this);
     m_zpravy->setObjectName(QStringLiteral("Zpravy"));
     m_zpravy->setAccessibleName(QStringLiteral("Zprávy"));
+    // A long message wraps within the list, and its tooltip holds the whole of it.
+    m_zpravy->setWordWrap(true);
+    m_zpravy->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
     auto* tlacitka = new QHBoxLayout;
     tlacitka->addWidget(m_znovu);
@@ -79,9 +82,16 @@ OknoNahledu::OknoNahledu(QWidget* rodic) : QWidget(rodic, Qt::Window) {
     // F5 here reads the panes again, as it does from the main window.
     auto* obnovit = new QShortcut(QKeySequence(Qt::Key_F5), this);
     connect(obnovit, &QShortcut::activated, this, &OknoNahledu::ZnovuClick);
-    connect(m_znovu, &QPushButton::clicked, this, &OknoNahledu::ZnovuClick);
-    connect(m_pozastavit, &QPushButton::clicked, this, &OknoNahledu::PozastavitClick);
-    connect(m_casovac, &QTimer::timeout, this, &OknoNahledu::Krok);
+    // Either button hands the keys back to the room, wherever the focus was before.
+    connect(m_znovu, &QPushButton::clicked, this, [this] {
+        ZnovuClick();
+        m_platno->setFocus(Qt::OtherFocusReason);
+    });
+    connect(m_pozastavit, &QPushButton::clicked, this, [this] {
+        PozastavitClick();
+        m_platno->setFocus(Qt::OtherFocusReason);
+    });
+    connect(m_casovac, &QTimer::timeout, this, &OknoNahledu::krok);
     connect(m_platno, &PlatnoNahledu::stisknuto, this,
             [this](int kod) { m_stisknute.insert(kod); });
 
@@ -103,10 +113,10 @@ OknoNahledu::OknoNahledu(QWidget* rodic) : QWidget(rodic, Qt::Window) {
 
 OknoNahledu::~OknoNahledu() = default;
 
-void OknoNahledu::Nastav(const QString& nazevZalozky, Zdroj zdroj, Umisteni* umisteni) {
+void OknoNahledu::nastav(const QString& nazevZalozky, Zdroj zdroj, Umisteni* umisteni) {
     setWindowTitle(QStringLiteral("Náhled – %1").arg(nazevZalozky));
     m_zdroj = std::move(zdroj);
-    m_tazeni->Nastav(umisteni);
+    m_tazeni->nastav(umisteni);
     m_promenne->setRowCount(0);
     ZnovuClick();
     if (!m_casovac->isActive())
@@ -122,14 +132,14 @@ void OknoNahledu::ZnovuClick() {
     if (std::all_of(skripty.begin(), skripty.end(), [](const auto& skript) {
             return skript.second.find_first_not_of(" \t\r\n") == std::string::npos;
         }))
-        m_zpravy->addItem(
-            QStringLiteral("Panely jsou prázdné: nejdřív stiskněte „Vygenerovat kód“."));
+        pridejZpravu(QStringLiteral("Panely jsou prázdné: nejdřív stiskněte „Vygenerovat kód“."));
     m_mistnost = std::make_unique<nahled::Mistnost>(skripty, zadaneHodnoty());
     const auto draw = skripty.find(nahled::Udalost::Draw);
-    m_tazeni->NactiPuvod(draw == skripty.end() ? std::string() : draw->second);
-    m_platno->NastavKresby({});
+    m_tazeni->nactiPuvod(draw == skripty.end() ? std::string() : draw->second);
+    m_platno->nastavKresby({});
     pridejZpravy();
     doplnPromenne();
+    m_tazeni->Zkontroluj();
 }
 
 void OknoNahledu::PozastavitClick() {
@@ -142,21 +152,30 @@ void OknoNahledu::PozastavitClick() {
     }
 }
 
-void OknoNahledu::Krok() {
+void OknoNahledu::krok() {
     m_mistnost->Krok(std::exchange(m_stisknute, {}));
-    m_platno->NastavKresby(m_mistnost->kresby());
+    m_platno->nastavKresby(m_mistnost->kresby());
     pridejZpravy();
     doplnPromenne();
+    m_tazeni->Zkontroluj();
+}
+
+// Back from the main window, where the form may have changed.
+void OknoNahledu::changeEvent(QEvent* udalost) {
+    if (udalost->type() == QEvent::ActivationChange && isActiveWindow())
+        m_tazeni->Zkontroluj();
+    QWidget::changeEvent(udalost);
 }
 
 // A changed form restarts the room, and its first step shows at once, paused or not.
 void OknoNahledu::zacniZnovuAUkaz() {
     ZnovuClick();
-    Krok();
+    krok();
 }
 
 void OknoNahledu::pridejZpravu(const QString& text, bool chyba) {
     auto* radek = new QListWidgetItem(text, m_zpravy);
+    radek->setToolTip(text);
     if (chyba)
         radek->setForeground(Qt::red);
 }

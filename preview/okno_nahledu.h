@@ -31,13 +31,16 @@ public:
     ~OknoNahledu() override;
 
     // Previews this tab from Create on; a drop writes into the fields of `umisteni`, if any.
-    void Nastav(const QString& nazevZalozky, Zdroj zdroj, Umisteni* umisteni = nullptr);
+    void nastav(const QString& nazevZalozky, Zdroj zdroj, Umisteni* umisteni = nullptr);
     const nahled::Mistnost* mistnost() const { return m_mistnost.get(); }
 
 public Q_SLOTS:
     void ZnovuClick();
     void PozastavitClick();
-    void Krok();
+    void krok();
+
+protected:
+    void changeEvent(QEvent* udalost) override;
 
 private:
     void pridejZpravu(const QString& text, bool chyba = false);

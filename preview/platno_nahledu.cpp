@@ -38,13 +38,13 @@ PlatnoNahledu::PlatnoNahledu(QWidget* rodic) : QWidget(rodic) {
     setMinimumSize(nahled::Mistnost::Sirka / 2, nahled::Mistnost::Vyska / 2);
 }
 
-void PlatnoNahledu::NastavKresby(std::vector<nahled::Kresba> kresby) {
+void PlatnoNahledu::nastavKresby(std::vector<nahled::Kresba> kresby) {
     m_kresby = std::move(kresby);
     ukazKurzor();
     update();
 }
 
-void PlatnoNahledu::NastavPosouzeni(Posouzeni posouzeni) {
+void PlatnoNahledu::nastavPosouzeni(Posouzeni posouzeni) {
     m_posouzeni = std::move(posouzeni);
     ukazKurzor();
 }
@@ -109,6 +109,24 @@ void PlatnoNahledu::paintEvent(QPaintEvent*) {
     }
     if (m_tah)
         kresliSouradnice(p, *m_tah);
+    // The arrow keys and Enter go to the script only while this frame shows.
+    if (hasFocus()) {
+        p.resetTransform();
+        p.setClipping(false);
+        p.setPen(QPen(palette().highlight(), 2));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+    }
+}
+
+void PlatnoNahledu::focusInEvent(QFocusEvent* udalost) {
+    update();
+    QWidget::focusInEvent(udalost);
+}
+
+void PlatnoNahledu::focusOutEvent(QFocusEvent* udalost) {
+    update();
+    QWidget::focusOutEvent(udalost);
 }
 
 // The room coordinates the dragged text would take, beside it.

@@ -1,8 +1,9 @@
 #pragma once
 
 // The previewed room on screen: 640 × 480, black, scaled uniformly to fit and centred, showing
-// the texts the last Draw event drew. It takes the arrow keys and Enter for the script, and lets
-// the mouse take a text that may be placed by dragging and drop it elsewhere.
+// the texts the last Draw event drew, framed while it has the keyboard. It takes the arrow keys and
+// Enter for the script, and lets the mouse take a text that may be placed by dragging and drop it
+// elsewhere.
 
 #include "preview/stav.h"
 
@@ -21,9 +22,9 @@ public:
 
     explicit PlatnoNahledu(QWidget* rodic = nullptr);
 
-    void NastavKresby(std::vector<nahled::Kresba> kresby);
+    void nastavKresby(std::vector<nahled::Kresba> kresby);
     // Without one no text is taken and presses go on to the window.
-    void NastavPosouzeni(Posouzeni posouzeni);
+    void nastavPosouzeni(Posouzeni posouzeni);
 
 Q_SIGNALS:
     // The engine's code of a key the author pressed.
@@ -40,6 +41,8 @@ protected:
     void mouseMoveEvent(QMouseEvent* udalost) override;
     void mouseReleaseEvent(QMouseEvent* udalost) override;
     void leaveEvent(QEvent* udalost) override;
+    void focusInEvent(QFocusEvent* udalost) override;
+    void focusOutEvent(QFocusEvent* udalost) override;
 
 private:
     struct Tah {

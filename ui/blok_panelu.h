@@ -14,9 +14,9 @@
 
 class QPlainTextEdit;
 
+// A pane's inner tab carries its event's caption.
 struct PopisPanelu {
     Udalost udalost;
-    QString titulek;
     QString jmeno;
 };
 
@@ -31,11 +31,21 @@ public:
 
     // Names the block and its panes for a screen reader by the tab that holds them ("Menu:
     // Create"), since every tab has panes of the same events.
-    void Pojmenuj(const QString& zalozka);
+    void pojmenuj(const QString& zalozka);
+
+    // Puts the whole text of the event's pane on the clipboard.
+    void kopirujVse(Udalost udalost);
+
+Q_SIGNALS:
+    // What was copied, for the status bar: "Zkopírováno: Draw (12 řádků)".
+    void zkopirovano(const QString& zprava);
 
 private:
     std::map<Udalost, QPlainTextEdit*> m_panely;
 };
+
+// "1 řádek", "3 řádky", "12 řádků".
+QString PocetRadku(qsizetype pocet);
 
 // Replaces the pane's text with the lines in one call.
 void VyplnPanel(QPlainTextEdit* panel, const std::vector<std::string>& radky);
