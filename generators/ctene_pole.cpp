@@ -210,7 +210,7 @@ void CtenePole::odmitniNa(std::size_t cislo, std::optional<std::string_view> nal
                           std::optional<std::string_view> tvar) {
     if (!ok())
         return;
-    const std::string udalost(NazevUdalosti(m_udalost));
+    const std::string udalost(TitulekUdalosti(m_udalost));
     std::string zprava;
     if (nalezeny)
         zprava = udalost + ", řádek " + std::to_string(cislo) + ": " + std::string(duvod) +

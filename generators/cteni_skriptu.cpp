@@ -25,12 +25,12 @@ OdmitnutiCteni odmitnutiPole(Udalost udalost, std::string zprava) {
 
 // The refusal for a box that holds what another box or another tab should get.
 std::optional<OdmitnutiCteni> ciziKod(Generator generator, Udalost udalost, std::string_view text) {
-    const std::string pole(NazevUdalosti(udalost));
+    const std::string pole(TitulekUdalosti(udalost));
     for (Generator jiny : generatory) {
         for (Udalost jina : UdalostiGeneratoru(jiny)) {
             if ((jiny == generator && jina == udalost) || !VypadaJako(jiny, jina, text))
                 continue;
-            const std::string kod(NazevUdalosti(jina));
+            const std::string kod(TitulekUdalosti(jina));
             if (jiny == generator)
                 return odmitnutiPole(udalost, "V poli " + pole + " je kód události " + kod +
                                                   ". Vložte ho do pole " + kod + ".");
@@ -45,18 +45,19 @@ std::optional<OdmitnutiCteni> ciziKod(Generator generator, Udalost udalost, std:
 
 } // namespace
 
+namespace {
+
+constexpr std::array<std::string_view VlozenyKod::*, udalosti.size()> textyUdalosti{
+    &VlozenyKod::create, &VlozenyKod::step, &VlozenyKod::draw, &VlozenyKod::alarm0};
+
+} // namespace
+
 std::string_view VlozenyKod::text(Udalost udalost) const {
-    switch (udalost) {
-    case Udalost::Create:
-        return create;
-    case Udalost::Step:
-        return step;
-    case Udalost::Draw:
-        return draw;
-    case Udalost::Alarm0:
-        break;
-    }
-    return alarm0;
+    return this->*textyUdalosti[static_cast<std::size_t>(udalost)];
+}
+
+std::string_view& VlozenyKod::text(Udalost udalost) {
+    return this->*textyUdalosti[static_cast<std::size_t>(udalost)];
 }
 
 std::string_view NazevZalozky(Generator generator) {
@@ -86,20 +87,6 @@ std::span<const Udalost> UdalostiGeneratoru(Generator generator) {
     return udalostiTitulku;
 }
 
-std::string_view NazevUdalosti(Udalost udalost) {
-    switch (udalost) {
-    case Udalost::Create:
-        return "Create";
-    case Udalost::Step:
-        return "Step";
-    case Udalost::Draw:
-        return "Draw";
-    case Udalost::Alarm0:
-        break;
-    }
-    return "Alarm[0]";
-}
-
 std::optional<OdmitnutiCteni> ZkontrolujVlozeni(Generator generator, const VlozenyKod& kod) {
     bool vseprazdne = true;
     for (Udalost udalost : UdalostiGeneratoru(generator)) {
@@ -110,7 +97,7 @@ std::optional<OdmitnutiCteni> ZkontrolujVlozeni(Generator generator, const Vloze
         if (VypadaJako(generator, udalost, text))
             continue;
         if (JeBinarni(text))
-            return odmitnutiPole(udalost, "Pole " + std::string(NazevUdalosti(udalost)) +
+            return odmitnutiPole(udalost, "Pole " + std::string(TitulekUdalosti(udalost)) +
                                               " neobsahuje text skriptu, ale binární data.");
         if (auto odmitnuti = ciziKod(generator, udalost, text))
             return odmitnuti;

@@ -19,6 +19,7 @@
 struct VlozenyKod {
     std::string_view create, step, draw, alarm0;
     std::string_view text(Udalost udalost) const;
+    std::string_view& text(Udalost udalost);
 };
 
 struct OdmitnutiCteni {
@@ -35,7 +36,6 @@ enum class Generator { Menu, Nastaveni, Highskore, Titulky };
 std::string_view NazevZalozky(Generator generator);
 // The events a generator writes, in the order of its tab's panes.
 std::span<const Udalost> UdalostiGeneratoru(Generator generator);
-std::string_view NazevUdalosti(Udalost udalost);
 
 // Refuses a paste whose every box is empty, or a box that holds another event's code.
 std::optional<OdmitnutiCteni> ZkontrolujVlozeni(Generator generator, const VlozenyKod& kod);

@@ -10,6 +10,5 @@ VstupMenu NoveMenu() {
 }
 
 VstupTitulku NoveTitulky() {
-    const PismoTitulku pismo{false, "Arial", "velikost", false, false};
-    return {{}, "nahoru", "c_red", "c_aqua", pismo, pismo};
+    return {{}, "nahoru", "c_red", "c_aqua", {}, {}};
 }

@@ -1,8 +1,8 @@
 #pragma once
 
 // Reads a credits script back: the tree of positions and persons, the direction, both colours
-// and both font rows. A colour whose kind has no node, and a font row that is switched off,
-// keep a new window's values.
+// and both font rows. A colour whose kind has no node keeps a new window's value; a font row
+// that is switched off has nothing in it.
 
 #include "generators/cteni_skriptu.h"
 #include "generators/generuj_titulky.h"
