@@ -6,6 +6,8 @@
 
 #include "app/zalozka_generatoru.h"
 #include "generators/generuj_menu.h"
+#include "generators/nove_vstupy.h"
+#include "generators/precti_menu.h"
 #include "preview/umisteni.h"
 
 #include <array>
@@ -15,7 +17,8 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 
-class ZalozkaMenu : public ZalozkaSVstupem<generatory::VstupMenu, generatory::GenerujMenu>,
+class ZalozkaMenu : public ZalozkaSVstupem<generatory::VstupMenu, generatory::GenerujMenu,
+                                           generatory::PrectiMenu>,
                     public Umisteni {
     Q_OBJECT
 public:
@@ -25,6 +28,7 @@ public:
 
     generatory::VstupMenu vstup() const override;
     void nastavVstup(const generatory::VstupMenu& vstup) override;
+    generatory::VstupMenu novyVstup() const override { return generatory::NoveMenu(); }
     // The status panel reads "0%" while it runs and keeps it when the count stops it.
     void generuj() override;
     Umisteni* umisteni() override { return this; }

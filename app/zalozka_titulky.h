@@ -5,6 +5,8 @@
 
 #include "app/zalozka_generatoru.h"
 #include "generators/generuj_titulky.h"
+#include "generators/nove_vstupy.h"
+#include "generators/precti_titulky.h"
 
 #include <array>
 #include <memory>
@@ -17,8 +19,8 @@ class QTreeWidgetItem;
 class StromTitulku;
 class VolbaBarvy;
 
-class ZalozkaTitulky
-    : public ZalozkaSVstupem<generatory::VstupTitulku, generatory::GenerujTitulky> {
+class ZalozkaTitulky : public ZalozkaSVstupem<generatory::VstupTitulku, generatory::GenerujTitulky,
+                                              generatory::PrectiTitulky> {
     Q_OBJECT
 public:
     explicit ZalozkaTitulky(QWidget* rodic = nullptr);
@@ -27,6 +29,7 @@ public:
     // A font row that is off reads as no font; setting one off leaves its hidden fields alone.
     generatory::VstupTitulku vstup() const override;
     void nastavVstup(const generatory::VstupTitulku& vstup) override;
+    generatory::VstupTitulku novyVstup() const override { return generatory::NoveTitulky(); }
 
     bool JePozice(const QTreeWidgetItem* uzel) const;
     // The remembered colour names at start, with their swatches painted.

@@ -1,0 +1,13 @@
+#pragma once
+
+// Reads a main-menu script back: the item count as written, and the text, x, y and action of
+// every item the script holds. The rows past the count keep a new window's values.
+
+#include "generators/cteni_skriptu.h"
+#include "generators/generuj_menu.h"
+
+namespace generatory {
+
+Precteno<VstupMenu> PrectiMenu(const VlozenyKod& kod);
+
+} // namespace generatory
