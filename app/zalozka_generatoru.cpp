@@ -15,6 +15,8 @@ void ZalozkaGeneratoru::poskladej(QWidget* formular, const char* jmenoTlacitka, 
     m_tlacitko = Tlacitko(tlacitkoVeFormulari ? formular : this, jmenoTlacitka,
                           QStringLiteral("Vygenerovat kód"));
     m_panely = new BlokPanelu(vyskaBloku, panely, aktivni, this);
+    for (const PopisPanelu& panel : panely)
+        m_udalosti.push_back(panel.udalost);
     connect(m_tlacitko, &QPushButton::clicked, this, [this] { generuj(); });
 
     auto* rozlozeni = new QVBoxLayout(this);

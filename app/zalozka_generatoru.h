@@ -5,13 +5,18 @@
 // ZalozkaSVstupem adds the form as a value: the generator's input out, and in as if typed.
 
 #include "app/posledni_kresby.h"
+#include "dialogs/dialog_nacteni.h"
+#include "generators/cteni_skriptu.h"
 #include "generators/skript.h"
 #include "ui/blok_panelu.h"
 
 #include <QWidget>
 
+#include <functional>
 #include <initializer_list>
 #include <optional>
+#include <variant>
+#include <vector>
 
 class QPushButton;
 class Umisteni;
@@ -27,6 +32,14 @@ public:
     virtual void generuj() = 0;
     // Where the preview may place the page's texts; nullptr when formulas place them.
     virtual Umisteni* umisteni() { return nullptr; }
+    // The events of the page's panes, in their order.
+    const std::vector<Udalost>& udalostiPanelu() const { return m_udalosti; }
+    // Reads pasted events back into the form as if typed, then generates, as the author would
+    // by hand; over a form that is not a new window's only when `smiNahradit` allows it. A script
+    // the reader refuses, or one holding a value the form's fields cannot (a colour off the
+    // list, say), changes nothing.
+    virtual TNacteniSkriptu::Vysledek nactiSkript(const VlozenyKod& kod,
+                                                  const std::function<bool()>& smiNahradit) = 0;
 
 Q_SIGNALS:
     // A text for the main window's status panel.
@@ -51,11 +64,13 @@ private:
     QString m_titulek;
     QPushButton* m_tlacitko = nullptr;
     BlokPanelu* m_panely = nullptr;
+    std::vector<Udalost> m_udalosti;
     PosledniKresby m_kresby;
 };
 
-// A page whose form is the input value of the generator it runs.
-template <typename V, Skript (*Generator)(const V&)>
+// A page whose form is the input value of the generator it runs, and of the reader that takes
+// the generator's script back.
+template <typename V, Skript (*Generator)(const V&), Precteno<V> (*Ctenar)(const VlozenyKod&)>
 class ZalozkaSVstupem : public ZalozkaGeneratoru {
 public:
     using Vstup = V;
@@ -66,6 +81,30 @@ public:
     // Sets the whole form as if the value were typed into it; the boxes' guards apply, their
     // error boxes do not (generating reports the same error). Edit indices stay as they are.
     virtual void nastavVstup(const Vstup& vstup) = 0;
+    // The form of a new window.
+    virtual Vstup novyVstup() const { return {}; }
 
     void generuj() override { ukaz(Generator(vstup())); }
+
+    TNacteniSkriptu::Vysledek nactiSkript(const VlozenyKod& kod,
+                                          const std::function<bool()>& smiNahradit) override {
+        const Precteno<V> precteno = Ctenar(kod);
+        if (const auto* odmitnuti = std::get_if<OdmitnutiCteni>(&precteno))
+            return *odmitnuti;
+        const V& novy = std::get<V>(precteno);
+        const V stary = vstup();
+        if (!(stary == novyVstup()) && !smiNahradit())
+            return TNacteniSkriptu::Ponechano{};
+        nastavVstup(novy);
+        if (!(vstup() == novy)) {
+            nastavVstup(stary);
+            return OdmitnutiCteni{"Záložka " + titulek().toStdString() +
+                                      " tento skript nepřevezme: některou jeho hodnotu (třeba "
+                                      "barvu, která není v seznamu) její pole neudrží, a kód by "
+                                      "pak byl jiný. Nic se nezměnilo.",
+                                  std::nullopt, 0};
+        }
+        generuj();
+        return TNacteniSkriptu::Nacteno{};
+    }
 };
