@@ -108,6 +108,7 @@ void OknoNahledu::Nastav(const QString& nazevZalozky, Zdroj zdroj, Umisteni* umi
     m_zdroj = std::move(zdroj);
     m_tazeni->Nastav(umisteni);
     m_promenne->setRowCount(0);
+    m_vTabulce.clear();
     ZnovuClick();
     if (!m_casovac->isActive())
         PozastavitClick();
@@ -125,6 +126,7 @@ void OknoNahledu::ZnovuClick() {
         m_zpravy->addItem(
             QStringLiteral("Panely jsou prázdné: nejdřív stiskněte „Vygenerovat kód“."));
     m_mistnost = std::make_unique<nahled::Mistnost>(skripty, zadaneHodnoty());
+    m_prectenoPromennych = 0;
     const auto draw = skripty.find(nahled::Udalost::Draw);
     m_tazeni->NactiPuvod(draw == skripty.end() ? std::string() : draw->second);
     m_platno->NastavKresby({});
@@ -169,12 +171,15 @@ void OknoNahledu::pridejZpravy() {
     m_zpravy->scrollToBottom();
 }
 
-// Adds a row for each variable newly read before it was set; rows and typed values stay.
+// Adds a row for each variable newly read before it was set; rows and typed values stay. The
+// room's list only grows, so each step looks only at the names it added.
 void OknoNahledu::doplnPromenne() {
-    for (const std::string& jmeno : m_mistnost->nenastavene()) {
-        const QString nazev = QString::fromStdString(jmeno);
-        if (!m_promenne->findItems(nazev, Qt::MatchExactly).isEmpty())
+    const std::vector<std::string>& nenastavene = m_mistnost->nenastavene();
+    for (; m_prectenoPromennych < nenastavene.size(); ++m_prectenoPromennych) {
+        const std::string& jmeno = nenastavene[m_prectenoPromennych];
+        if (!m_vTabulce.insert(jmeno).second)
             continue;
+        const QString nazev = QString::fromStdString(jmeno);
         const int radek = m_promenne->rowCount();
         m_promenne->insertRow(radek);
         auto* polozka = new QTableWidgetItem(nazev);

@@ -12,6 +12,8 @@
 #include <functional>
 #include <memory>
 #include <set>
+#include <string>
+#include <unordered_set>
 
 class PlatnoNahledu;
 class QListWidget;
@@ -53,6 +55,9 @@ private:
     QPushButton* m_znovu;
     QPushButton* m_pozastavit;
     QTableWidget* m_promenne;
+    // The names the table holds, and how many of the room's unset names it has looked at.
+    std::unordered_set<std::string> m_vTabulce;
+    std::size_t m_prectenoPromennych = 0;
     QListWidget* m_zpravy;
     QTimer* m_casovac;
     TazeniTextu* m_tazeni;

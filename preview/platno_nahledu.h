@@ -21,7 +21,7 @@ public:
 
     explicit PlatnoNahledu(QWidget* rodic = nullptr);
 
-    void NastavKresby(std::vector<nahled::Kresba> kresby);
+    void NastavKresby(const std::vector<nahled::Kresba>& kresby);
     // Without one no text is taken and presses go on to the window.
     void NastavPosouzeni(Posouzeni posouzeni);
 
