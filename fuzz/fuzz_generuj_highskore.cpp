@@ -2,6 +2,8 @@
 
 #include "generators/generuj_highskore.h"
 
+#include "puvod_radku.h"
+
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cstdlib>
@@ -25,5 +27,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                                   0) != 0)
             std::abort();
     }
+    OverPuvodRadku(s);
     return 0;
 }

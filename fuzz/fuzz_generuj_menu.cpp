@@ -4,6 +4,8 @@
 #include "generators/cele_cislo.h"
 #include "generators/generuj_menu.h"
 
+#include "puvod_radku.h"
+
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <algorithm>
@@ -40,5 +42,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     } else if (!s.chyba || s.create.size() != 1 || !s.step.empty() || !s.draw.empty()) {
         std::abort();
     }
+    OverPuvodRadku(s);
     return 0;
 }

@@ -5,6 +5,8 @@
 #include "generators/explode.h"
 #include "generators/generuj_nastaveni.h"
 
+#include "puvod_radku.h"
+
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <algorithm>
@@ -69,5 +71,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                       [](const std::optional<Puvod>& p) { return p.has_value(); });
     if (!s.chyba && static_cast<std::size_t>(umistenych) != n + hodnot)
         std::abort();
+    OverPuvodRadku(s);
     return 0;
 }

@@ -3,6 +3,8 @@
 
 #include "generators/generuj_titulky.h"
 
+#include "puvod_radku.h"
+
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cstdlib>
@@ -46,5 +48,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (s.odmitnuti || s.chyba || s.create.size() != 1 + pisma + m || s.alarm0.size() != 1 + m ||
         s.draw.size() != m + sPismem)
         std::abort();
+    OverPuvodRadku(s);
     return 0;
 }
