@@ -24,9 +24,10 @@ Mistnost::Mistnost(const Skripty& skripty, const ZadaneHodnoty& zadane) {
             continue;
         }
         const ChybaSkriptu& c = std::get<ChybaSkriptu>(vysledek);
-        m_stav.zpravy.push_back({Zprava::Druh::Chyba, NazevUdalosti(udalost) + ", řádek " +
-                                                          std::to_string(c.radek) +
-                                                          ": nelze přečíst: " + c.zprava});
+        m_stav.zpravy.push_back({Zprava::Druh::Chyba,
+                                 NazevUdalosti(udalost) + ", řádek " + std::to_string(c.radek) +
+                                     ": nelze přečíst: " + c.zprava,
+                                 MistoChyby{udalost, c, true}});
     }
     for (const auto& [jmeno, h] : zadane)
         Nastav(m_stav, jmeno, h);
@@ -59,9 +60,10 @@ void Mistnost::spust(Udalost udalost) {
         return;
     m_stav.udalost = NazevUdalosti(udalost);
     if (const auto c = Spust(it->second, m_stav)) {
-        m_stav.zpravy.push_back({Zprava::Druh::Chyba, m_stav.udalost + ", řádek " +
-                                                          std::to_string(c->radek) +
-                                                          ": běh zastaven: " + c->zprava});
+        m_stav.zpravy.push_back({Zprava::Druh::Chyba,
+                                 m_stav.udalost + ", řádek " + std::to_string(c->radek) +
+                                     ": běh zastaven: " + c->zprava,
+                                 MistoChyby{udalost, *c, false}});
         m_programy.erase(it);
     }
 }

@@ -1,5 +1,6 @@
 #include "preview/okno_nahledu.h"
 
+#include "preview/kontrola.h"
 #include "preview/platno_nahledu.h"
 #include "preview/tazeni_textu.h"
 
@@ -103,9 +104,11 @@ OknoNahledu::OknoNahledu(QWidget* rodic) : QWidget(rodic, Qt::Window) {
 
 OknoNahledu::~OknoNahledu() = default;
 
-void OknoNahledu::Nastav(const QString& nazevZalozky, Zdroj zdroj, Umisteni* umisteni) {
+void OknoNahledu::Nastav(const QString& nazevZalozky, Zdroj zdroj, Umisteni* umisteni,
+                         PuvodSkriptu puvod) {
     setWindowTitle(QStringLiteral("Náhled – %1").arg(nazevZalozky));
     m_zdroj = std::move(zdroj);
+    m_puvod = std::move(puvod);
     m_tazeni->Nastav(umisteni);
     m_promenne->setRowCount(0);
     m_vTabulce.clear();
@@ -125,6 +128,11 @@ void OknoNahledu::ZnovuClick() {
         }))
         m_zpravy->addItem(
             QStringLiteral("Panely jsou prázdné: nejdřív stiskněte „Vygenerovat kód“."));
+    // What cannot be read is named as the tab's check named it after generating.
+    m_skript = m_puvod ? m_puvod() : nullptr;
+    if (m_skript)
+        for (const nahled::Nalez& n : nahled::Zkontroluj(*m_skript))
+            pridejZpravu(QString::fromStdString(n.zprava), true);
     m_mistnost = std::make_unique<nahled::Mistnost>(skripty, zadaneHodnoty());
     m_prectenoPromennych = 0;
     const auto draw = skripty.find(nahled::Udalost::Draw);
@@ -164,8 +172,15 @@ void OknoNahledu::pridejZpravu(const QString& text, bool chyba) {
 }
 
 void OknoNahledu::pridejZpravy() {
-    for (const nahled::Zprava& z : m_mistnost->VezmiZpravy())
-        pridejZpravu(QString::fromStdString(z.text), z.druh == nahled::Zprava::Druh::Chyba);
+    for (const nahled::Zprava& z : m_mistnost->VezmiZpravy()) {
+        if (!m_skript || !z.misto)
+            pridejZpravu(QString::fromStdString(z.text), z.druh == nahled::Zprava::Druh::Chyba);
+        else if (!z.misto->cteni)
+            pridejZpravu(
+                QString::fromStdString(
+                    nahled::PopisChyby(*m_skript, z.misto->udalost, z.misto->chyba).zprava),
+                true);
+    }
     while (m_zpravy->count() > nejviceZprav)
         delete m_zpravy->takeItem(0);
     m_zpravy->scrollToBottom();
