@@ -1,6 +1,7 @@
 #include "app/hlavni.h"
 
 #include "app/funkcni_panel.h"
+#include "app/kontrola_stranky.h"
 #include "app/napoveda.h"
 #include "app/seznam_funkci.h"
 #include "app/zalozka_highskore.h"
@@ -202,9 +203,13 @@ void THlavni::Nahled1Click() {
     const BlokPanelu* blok = m_bloky[static_cast<std::size_t>(zalozka)];
     // Only the menu's and the settings' texts stand where fields put them.
     const std::array<Umisteni*, 4> umisteni{m_menu, m_nastaveni, nullptr, nullptr};
+    const std::array<KontrolaStranky*, 4> kontroly{m_menu->kontrola(), m_nastaveni->kontrola(),
+                                                   m_highskore->kontrola(), m_titulky->kontrola()};
+    const KontrolaStranky* kontrola = kontroly[static_cast<std::size_t>(zalozka)];
     m_nahled->Nastav(
         m_zalozky->tabText(zalozka), [blok] { return SkriptyBloku(*blok); },
-        umisteni[static_cast<std::size_t>(zalozka)]);
+        umisteni[static_cast<std::size_t>(zalozka)],
+        [kontrola] { return kontrola->SkriptPanelu(); });
     m_nahled->show();
     m_nahled->raise();
     m_nahled->activateWindow();

@@ -23,6 +23,8 @@ public:
     QTreeWidgetItem* vybrany() const;
     // Every node in depth-first pre-order.
     std::vector<PolozkaTitulku> polozky() const;
+    // The node at this place in that order, or nullptr.
+    QTreeWidgetItem* uzel(std::size_t poradi);
 
 private:
     void poSbaleni(QTreeWidgetItem* uzel);

@@ -1,5 +1,6 @@
 #include "app/zalozka_highskore.h"
 
+#include "app/kontrola_stranky.h"
 #include "app/model_highskore.h"
 #include "app/ukaz_skript.h"
 #include "dialogs/dialog_highskore.h"
@@ -44,13 +45,15 @@ ZalozkaHighskore::ZalozkaHighskore(QWidget* rodic) : QWidget(rodic) {
         new BlokPanelu(187, {{Udalost::Draw, QStringLiteral("Draw"), QStringLiteral("RichEdit9")}},
                        Udalost::Draw, this);
     m_panely->setObjectName(QStringLiteral("PageControl4"));
+    m_kontrola = new KontrolaStranky(
+        m_panely, [this](const Vlozeni& pole) { ukazPole(pole); }, this);
 
     auto* rozlozeni = new QVBoxLayout(this);
     rozlozeni->setContentsMargins(0, 0, 0, 0);
     rozlozeni->setSpacing(0);
     rozlozeni->addWidget(m_seznam, 1);
     rozlozeni->addWidget(m_tlacitko);
-    rozlozeni->addWidget(m_panely);
+    rozlozeni->addWidget(m_kontrola->radek());
 }
 
 int ZalozkaHighskore::vybranyRadek() const {
@@ -99,5 +102,17 @@ void ZalozkaHighskore::Smazapoloku1Click() {
 }
 
 void ZalozkaHighskore::sButton3Click() {
-    UkazSkript(GenerujHighskore(m_model->polozky()), m_panely, this);
+    Skript skript = GenerujHighskore(m_model->polozky());
+    if (UkazSkript(skript, m_panely, this))
+        m_kontrola->Zkontroluj(std::move(skript));
+}
+
+void ZalozkaHighskore::ukazPole(const Vlozeni& pole) {
+    const QModelIndex index =
+        m_model->index(static_cast<int>(pole.vstup), pole.pole == Pole::HighskoreNick ? 1 : 2);
+    if (!index.isValid())
+        return;
+    m_seznam->setCurrentIndex(index);
+    m_seznam->scrollTo(index);
+    m_seznam->setFocus(Qt::OtherFocusReason);
 }

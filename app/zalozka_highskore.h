@@ -5,7 +5,10 @@
 
 #include <QWidget>
 
+struct Vlozeni;
+
 class BlokPanelu;
+class KontrolaStranky;
 class ModelHighskore;
 class QMenu;
 class QPushButton;
@@ -17,6 +20,7 @@ public:
     explicit ZalozkaHighskore(QWidget* rodic = nullptr);
 
     BlokPanelu* panely() const { return m_panely; }
+    KontrolaStranky* kontrola() const { return m_kontrola; }
 
     int Ktere2Upravit() const { return m_ktere2Upravit; }
     void NastavKtere2(int index) { m_ktere2Upravit = index; }
@@ -29,6 +33,7 @@ public Q_SLOTS:
 
 private:
     int vybranyRadek() const;
+    void ukazPole(const Vlozeni& pole);
     void otevriDialog();
 
     ModelHighskore* m_model;
@@ -36,5 +41,6 @@ private:
     QMenu* m_popup;
     QPushButton* m_tlacitko;
     BlokPanelu* m_panely;
+    KontrolaStranky* m_kontrola;
     int m_ktere2Upravit = -1;
 };

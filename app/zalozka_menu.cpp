@@ -1,5 +1,6 @@
 #include "app/zalozka_menu.h"
 
+#include "app/kontrola_stranky.h"
 #include "app/ukaz_skript.h"
 #include "generators/cele_cislo.h"
 #include "generators/generuj_menu.h"
@@ -97,12 +98,14 @@ ZalozkaMenu::ZalozkaMenu(QLabel* stavovyPanel, QWidget* rodic)
                         {Udalost::Step, QStringLiteral("Step"), QStringLiteral("RichEdit2")},
                         {Udalost::Draw, QStringLiteral("Draw"), QStringLiteral("RichEdit3")}},
                        Udalost::Draw, this);
+    m_kontrola = new KontrolaStranky(
+        m_panely, [this](const Vlozeni& pole) { ukazPole(pole); }, this);
 
     auto* rozlozeni = new QVBoxLayout(this);
     rozlozeni->setContentsMargins(0, 0, 0, 0);
     rozlozeni->setSpacing(0);
     rozlozeni->addWidget(plocha, 1);
-    rozlozeni->addWidget(m_panely);
+    rozlozeni->addWidget(m_kontrola->radek());
 
     connect(m_tlacitko, &QPushButton::clicked, this, &ZalozkaMenu::sButton1Click);
     connect(m_pocet->lineEdit(), &QLineEdit::textEdited, this, &ZalozkaMenu::sComboBox1Change);
@@ -125,7 +128,8 @@ void ZalozkaMenu::sButton1Click() {
 
     m_stav->setText(QStringLiteral("0%"));
     Skript skript = GenerujMenu(vstup);
-    UkazSkript(skript, m_panely, this);
+    if (UkazSkript(skript, m_panely, this))
+        m_kontrola->Zkontroluj(skript);
     const bool chyba = skript.chyba.has_value();
     m_kresby.Zapamatuj(std::move(skript));
     if (chyba)
@@ -173,4 +177,16 @@ void ZalozkaMenu::Umisti(std::size_t radek, const nahled::TextyPozice& texty) {
     m_radky[radek].pole[1]->setText(QString::fromStdString(texty.x));
     m_radky[radek].pole[2]->setText(QString::fromStdString(texty.y));
     sButton1Click();
+}
+
+void ZalozkaMenu::ukazPole(const Vlozeni& pole) {
+    QWidget* cil = m_pocet;
+    if (pole.pole != Pole::MenuPocet && pole.vstup < m_radky.size()) {
+        const auto& radek = m_radky[pole.vstup].pole;
+        cil = pole.pole == Pole::MenuText ? radek[0]
+              : pole.pole == Pole::MenuX  ? radek[1]
+              : pole.pole == Pole::MenuY  ? radek[2]
+                                          : radek[3];
+    }
+    cil->setFocus(Qt::OtherFocusReason);
 }

@@ -12,6 +12,7 @@
 #include <array>
 
 class BlokPanelu;
+class KontrolaStranky;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -29,6 +30,7 @@ public:
     std::vector<std::optional<Puvod>> PuvodRadku(const std::string& draw) const override;
     std::optional<nahled::TextyPozice> Pozice(std::size_t radek) const override;
     void Umisti(std::size_t radek, const nahled::TextyPozice& texty) override;
+    KontrolaStranky* kontrola() const { return m_kontrola; }
 
 public Q_SLOTS:
     void sButton1Click();
@@ -43,7 +45,10 @@ private:
     QLabel* m_stav;
     QComboBox* m_pocet;
     std::array<Radek, 5> m_radky{};
+    void ukazPole(const Vlozeni& pole);
+
     QPushButton* m_tlacitko;
     BlokPanelu* m_panely;
+    KontrolaStranky* m_kontrola;
     PosledniKresby m_kresby;
 };

@@ -1,5 +1,6 @@
 #include "app/zalozka_nastaveni.h"
 
+#include "app/kontrola_stranky.h"
 #include "app/model_nastaveni.h"
 #include "app/ukaz_skript.h"
 #include "dialogs/dialog_nastaveni.h"
@@ -29,13 +30,15 @@ ZalozkaNastaveni::ZalozkaNastaveni(QWidget* rodic) : QWidget(rodic) {
                         {Udalost::Step, QStringLiteral("Step"), QStringLiteral("RichEdit5")},
                         {Udalost::Draw, QStringLiteral("Draw"), QStringLiteral("RichEdit6")}},
                        Udalost::Draw, this);
+    m_kontrola = new KontrolaStranky(
+        m_panely, [this](const Vlozeni& pole) { ukazPole(pole); }, this);
 
     auto* rozlozeni = new QVBoxLayout(this);
     rozlozeni->setContentsMargins(0, 0, 0, 0);
     rozlozeni->setSpacing(0);
     rozlozeni->addWidget(m_seznam, 1);
     rozlozeni->addWidget(m_tlacitko);
-    rozlozeni->addWidget(m_panely);
+    rozlozeni->addWidget(m_kontrola->radek());
 
     connect(m_tlacitko, &QPushButton::clicked, this, &ZalozkaNastaveni::sButton2Click);
 }
@@ -100,7 +103,8 @@ void ZalozkaNastaveni::Smazatpoloky1Click() {
 
 void ZalozkaNastaveni::sButton2Click() {
     Skript skript = GenerujNastaveni(m_model->polozky());
-    UkazSkript(skript, m_panely, this);
+    if (UkazSkript(skript, m_panely, this))
+        m_kontrola->Zkontroluj(skript);
     m_kresby.Zapamatuj(std::move(skript));
 }
 
@@ -123,4 +127,19 @@ void ZalozkaNastaveni::Umisti(std::size_t polozka, const nahled::TextyPozice& te
     p.PoziceY = texty.y;
     m_model->uprav(static_cast<int>(polozka), p);
     sButton2Click();
+}
+
+// The entry's row, at the column of the field.
+void ZalozkaNastaveni::ukazPole(const Vlozeni& pole) {
+    const int sloupec = pole.pole == Pole::NastaveniX         ? 1
+                        : pole.pole == Pole::NastaveniY       ? 2
+                        : pole.pole == Pole::NastaveniHodnota ? 3
+                        : pole.pole == Pole::NastaveniAkce    ? 4
+                                                              : 0;
+    const QModelIndex index = m_model->index(static_cast<int>(pole.vstup), sloupec);
+    if (!index.isValid())
+        return;
+    m_seznam->setCurrentIndex(index);
+    m_seznam->scrollTo(index);
+    m_seznam->setFocus(Qt::OtherFocusReason);
 }

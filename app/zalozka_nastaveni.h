@@ -10,6 +10,7 @@
 #include <QWidget>
 
 class BlokPanelu;
+class KontrolaStranky;
 class ModelNastaveni;
 class QMenu;
 class QPushButton;
@@ -21,6 +22,7 @@ public:
     explicit ZalozkaNastaveni(QWidget* rodic = nullptr);
 
     BlokPanelu* panely() const { return m_panely; }
+    KontrolaStranky* kontrola() const { return m_kontrola; }
     int KtereUpravit() const { return m_ktereUpravit; }
     void NastavKtere(int index) { m_ktereUpravit = index; }
 
@@ -36,6 +38,7 @@ public Q_SLOTS:
 
 private:
     void vytvorSeznam();
+    void ukazPole(const Vlozeni& pole);
     void otevriDialog();
 
     ModelNastaveni* m_model;
@@ -43,6 +46,7 @@ private:
     QMenu* m_popup;
     QPushButton* m_tlacitko;
     BlokPanelu* m_panely;
+    KontrolaStranky* m_kontrola;
     int m_ktereUpravit = -1;
     PosledniKresby m_kresby;
 };

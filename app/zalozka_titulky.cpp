@@ -1,5 +1,6 @@
 #include "app/zalozka_titulky.h"
 
+#include "app/kontrola_stranky.h"
 #include "app/strom_titulku.h"
 #include "app/ukaz_skript.h"
 #include "app/volba_barvy.h"
@@ -86,13 +87,15 @@ ZalozkaTitulky::ZalozkaTitulky(QWidget* rodic) : QWidget(rodic) {
                         {Udalost::Alarm0, QStringLiteral("Alarm[0]"), QStringLiteral("RichEdit22")},
                         {Udalost::Draw, QStringLiteral("Draw"), QStringLiteral("RichEdit18")}},
                        Udalost::Create, this);
+    m_kontrola = new KontrolaStranky(
+        m_panely, [this](const Vlozeni& pole) { ukazPole(pole); }, this);
 
     auto* rozlozeni = new QVBoxLayout(this);
     rozlozeni->setContentsMargins(0, 0, 0, 0);
     rozlozeni->setSpacing(0);
     rozlozeni->addWidget(plocha, 1);
     rozlozeni->addWidget(m_tlacitko);
-    rozlozeni->addWidget(m_panely);
+    rozlozeni->addWidget(m_kontrola->radek());
 
     vytvorMenu();
     connect(m_tlacitko, &QPushButton::clicked, this, &ZalozkaTitulky::sButton4Click);
@@ -204,7 +207,9 @@ void ZalozkaTitulky::sButton4Click() {
                              m_barvaOsob->text().toStdString(),
                              m_pismoPozice.cti(),
                              m_pismoOsob.cti()};
-    UkazSkript(GenerujTitulky(vstup), m_panely, this);
+    Skript skript = GenerujTitulky(vstup);
+    if (UkazSkript(skript, m_panely, this))
+        m_kontrola->Zkontroluj(std::move(skript));
 }
 
 void ZalozkaTitulky::sCheckBox1Click() {
@@ -231,4 +236,42 @@ void ZalozkaTitulky::sComboBox4Change() {
 }
 void ZalozkaTitulky::sComboBox4Select() {
     m_barvaOsob->vyber();
+}
+
+void ZalozkaTitulky::ukazPole(const Vlozeni& pole) {
+    const RadekPisma& pismo = pole.vstup == 0 ? m_pismoPozice : m_pismoOsob;
+    QWidget* cil = nullptr;
+    switch (pole.pole) {
+    case Pole::TitulkyText:
+        if (QTreeWidgetItem* uzel = m_strom->uzel(pole.vstup)) {
+            m_strom->setCurrentItem(uzel);
+            m_strom->scrollToItem(uzel);
+        }
+        cil = m_strom;
+        break;
+    case Pole::TitulkyBarvaPozice:
+        cil = m_barvaPozice->box();
+        break;
+    case Pole::TitulkyBarvaOsob:
+        cil = m_barvaOsob->box();
+        break;
+    case Pole::TitulkyPismo:
+        cil = pismo.spinac;
+        break;
+    case Pole::TitulkyNazevPisma:
+        cil = pismo.nazev;
+        break;
+    case Pole::TitulkyVelikostPisma:
+        cil = pismo.velikost;
+        break;
+    case Pole::TitulkyTucne:
+        cil = pismo.tucne;
+        break;
+    case Pole::TitulkyKurziva:
+        cil = pismo.kurziva;
+        break;
+    default:
+        cil = m_smer;
+    }
+    cil->setFocus(Qt::OtherFocusReason);
 }

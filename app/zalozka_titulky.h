@@ -9,6 +9,7 @@
 #include <memory>
 
 class BlokPanelu;
+class KontrolaStranky;
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
@@ -18,6 +19,7 @@ class QTreeWidgetItem;
 class StromTitulku;
 class VolbaBarvy;
 struct PismoTitulku;
+struct Vlozeni;
 
 class ZalozkaTitulky : public QWidget {
     Q_OBJECT
@@ -26,6 +28,7 @@ public:
     ~ZalozkaTitulky() override;
 
     BlokPanelu* panely() const { return m_panely; }
+    KontrolaStranky* kontrola() const { return m_kontrola; }
     bool JePozice(const QTreeWidgetItem* uzel) const;
     // The remembered colour names at start, with their swatches painted.
     void NastavBarvy(const QString& pozice, const QString& osoby);
@@ -55,6 +58,7 @@ private:
     };
 
     void vytvorMenu();
+    void ukazPole(const Vlozeni& pole);
     // Names in order: switch, size, bold, italic, font name.
     static RadekPisma vytvorRadekPisma(QWidget* plocha, int vrch, int vrchEditu, int sirkaSpinace,
                                        const char* popis, const std::array<const char*, 5>& jmena);
@@ -68,4 +72,5 @@ private:
     RadekPisma m_pismoOsob{};
     QPushButton* m_tlacitko;
     BlokPanelu* m_panely;
+    KontrolaStranky* m_kontrola;
 };
