@@ -1,5 +1,6 @@
 #include "preview/kontrola.h"
 
+#include "generators/slovnik.h"
 #include "preview/mistnost.h"
 #include "preview/rozbor.h"
 #include "preview/slova_formulare.h"
@@ -7,6 +8,7 @@
 #include <algorithm>
 #include <map>
 #include <set>
+#include <string_view>
 #include <tuple>
 
 namespace nahled {
@@ -56,18 +58,41 @@ Misto misto(::Pole pole) {
     }
 }
 
-// Plain numbers and names, the commonest texts, pass without the reader.
+bool jeCislice(char z) {
+    return z >= '0' && z <= '9';
+}
+
+// A name of letters without diacritics, digits and _, not starting with a digit, and no keyword.
+bool jeJmeno(std::string_view text) {
+    if (text.empty() || jeCislice(text[0]))
+        return false;
+    const bool znaky = std::all_of(text.begin(), text.end(), [](char z) {
+        return (z >= 'a' && z <= 'z') || (z >= 'A' && z <= 'Z') || jeCislice(z) || z == '_';
+    });
+    const auto& slova = KlicovaSlova();
+    return znaky && std::find(slova.begin(), slova.end(), text) == slova.end();
+}
+
+// Why a text that must be a variable's name is none, in the author's words.
+std::string procNeniJmeno(const std::string& text) {
+    if (jeCislice(text[0]))
+        return "nesmí začínat číslicí";
+    if (jeJmeno(text + "_"))
+        return "„" + text + "“ je vyhrazené slovo jazyka";
+    return "smí mít jen písmena bez diakritiky, číslice a _";
+}
+
+// Plain numbers, names and "global." names, the commonest texts, pass without the reader.
 bool zjevneSpravne(const std::string& text, Misto m) {
     if (m == Misto::Text)
         return text.find_first_of("\"\n") == std::string::npos;
     if (m != Misto::Vyraz && m != Misto::Promenna)
         return false;
-    if (text.empty() || (text[0] >= '0' && text[0] <= '9' && m == Misto::Promenna))
-        return false;
-    return std::all_of(text.begin(), text.end(), [](char z) {
-        return (z >= 'a' && z <= 'z') || (z >= 'A' && z <= 'Z') || (z >= '0' && z <= '9') ||
-               z == '_';
-    });
+    if (m == Misto::Vyraz && !text.empty() && std::all_of(text.begin(), text.end(), jeCislice))
+        return true;
+    const std::string_view globalni = "global.";
+    return jeJmeno(text.starts_with(globalni) ? std::string_view(text).substr(globalni.size())
+                                              : std::string_view(text));
 }
 
 // One field's text judged alone, in a line of the shape the generator writes it into.
@@ -179,14 +204,11 @@ private:
             if (prazdny(text))
                 return Posudek{"Text uzlu je prázdný, a přitom se v kódu používá jako jméno "
                                "proměnné"};
-            if (!chybyCteni(text + " = 0\n" + text + " -= 7\nif(" + text + " > 0)f(" + text + ")")
-                     .empty())
-                return Posudek{
-                    jmeno + " se v kódu používá jako jméno proměnné: " +
-                    (text[0] >= '0' && text[0] <= '9'
-                         ? std::string("nesmí začínat číslicí")
-                         : std::string("smí mít jen písmena bez diakritiky, číslice a _"))};
-            return std::nullopt;
+            if (chybyCteni(text + " = 0\n" + text + " -= 7\nif(" + text + " > 0)f(" + text + ")")
+                    .empty())
+                return std::nullopt;
+            return Posudek{jmeno +
+                           " se v kódu používá jako jméno proměnné: " + procNeniJmeno(text)};
         case Misto::Vyraz:
             if (prazdny(text))
                 return Posudek{m_slova.JePrazdne(v, text)};

@@ -143,6 +143,10 @@ void TestKontrola::zpravy_data() {
         << titulkyS({{"1misto", true}})
         << QStringList{"Text uzlu „1misto“ se v kódu používá jako jméno proměnné: nesmí začínat "
                        "číslicí"};
+    QTest::addRow("credits, a keyword")
+        << titulkyS({{"Grafika", true}, {"repeat", false}})
+        << QStringList{"Text uzlu „repeat“ se v kódu používá jako jméno proměnné: „repeat“ je "
+                       "vyhrazené slovo jazyka"};
     QTest::addRow("credits, empty text")
         << titulkyS({{"", true}})
         << QStringList{"Text uzlu je prázdný, a přitom se v kódu používá jako jméno proměnné"};
