@@ -12,7 +12,7 @@ KontrolaStranky::KontrolaStranky(BlokPanelu* panely, UkazPole ukazPole, QWidget*
     : QObject(stranka), m_panely(panely), m_ukazPole(std::move(ukazPole)) {
     m_radek = new QWidget(stranka);
     m_seznam = new SeznamNalezu(m_radek);
-    m_seznam->setFixedHeight(panely->height());
+    m_seznam->setFixedHeight(panely->maximumHeight());
     auto* rozlozeni = new QHBoxLayout(m_radek);
     rozlozeni->setContentsMargins(0, 0, 0, 0);
     rozlozeni->setSpacing(0);
