@@ -209,7 +209,7 @@ void THlavni::Nahled1Click() {
     m_nahled->Nastav(
         m_zalozky->tabText(zalozka), [blok] { return SkriptyBloku(*blok); },
         umisteni[static_cast<std::size_t>(zalozka)],
-        [kontrola] { return kontrola->SkriptPanelu(); });
+        [kontrola] { return kontrola->skriptPanelu(); });
     m_nahled->show();
     m_nahled->raise();
     m_nahled->activateWindow();

@@ -22,12 +22,12 @@ KontrolaStranky::KontrolaStranky(BlokPanelu* panely, UkazPole ukazPole, QWidget*
     connect(m_seznam, &SeznamNalezu::vybrano, this, &KontrolaStranky::ukaz);
 }
 
-void KontrolaStranky::Zkontroluj(Skript skript) {
+void KontrolaStranky::zkontroluj(Skript skript) {
     m_skript = std::make_shared<const Skript>(std::move(skript));
-    m_seznam->Nastav(nahled::Zkontroluj(*m_skript));
+    m_seznam->nastav(nahled::Zkontroluj(*m_skript));
 }
 
-std::shared_ptr<const Skript> KontrolaStranky::SkriptPanelu() const {
+std::shared_ptr<const Skript> KontrolaStranky::skriptPanelu() const {
     if (!m_skript)
         return nullptr;
     for (Udalost u : {Udalost::Create, Udalost::Step, Udalost::Draw, Udalost::Alarm0})

@@ -29,9 +29,9 @@ public:
     // The panes with the list beside them, for the page's layout.
     QWidget* radek() const { return m_radek; }
     // After the generator's lines went into the panes.
-    void Zkontroluj(Skript skript);
+    void zkontroluj(Skript skript);
     // The script last checked, while the panes hold exactly its lines.
-    std::shared_ptr<const Skript> SkriptPanelu() const;
+    std::shared_ptr<const Skript> skriptPanelu() const;
 
 private:
     void ukaz(const nahled::Nalez& nalez);

@@ -104,7 +104,7 @@ void ZalozkaHighskore::Smazapoloku1Click() {
 void ZalozkaHighskore::sButton3Click() {
     Skript skript = GenerujHighskore(m_model->polozky());
     if (UkazSkript(skript, m_panely, this))
-        m_kontrola->Zkontroluj(std::move(skript));
+        m_kontrola->zkontroluj(std::move(skript));
 }
 
 void ZalozkaHighskore::ukazPole(const Vlozeni& pole) {

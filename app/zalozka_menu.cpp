@@ -129,7 +129,7 @@ void ZalozkaMenu::sButton1Click() {
     m_stav->setText(QStringLiteral("0%"));
     Skript skript = GenerujMenu(vstup);
     if (UkazSkript(skript, m_panely, this))
-        m_kontrola->Zkontroluj(skript);
+        m_kontrola->zkontroluj(skript);
     const bool chyba = skript.chyba.has_value();
     m_kresby.Zapamatuj(std::move(skript));
     if (chyba)

@@ -104,7 +104,7 @@ void ZalozkaNastaveni::Smazatpoloky1Click() {
 void ZalozkaNastaveni::sButton2Click() {
     Skript skript = GenerujNastaveni(m_model->polozky());
     if (UkazSkript(skript, m_panely, this))
-        m_kontrola->Zkontroluj(skript);
+        m_kontrola->zkontroluj(skript);
     m_kresby.Zapamatuj(std::move(skript));
 }
 

@@ -209,7 +209,7 @@ void ZalozkaTitulky::sButton4Click() {
                              m_pismoOsob.cti()};
     Skript skript = GenerujTitulky(vstup);
     if (UkazSkript(skript, m_panely, this))
-        m_kontrola->Zkontroluj(std::move(skript));
+        m_kontrola->zkontroluj(std::move(skript));
 }
 
 void ZalozkaTitulky::sCheckBox1Click() {

@@ -132,7 +132,7 @@ public:
                     pole = v;
             }
         if (pole && jedno)
-            return {u, c.radek, m_slova.Jmeno(*pole, text(u, r, *pole)) + ": " + c.zprava, pole};
+            return {u, c.radek, m_slova.jmeno(*pole, text(u, r, *pole)) + ": " + c.zprava, pole};
         return {u, c.radek,
                 NazevUdalosti(u) + ", řádek " + std::to_string(c.radek) + ": " + jak + c.zprava,
                 pole};
@@ -193,7 +193,7 @@ private:
     }
 
     std::optional<Posudek> posudNove(const Vlozeni& v, const std::string& text, Misto m) const {
-        const std::string jmeno = m_slova.Jmeno(v, text);
+        const std::string jmeno = m_slova.jmeno(v, text);
         switch (m) {
         case Misto::Text:
             if (chybyCteni("f(\"" + text + "\")").empty())
@@ -211,7 +211,7 @@ private:
                            " se v kódu používá jako jméno proměnné: " + procNeniJmeno(text)};
         case Misto::Vyraz:
             if (prazdny(text))
-                return Posudek{m_slova.JePrazdne(v, text)};
+                return Posudek{m_slova.jePrazdne(v, text)};
             if (const auto c = chybyCteni("f(" + text + ")"); !c.empty())
                 return Posudek{jmeno + ": " + c.front().zprava};
             return std::nullopt;
@@ -229,7 +229,7 @@ private:
         // A menu item's empty action takes the next item's test for its own, so the script runs
         // wrong even where it reads; a settings value may well have nothing to do.
         if (prazdny(text))
-            return Posudek{m_slova.JePrazdne(v, text), !nastaveni};
+            return Posudek{m_slova.jePrazdne(v, text), !nastaveni};
         const auto c = chybyCteni("if(a)" + text);
         if (c.empty())
             return std::nullopt;

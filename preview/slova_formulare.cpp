@@ -23,7 +23,7 @@ SlovaFormulare::SlovaFormulare(const Skript& skript) {
                 m_nazvyNastaveni.try_emplace(v.vstup, draw[r].substr(v.zacatek, v.delka));
 }
 
-std::string SlovaFormulare::Jmeno(const Vlozeni& v, const std::string& text) const {
+std::string SlovaFormulare::jmeno(const Vlozeni& v, const std::string& text) const {
     const std::string polozka = "Položka " + cislo(v.vstup + 1) + ": ";
     std::string nastaveni = "Položka č. " + cislo(v.vstup + 1);
     if (const auto nazev = m_nazvyNastaveni.find(v.vstup); nazev != m_nazvyNastaveni.end())
@@ -76,7 +76,7 @@ std::string SlovaFormulare::Jmeno(const Vlozeni& v, const std::string& text) con
     return pismo(v.vstup) + ": kurzíva";
 }
 
-std::string SlovaFormulare::JePrazdne(const Vlozeni& v, const std::string& text) const {
+std::string SlovaFormulare::jePrazdne(const Vlozeni& v, const std::string& text) const {
     switch (v.pole) {
     case ::Pole::MenuPocet:
     case ::Pole::MenuText:
@@ -84,11 +84,11 @@ std::string SlovaFormulare::JePrazdne(const Vlozeni& v, const std::string& text)
     case ::Pole::HighskoreNick:
     case ::Pole::TitulkyText:
     case ::Pole::TitulkyNazevPisma:
-        return Jmeno(v, text) + " je prázdný";
+        return jmeno(v, text) + " je prázdný";
     case ::Pole::HighskoreSkore:
-        return Jmeno(v, text) + " je prázdné";
+        return jmeno(v, text) + " je prázdné";
     default:
-        return Jmeno(v, text) + " je prázdná";
+        return jmeno(v, text) + " je prázdná";
     }
 }
 

@@ -16,9 +16,9 @@ public:
     explicit SlovaFormulare(const Skript& skript);
 
     // The field, and for a credits node its text, as the form shows it.
-    std::string Jmeno(const Vlozeni& pole, const std::string& text) const;
+    std::string jmeno(const Vlozeni& pole, const std::string& text) const;
     // "Položka 2: Akce je prázdná": the ending agrees with the field's caption.
-    std::string JePrazdne(const Vlozeni& pole, const std::string& text) const;
+    std::string jePrazdne(const Vlozeni& pole, const std::string& text) const;
 
 private:
     std::map<std::size_t, std::string> m_nazvyNastaveni;

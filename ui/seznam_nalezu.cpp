@@ -22,7 +22,7 @@ SeznamNalezu::SeznamNalezu(QWidget* rodic) : QListWidget(rodic) {
     connect(this, &QListWidget::itemActivated, this, &SeznamNalezu::vyber);
 }
 
-void SeznamNalezu::Nastav(std::vector<nahled::Nalez> nalezy) {
+void SeznamNalezu::nastav(std::vector<nahled::Nalez> nalezy) {
     clear();
     m_nalezy = std::move(nalezy);
     const std::size_t pocet = std::min(m_nalezy.size(), nejviceZprav);

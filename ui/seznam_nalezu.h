@@ -16,7 +16,7 @@ class SeznamNalezu : public QListWidget {
 public:
     explicit SeznamNalezu(QWidget* rodic = nullptr);
 
-    void Nastav(std::vector<nahled::Nalez> nalezy);
+    void nastav(std::vector<nahled::Nalez> nalezy);
 
 Q_SIGNALS:
     void vybrano(const nahled::Nalez& nalez);
