@@ -71,14 +71,27 @@ THlavni::THlavni(QWidget* rodic) : QMainWindow(rodic) {
     pripojKlavesyZalozek();
     QApplication::instance()->installEventFilter(new KlavesaNabidky(this));
     const QString smazatVse = QStringLiteral("Smazat vše");
+    const QString kopirovatVse = QStringLiteral("Kopírovat vše");
     m_popupCreate =
-        VytvorNabidku(this, "PopupMenu2", {{"Smazatve1", smazatVse, [this] { Smazatve1Click(); }}});
+        VytvorNabidku(this, "PopupMenu2",
+                      {{"Smazatve1", smazatVse, [this] { Smazatve1Click(); }},
+                       {nullptr, {}, {}},
+                       {"Kopirovatvse1", kopirovatVse, [this] { kopirujPanel(Udalost::Create); }}});
     m_popupStep =
-        VytvorNabidku(this, "PopupMenu3", {{"Smazatve2", smazatVse, [this] { Smazatve2Click(); }}});
+        VytvorNabidku(this, "PopupMenu3",
+                      {{"Smazatve2", smazatVse, [this] { Smazatve2Click(); }},
+                       {nullptr, {}, {}},
+                       {"Kopirovatvse2", kopirovatVse, [this] { kopirujPanel(Udalost::Step); }}});
     m_popupDraw =
-        VytvorNabidku(this, "PopupMenu4", {{"Smazatve3", smazatVse, [this] { Smazatve3Click(); }}});
-    for (BlokPanelu* blok : m_bloky)
+        VytvorNabidku(this, "PopupMenu4",
+                      {{"Smazatve3", smazatVse, [this] { Smazatve3Click(); }},
+                       {nullptr, {}, {}},
+                       {"Kopirovatvse3", kopirovatVse, [this] { kopirujPanel(Udalost::Draw); }}});
+    for (BlokPanelu* blok : m_bloky) {
         pripojMazaciMenu(blok);
+        connect(blok, &BlokPanelu::zkopirovano, this,
+                [this](const QString& zprava) { statusBar()->showMessage(zprava, 5000); });
+    }
 
     FormCreate();
 }
@@ -193,7 +206,8 @@ void THlavni::OProgramu1Click() {
     napoveda->exec();
 }
 
-// One preview window, turned to the active tab each time it is asked for.
+// One preview window, turned to the active tab each time it is asked for, and brought back from
+// the task bar if it was minimised there.
 void THlavni::Nahled1Click() {
     if (!m_nahled) {
         m_nahled = new OknoNahledu(this);
@@ -210,6 +224,7 @@ void THlavni::Nahled1Click() {
         m_zalozky->tabText(zalozka), [blok] { return SkriptyBloku(*blok); },
         umisteni[static_cast<std::size_t>(zalozka)],
         [kontrola] { return kontrola->skriptPanelu(); });
+    m_nahled->setWindowState(m_nahled->windowState() & ~Qt::WindowMinimized);
     m_nahled->show();
     m_nahled->raise();
     m_nahled->activateWindow();
@@ -220,6 +235,11 @@ void THlavni::smazPanel(Udalost udalost) {
     if (QPlainTextEdit* panel =
             m_bloky[static_cast<std::size_t>(m_zalozky->currentIndex())]->panel(udalost))
         panel->clear();
+}
+
+// Like clearing, copying takes the pane of the active main tab.
+void THlavni::kopirujPanel(Udalost udalost) {
+    m_bloky[static_cast<std::size_t>(m_zalozky->currentIndex())]->KopirujVse(udalost);
 }
 
 void THlavni::Smazatve1Click() {

@@ -59,6 +59,7 @@ private:
     void pripojKlavesyZalozek();
     void pripojMazaciMenu(BlokPanelu* blok);
     void smazPanel(Udalost udalost);
+    void kopirujPanel(Udalost udalost);
     void FormCreate();
     void FormResize();
 

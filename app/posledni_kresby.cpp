@@ -14,9 +14,10 @@ bool DrziRadky(const std::string& text, const std::vector<std::string>& radky) {
     return i == text.size();
 }
 
-void PosledniKresby::Zapamatuj(Skript&& skript) {
+void PosledniKresby::Zapamatuj(Skript&& skript, std::vector<nahled::TextyPozice> pozice) {
     if (skript.odmitnuti)
         return;
+    m_pozice = std::move(pozice);
     // The preview numbers the pane's lines, and a text holding a line break spans more than one:
     // its drawing counts from the line the call starts on, and every later line moves down.
     m_puvod.clear();
@@ -31,4 +32,10 @@ void PosledniKresby::Zapamatuj(Skript&& skript) {
 
 std::vector<std::optional<Puvod>> PosledniKresby::PuvodRadku(const std::string& draw) const {
     return DrziRadky(draw, m_radky) ? m_puvod : std::vector<std::optional<Puvod>>{};
+}
+
+std::optional<nahled::TextyPozice> PosledniKresby::Pozice(std::size_t vstup) const {
+    if (vstup >= m_pozice.size())
+        return std::nullopt;
+    return m_pozice[vstup];
 }

@@ -1,9 +1,11 @@
 #pragma once
 
-// The Draw lines a tab's generator last wrote and which input placed each of them, so that the
-// preview moves a text only while the Draw pane still holds exactly those lines.
+// The Draw lines a tab's generator last wrote, which input placed each of them and the position
+// texts each input had then, so that the preview moves a text only while the Draw pane still
+// holds exactly those lines, and from where they draw it.
 
 #include "generators/skript.h"
+#include "preview/posun.h"
 
 #include <optional>
 #include <string>
@@ -15,11 +17,14 @@ bool DrziRadky(const std::string& text, const std::vector<std::string>& radky);
 class PosledniKresby {
 public:
     // After the generator's lines went into the panes; a refusal wrote none and changes nothing.
-    void Zapamatuj(Skript&& skript);
+    void Zapamatuj(Skript&& skript, std::vector<nahled::TextyPozice> pozice);
     // For each line of this Draw script, the input that placed it, if the script is those lines.
     std::vector<std::optional<Puvod>> PuvodRadku(const std::string& draw) const;
+    // The input's position texts when the lines were generated.
+    std::optional<nahled::TextyPozice> Pozice(std::size_t vstup) const;
 
 private:
     std::vector<std::string> m_radky;
     std::vector<std::optional<Puvod>> m_puvod;
+    std::vector<nahled::TextyPozice> m_pozice;
 };

@@ -6,8 +6,8 @@
 #include "generators/generuj_menu.h"
 #include "ui/blok_panelu.h"
 #include "ui/hlaseni.h"
+#include "ui/hlidac_zmen.h"
 #include "ui/ovladace.h"
-#include "ui/vyber_ze_seznamu.h"
 #include "ui/vzhled.h"
 
 #include <QComboBox>
@@ -108,9 +108,9 @@ ZalozkaMenu::ZalozkaMenu(QLabel* stavovyPanel, QWidget* rodic)
     rozlozeni->addWidget(m_kontrola->radek());
 
     connect(m_tlacitko, &QPushButton::clicked, this, &ZalozkaMenu::sButton1Click);
-    connect(m_pocet->lineEdit(), &QLineEdit::textEdited, this, &ZalozkaMenu::sComboBox1Change);
-    connect(new VyberZeSeznamu(m_pocet), &VyberZeSeznamu::vybrano, this,
-            &ZalozkaMenu::sComboBox1Change);
+    // Typed, picked from the list, stepped by the arrow keys or the wheel: every new text counts.
+    connect(m_pocet, &QComboBox::editTextChanged, this, &ZalozkaMenu::sComboBox1Change);
+    m_zmeny = new HlidacZmen(this);
 }
 
 void ZalozkaMenu::UmistiTlacitko(int levo) {
@@ -131,7 +131,10 @@ void ZalozkaMenu::sButton1Click() {
     if (UkazSkript(skript, m_panely, this))
         m_kontrola->zkontroluj(skript);
     const bool chyba = skript.chyba.has_value();
-    m_kresby.Zapamatuj(std::move(skript));
+    std::vector<nahled::TextyPozice> pozice;
+    for (const auto& radek : vstup.radky)
+        pozice.push_back({radek.x, radek.y});
+    m_kresby.Zapamatuj(std::move(skript), std::move(pozice));
     if (chyba)
         return;
     // The generation is one synchronous step, so the progress texts pass without a repaint;
@@ -141,8 +144,9 @@ void ZalozkaMenu::sButton1Click() {
 }
 
 void ZalozkaMenu::sComboBox1Change() {
+    // The new text comes back here before this call goes on.
     if (m_pocet->currentText() == QStringLiteral("0"))
-        m_pocet->setEditText(QStringLiteral("1"));
+        return m_pocet->setEditText(QStringLiteral("1"));
 
     const auto prevod = PrevedNaCislo(m_pocet->currentText().toStdString());
     if (const auto* chyba = std::get_if<Chyba>(&prevod)) {
@@ -171,9 +175,18 @@ std::optional<nahled::TextyPozice> ZalozkaMenu::Pozice(std::size_t radek) const 
     return nahled::TextyPozice{pole[1]->text().toStdString(), pole[2]->text().toStdString()};
 }
 
+std::optional<nahled::TextyPozice> ZalozkaMenu::PoziceVKodu(std::size_t radek) const {
+    return m_kresby.Pozice(radek);
+}
+
+std::uint64_t ZalozkaMenu::Zmeny() const {
+    return m_zmeny->pocet();
+}
+
 void ZalozkaMenu::Umisti(std::size_t radek, const nahled::TextyPozice& texty) {
     if (radek >= m_radky.size())
         return;
+    const HlidacZmen::Ticho ticho(*m_zmeny);
     m_radky[radek].pole[1]->setText(QString::fromStdString(texty.x));
     m_radky[radek].pole[2]->setText(QString::fromStdString(texty.y));
     sButton1Click();

@@ -13,6 +13,7 @@
 
 class BlokPanelu;
 class KontrolaStranky;
+class HlidacZmen;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -29,8 +30,10 @@ public:
 
     std::vector<std::optional<Puvod>> PuvodRadku(const std::string& draw) const override;
     std::optional<nahled::TextyPozice> Pozice(std::size_t radek) const override;
+    std::optional<nahled::TextyPozice> PoziceVKodu(std::size_t radek) const override;
     void Umisti(std::size_t radek, const nahled::TextyPozice& texty) override;
     KontrolaStranky* kontrola() const { return m_kontrola; }
+    std::uint64_t Zmeny() const override;
 
 public Q_SLOTS:
     void sButton1Click();
@@ -51,4 +54,5 @@ private:
     BlokPanelu* m_panely;
     KontrolaStranky* m_kontrola;
     PosledniKresby m_kresby;
+    HlidacZmen* m_zmeny;
 };

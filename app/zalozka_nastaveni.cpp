@@ -8,6 +8,7 @@
 #include "ui/blok_panelu.h"
 #include "ui/dlouhy_text.h"
 #include "ui/hlaseni.h"
+#include "ui/hlidac_zmen.h"
 #include "ui/kontextova_nabidka.h"
 #include "ui/ovladace.h"
 #include "ui/seznam_radku.h"
@@ -41,6 +42,7 @@ ZalozkaNastaveni::ZalozkaNastaveni(QWidget* rodic) : QWidget(rodic) {
     rozlozeni->addWidget(m_kontrola->radek());
 
     connect(m_tlacitko, &QPushButton::clicked, this, &ZalozkaNastaveni::sButton2Click);
+    m_zmeny = new HlidacZmen(this);
 }
 
 void ZalozkaNastaveni::vytvorSeznam() {
@@ -105,7 +107,10 @@ void ZalozkaNastaveni::sButton2Click() {
     Skript skript = GenerujNastaveni(m_model->polozky());
     if (UkazSkript(skript, m_panely, this))
         m_kontrola->zkontroluj(skript);
-    m_kresby.Zapamatuj(std::move(skript));
+    std::vector<nahled::TextyPozice> pozice;
+    for (const PolozkaNastaveni& p : m_model->polozky())
+        pozice.push_back({p.PoziceX, p.PoziceY});
+    m_kresby.Zapamatuj(std::move(skript), std::move(pozice));
 }
 
 std::vector<std::optional<Puvod>> ZalozkaNastaveni::PuvodRadku(const std::string& draw) const {
@@ -119,9 +124,18 @@ std::optional<nahled::TextyPozice> ZalozkaNastaveni::Pozice(std::size_t polozka)
     return nahled::TextyPozice{p.PoziceX, p.PoziceY};
 }
 
+std::optional<nahled::TextyPozice> ZalozkaNastaveni::PoziceVKodu(std::size_t polozka) const {
+    return m_kresby.Pozice(polozka);
+}
+
+std::uint64_t ZalozkaNastaveni::Zmeny() const {
+    return m_zmeny->pocet();
+}
+
 void ZalozkaNastaveni::Umisti(std::size_t polozka, const nahled::TextyPozice& texty) {
     if (polozka >= m_model->polozky().size())
         return;
+    const HlidacZmen::Ticho ticho(*m_zmeny);
     PolozkaNastaveni p = m_model->polozky()[polozka];
     p.PoziceX = texty.x;
     p.PoziceY = texty.y;

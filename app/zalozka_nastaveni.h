@@ -11,6 +11,7 @@
 
 class BlokPanelu;
 class KontrolaStranky;
+class HlidacZmen;
 class ModelNastaveni;
 class QMenu;
 class QPushButton;
@@ -28,7 +29,9 @@ public:
 
     std::vector<std::optional<Puvod>> PuvodRadku(const std::string& draw) const override;
     std::optional<nahled::TextyPozice> Pozice(std::size_t polozka) const override;
+    std::optional<nahled::TextyPozice> PoziceVKodu(std::size_t polozka) const override;
     void Umisti(std::size_t polozka, const nahled::TextyPozice& texty) override;
+    std::uint64_t Zmeny() const override;
 
 public Q_SLOTS:
     void Pidatpoloku1Click();
@@ -49,4 +52,5 @@ private:
     KontrolaStranky* m_kontrola;
     int m_ktereUpravit = -1;
     PosledniKresby m_kresby;
+    HlidacZmen* m_zmeny;
 };

@@ -57,6 +57,9 @@ OknoNahledu::OknoNahledu(QWidget* rodic) : QWidget(rodic, Qt::Window) {
     m_zpravy = new QListWidget(this);
     m_zpravy->setObjectName(QStringLiteral("Zpravy"));
     m_zpravy->setAccessibleName(QStringLiteral("Zprávy"));
+    // A long message wraps within the list, and its tooltip holds the whole of it.
+    m_zpravy->setWordWrap(true);
+    m_zpravy->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
     auto* tlacitka = new QHBoxLayout;
     tlacitka->addWidget(m_znovu);
@@ -80,8 +83,15 @@ OknoNahledu::OknoNahledu(QWidget* rodic) : QWidget(rodic, Qt::Window) {
     // F5 here reads the panes again, as it does from the main window.
     auto* obnovit = new QShortcut(QKeySequence(Qt::Key_F5), this);
     connect(obnovit, &QShortcut::activated, this, &OknoNahledu::ZnovuClick);
-    connect(m_znovu, &QPushButton::clicked, this, &OknoNahledu::ZnovuClick);
-    connect(m_pozastavit, &QPushButton::clicked, this, &OknoNahledu::PozastavitClick);
+    // Either button hands the keys back to the room, wherever the focus was before.
+    connect(m_znovu, &QPushButton::clicked, this, [this] {
+        ZnovuClick();
+        m_platno->setFocus(Qt::OtherFocusReason);
+    });
+    connect(m_pozastavit, &QPushButton::clicked, this, [this] {
+        PozastavitClick();
+        m_platno->setFocus(Qt::OtherFocusReason);
+    });
     connect(m_casovac, &QTimer::timeout, this, &OknoNahledu::Krok);
     connect(m_platno, &PlatnoNahledu::stisknuto, this,
             [this](int kod) { m_stisknute.insert(kod); });
@@ -126,8 +136,7 @@ void OknoNahledu::ZnovuClick() {
     if (std::all_of(skripty.begin(), skripty.end(), [](const auto& skript) {
             return skript.second.find_first_not_of(" \t\r\n") == std::string::npos;
         }))
-        m_zpravy->addItem(
-            QStringLiteral("Panely jsou prázdné: nejdřív stiskněte „Vygenerovat kód“."));
+        pridejZpravu(QStringLiteral("Panely jsou prázdné: nejdřív stiskněte „Vygenerovat kód“."));
     // What cannot be read is named as the tab's check named it after generating.
     m_skript = m_puvod ? m_puvod() : nullptr;
     if (m_skript)
@@ -140,6 +149,7 @@ void OknoNahledu::ZnovuClick() {
     m_platno->NastavKresby({});
     pridejZpravy();
     doplnPromenne();
+    m_tazeni->Zkontroluj();
 }
 
 void OknoNahledu::PozastavitClick() {
@@ -157,6 +167,14 @@ void OknoNahledu::Krok() {
     m_platno->NastavKresby(m_mistnost->kresby());
     pridejZpravy();
     doplnPromenne();
+    m_tazeni->Zkontroluj();
+}
+
+// Back from the main window, where the form may have changed.
+void OknoNahledu::changeEvent(QEvent* udalost) {
+    if (udalost->type() == QEvent::ActivationChange && isActiveWindow())
+        m_tazeni->Zkontroluj();
+    QWidget::changeEvent(udalost);
 }
 
 // A changed form restarts the room, and its first step shows at once, paused or not.
@@ -167,6 +185,7 @@ void OknoNahledu::zacniZnovuAUkaz() {
 
 void OknoNahledu::pridejZpravu(const QString& text, bool chyba) {
     auto* radek = new QListWidgetItem(text, m_zpravy);
+    radek->setToolTip(text);
     if (chyba)
         radek->setForeground(Qt::red);
 }

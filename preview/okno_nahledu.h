@@ -47,6 +47,9 @@ public Q_SLOTS:
     void PozastavitClick();
     void Krok();
 
+protected:
+    void changeEvent(QEvent* udalost) override;
+
 private:
     void pridejZpravu(const QString& text, bool chyba = false);
     void pridejZpravy();

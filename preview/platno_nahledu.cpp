@@ -124,6 +124,24 @@ void PlatnoNahledu::paintEvent(QPaintEvent*) {
     }
     if (m_tah)
         kresliSouradnice(p, *m_tah);
+    // The arrow keys and Enter go to the script only while this frame shows.
+    if (hasFocus()) {
+        p.resetTransform();
+        p.setClipping(false);
+        p.setPen(QPen(palette().highlight(), 2));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+    }
+}
+
+void PlatnoNahledu::focusInEvent(QFocusEvent* udalost) {
+    update();
+    QWidget::focusInEvent(udalost);
+}
+
+void PlatnoNahledu::focusOutEvent(QFocusEvent* udalost) {
+    update();
+    QWidget::focusOutEvent(udalost);
 }
 
 // The room coordinates the dragged text would take, beside it.

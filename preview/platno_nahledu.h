@@ -1,8 +1,9 @@
 #pragma once
 
 // The previewed room on screen: 640 × 480, black, scaled uniformly to fit and centred, showing
-// the texts the last Draw event drew. It takes the arrow keys and Enter for the script, and lets
-// the mouse take a text that may be placed by dragging and drop it elsewhere.
+// the texts the last Draw event drew, framed while it has the keyboard. It takes the arrow keys and
+// Enter for the script, and lets the mouse take a text that may be placed by dragging and drop it
+// elsewhere.
 
 #include "preview/stav.h"
 
@@ -40,6 +41,8 @@ protected:
     void mouseMoveEvent(QMouseEvent* udalost) override;
     void mouseReleaseEvent(QMouseEvent* udalost) override;
     void leaveEvent(QEvent* udalost) override;
+    void focusInEvent(QFocusEvent* udalost) override;
+    void focusOutEvent(QFocusEvent* udalost) override;
 
 private:
     struct Tah {

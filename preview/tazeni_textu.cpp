@@ -35,16 +35,26 @@ private:
     std::function<void()> m_poZapisu;
 };
 
+const QString zahozeno =
+    QStringLiteral("Kroky zpět byly zahozeny, protože se formulář od přetažení změnil.");
+
 } // namespace
 
 TazeniTextu::TazeniTextu(PlatnoNahledu* platno, QWidget* okno)
     : QObject(okno), m_platno(platno), m_kroky(new QUndoStack(this)) {
-    QAction* zpet = m_kroky->createUndoAction(okno, QStringLiteral("Zpět:"));
+    // The keys check the steps still hold before taking one.
+    auto* zpet = new QAction(QStringLiteral("Zpět"), okno);
     zpet->setObjectName(QStringLiteral("Zpet"));
     zpet->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-    QAction* znovu = m_kroky->createRedoAction(okno, QStringLiteral("Znovu:"));
+    auto* znovu = new QAction(QStringLiteral("Znovu"), okno);
     znovu->setObjectName(QStringLiteral("ZnovuPresun"));
     znovu->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
+    zpet->setEnabled(false);
+    znovu->setEnabled(false);
+    connect(m_kroky, &QUndoStack::canUndoChanged, zpet, &QAction::setEnabled);
+    connect(m_kroky, &QUndoStack::canRedoChanged, znovu, &QAction::setEnabled);
+    connect(zpet, &QAction::triggered, this, [this] { krok(true); });
+    connect(znovu, &QAction::triggered, this, [this] { krok(false); });
     okno->addActions({zpet, znovu});
 
     connect(platno, &PlatnoNahledu::uchopeno, this, &TazeniTextu::uchopeno);
@@ -64,7 +74,7 @@ void TazeniTextu::Nastav(Umisteni* umisteni) {
     m_platno->NastavPosouzeni([this](int radek) {
         const std::optional<Puvod> p = puvod(radek);
         const std::optional<nahled::TextyPozice> texty =
-            p ? m_umisteni->Pozice(p->vstup) : std::nullopt;
+            p ? m_umisteni->PoziceVKodu(p->vstup) : std::nullopt;
         if (!texty)
             return PlatnoNahledu::Uchop::Nic;
         return nahled::ProcNelzePosunout(*texty) ? PlatnoNahledu::Uchop::Vysvetli
@@ -84,17 +94,47 @@ std::optional<Puvod> TazeniTextu::puvod(int radek) const {
 
 void TazeniTextu::odmitni(int radek) {
     const std::optional<Puvod> p = puvod(radek);
-    if (const auto texty = p ? m_umisteni->Pozice(p->vstup) : std::nullopt)
+    if (const auto texty = p ? m_umisteni->PoziceVKodu(p->vstup) : std::nullopt)
         if (const auto proc = nahled::ProcNelzePosunout(*texty))
             Q_EMIT zprava(QString::fromStdString(*proc));
 }
 
+// The text moves from where the room drew it, which is where the fields stood when the panes
+// were generated; what the fields hold now is only what Ctrl+Z brings back.
 void TazeniTextu::presun(int radek, QPoint posun) {
+    const bool zahodit = zastarale();
+    if (zahodit)
+        m_kroky->clear();
     const std::optional<Puvod> p = puvod(radek);
+    const auto vKodu = p ? m_umisteni->PoziceVKodu(p->vstup) : std::nullopt;
     const auto pred = p ? m_umisteni->Pozice(p->vstup) : std::nullopt;
-    const auto po = pred ? nahled::Posun(*pred, posun.x(), posun.y()) : std::nullopt;
+    const auto po = vKodu && pred && !posun.isNull() ? nahled::Posun(*vKodu, posun.x(), posun.y())
+                                                     : std::nullopt;
     if (po && *po != *pred)
-        m_kroky->push(
-            new PresunTextu(*m_umisteni, p->vstup, *pred, *po, [this] { Q_EMIT zmeneno(); }));
+        m_kroky->push(new PresunTextu(*m_umisteni, p->vstup, *pred, *po, [this] { poZapisu(); }));
     Q_EMIT pusteno();
+    if (zahodit)
+        Q_EMIT zprava(zahozeno);
+}
+
+bool TazeniTextu::zastarale() const {
+    return m_umisteni && m_kroky->count() > 0 && m_umisteni->Zmeny() != m_zmeny;
+}
+
+void TazeniTextu::Zkontroluj() {
+    if (!zastarale())
+        return;
+    m_kroky->clear();
+    Q_EMIT zprava(zahozeno);
+}
+
+void TazeniTextu::krok(bool zpet) {
+    if (zastarale())
+        return Zkontroluj();
+    zpet ? m_kroky->undo() : m_kroky->redo();
+}
+
+void TazeniTextu::poZapisu() {
+    m_zmeny = m_umisteni->Zmeny();
+    Q_EMIT zmeneno();
 }

@@ -2,12 +2,14 @@
 
 // Placing texts by dragging them in the room: tells the room widget which texts may be taken,
 // explains why a text placed by an expression may not, and turns a drop into new texts of the
-// fields behind it, one step that Ctrl+Z takes back and Ctrl+Shift+Z puts again.
+// fields behind it, one step that Ctrl+Z takes back and Ctrl+Shift+Z puts again. Once the form
+// changes otherwise, the steps no longer hold and are dropped.
 
 #include "generators/skript.h"
 
 #include <QObject>
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -26,6 +28,8 @@ public:
     void Nastav(Umisteni* umisteni);
     // Learns which input placed each line of the Draw script the room now runs.
     void NactiPuvod(const std::string& draw);
+    // Drops the steps, and says so, when the form changed since the last of them.
+    void Zkontroluj();
 
 Q_SIGNALS:
     // A text is taken: the room holds still until `pusteno`.
@@ -39,9 +43,14 @@ private:
     std::optional<Puvod> puvod(int radek) const;
     void odmitni(int radek);
     void presun(int radek, QPoint posun);
+    bool zastarale() const;
+    void krok(bool zpet);
+    void poZapisu();
 
     PlatnoNahledu* m_platno;
     Umisteni* m_umisteni = nullptr;
     std::vector<std::optional<Puvod>> m_puvod;
     QUndoStack* m_kroky;
+    // The form's count of changes right after the last step wrote its fields.
+    std::uint64_t m_zmeny = 0;
 };

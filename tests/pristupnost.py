@@ -318,6 +318,19 @@ def nastaveni(aplikace, hlavni):
                      + OCEKAVANA_KRESBA)
     if text.getNSelections() != 1 or tuple(text.getSelection(0)) != (0, len(obsah)):
         chyby.append("keyboard: Ctrl+A in the Draw pane did not select its whole text")
+    kopirovat_vse(hlavni)
+
+
+def kopirovat_vse(hlavni):
+    """The pane's second command, past "Smazat vše" and a line, is "Kopírovat vše"; the status
+    bar then reads what it copied."""
+    kontextova_nabidka(2)
+    ocekavana = f"Zkopírováno: Draw ({len(OCEKAVANA_KRESBA.splitlines())} řádků)"
+    try:
+        cekej(lambda: najdi(hlavni, lambda a: a.getRoleName() == "status bar"
+                            and a.name == ocekavana), f"the status bar to read {ocekavana!r}", 3)
+    except Selhani as e:
+        chyby.append(f"keyboard: {e}")
 
 
 def highskore(aplikace, hlavni):

@@ -1,6 +1,14 @@
 #include "app/hlavni.h"
+#include "app/napoveda.h"
+#include "dialogs/dialog_highskore.h"
+#include "dialogs/dialog_nastaveni.h"
+#include "dialogs/dialog_osoby.h"
+#include "dialogs/dialog_pozice.h"
 #include "pomocnici.h"
+#include "ui/blok_panelu.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
@@ -20,6 +28,12 @@ private Q_SLOTS:
     void umisteniVOkne();
     void smazatVse_data();
     void smazatVse();
+    void kopirovatVse_data();
+    void kopirovatVse();
+    void pocetRadku_data();
+    void pocetRadku();
+    void popiskyVeDialozich_data();
+    void popiskyVeDialozich();
 };
 
 void TestHlavni::startovniStav() {
@@ -181,6 +195,107 @@ void TestHlavni::smazatVse() {
 
     for (QPlainTextEdit* panel : panely)
         QCOMPARE(panel->toPlainText().isEmpty(), panel->objectName() == smazany);
+}
+
+void TestHlavni::kopirovatVse_data() {
+    QTest::addColumn<int>("zalozka");
+    QTest::addColumn<QString>("polozka");
+    QTest::addColumn<QString>("panel");
+    QTest::addColumn<QString>("stav");
+
+    QTest::addRow("menu draw") << 0 << "Kopirovatvse3"
+                               << "RichEdit3"
+                               << "Zkopírováno: Draw (12 řádků)";
+    QTest::addRow("settings create") << 1 << "Kopirovatvse1"
+                                     << "RichEdit4"
+                                     << "Zkopírováno: Create (12 řádků)";
+    QTest::addRow("highscore draw") << 2 << "Kopirovatvse3"
+                                    << "RichEdit9"
+                                    << "Zkopírováno: Draw (12 řádků)";
+    QTest::addRow("credits step has none") << 3 << "Kopirovatvse2"
+                                           << ""
+                                           << "";
+}
+
+// "Kopírovat vše" stands below "Smazat vše" and a line, and copies the whole pane of its event
+// on the active tab, saying so in the status bar.
+void TestHlavni::kopirovatVse() {
+    QFETCH(int, zalozka);
+    QFETCH(QString, polozka);
+    QFETCH(QString, panel);
+    QFETCH(QString, stav);
+
+    THlavni okno;
+    for (const char* nabidka : {"PopupMenu2", "PopupMenu3", "PopupMenu4"}) {
+        const QList<QAction*> akce = najdi<QMenu>(&okno, nabidka)->actions();
+        QCOMPARE(akce.size(), 3);
+        QCOMPARE(akce[0]->text(), QStringLiteral("Smazat vše"));
+        QVERIFY(akce[1]->isSeparator());
+        QCOMPARE(akce[2]->text(), QStringLiteral("Kopírovat vše"));
+    }
+    QStringList radky;
+    for (int i = 1; i <= 12; ++i)
+        radky << QStringLiteral("radek_%1 = \"ř\"").arg(i);
+    for (QPlainTextEdit* p : okno.findChildren<QPlainTextEdit*>())
+        p->setPlainText(p->objectName() == panel ? radky.join('\n') : QStringLiteral("jiny"));
+    QGuiApplication::clipboard()->setText(QStringLiteral("predtim"));
+    najdi<QTabWidget>(&okno, "PageControl1")->setCurrentIndex(zalozka);
+
+    spustAkci(&okno, qPrintable(polozka));
+
+    QCOMPARE(QGuiApplication::clipboard()->text(),
+             panel.isEmpty() ? QStringLiteral("predtim") : radky.join('\n'));
+    QCOMPARE(okno.statusBar()->currentMessage(), stav);
+}
+
+void TestHlavni::pocetRadku_data() {
+    QTest::addColumn<int>("pocet");
+    QTest::addColumn<QString>("text");
+    QTest::addRow("0") << 0 << "0 řádků";
+    QTest::addRow("1") << 1 << "1 řádek";
+    QTest::addRow("2") << 2 << "2 řádky";
+    QTest::addRow("4") << 4 << "4 řádky";
+    QTest::addRow("5") << 5 << "5 řádků";
+    QTest::addRow("11") << 11 << "11 řádků";
+    QTest::addRow("22") << 22 << "22 řádků";
+}
+
+void TestHlavni::pocetRadku() {
+    QFETCH(int, pocet);
+    QFETCH(QString, text);
+    QCOMPARE(PocetRadku(pocet), text);
+}
+
+void TestHlavni::popiskyVeDialozich_data() {
+    QTest::addColumn<QString>("dialog");
+    for (const char* dialog : {"nastaveni", "highskore", "pozice", "osoba", "o programu"})
+        QTest::addRow("%s", dialog) << QString::fromLatin1(dialog);
+}
+
+// With the fonts the system has, every label shows its whole text inside its dialog.
+void TestHlavni::popiskyVeDialozich() {
+    QFETCH(QString, dialog);
+    std::unique_ptr<QDialog> okno;
+    if (dialog == QLatin1String("nastaveni"))
+        okno = std::make_unique<TNastaveni>(std::nullopt, 0);
+    else if (dialog == QLatin1String("highskore"))
+        okno = std::make_unique<THighskore>(std::nullopt, 0);
+    else if (dialog == QLatin1String("pozice"))
+        okno = std::make_unique<TPozice>([](const QString&) { return false; });
+    else if (dialog == QLatin1String("osoba"))
+        okno = std::make_unique<TPridatOS>();
+    else
+        okno = std::make_unique<TNapoveda>();
+    okno->show();
+    QVERIFY(QTest::qWaitForWindowExposed(okno.get()));
+    for (const QLabel* popisek : okno->findChildren<QLabel*>()) {
+        if (popisek->text().isEmpty())
+            continue;
+        const QString kdo = popisek->objectName() + QStringLiteral(" „") + popisek->text() + "“";
+        QVERIFY2(popisek->sizeHint().width() <= popisek->width(), qPrintable(kdo));
+        QVERIFY2(popisek->sizeHint().height() <= popisek->height(), qPrintable(kdo));
+        QVERIFY2(okno->rect().contains(popisek->geometry()), qPrintable(kdo));
+    }
 }
 
 QTEST_MAIN(TestHlavni)

@@ -3,14 +3,18 @@
 #include "app/model_nastaveni.h"
 #include "app/strom_titulku.h"
 #include "pomocnici.h"
+#include "ui/blok_panelu.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTabWidget>
+#include <QWheelEvent>
 
 // The paths a person takes with the keyboard and the mouse, on a real X server with a window
 // manager: windows are activated, dialogs get the focus and default buttons exist as they do
@@ -124,6 +128,12 @@ private Q_SLOTS:
     void nabidkaShiftF10_data();
     void nabidkaShiftF10();
     void dlouheTextyOdZacatku();
+    void sipkyAKoleckoVBoxu_data();
+    void sipkyAKoleckoVBoxu();
+    void akceOdZacatku();
+    void nahledZeZminimalizovani();
+    void fokusPoZnovu();
+    void kopirovatVseZNabidky();
 };
 
 void TestKlavesyAMys::initTestCase() {
@@ -467,6 +477,189 @@ void TestKlavesyAMys::dlouheTextyOdZacatku() {
         QTest::keyClick(nabidka, Qt::Key_Down);
     QTest::keyClick(nabidka, Qt::Key_Return);
     QVERIFY(odZacatku);
+}
+
+enum class Vstup { Dolu, Nahoru, StrankaDolu, KoleckoDolu, KoleckoNahoru };
+Q_DECLARE_METATYPE(Vstup)
+
+void TestKlavesyAMys::sipkyAKoleckoVBoxu_data() {
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("start");
+    QTest::addColumn<Vstup>("vstup");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("radku");      // visible menu rows; −1 where the box has none
+    QTest::addColumn<QString>("vzorek"); // the swatch, if the box has one
+    QTest::addColumn<QColor>("barva");
+
+    const QColor zadna;
+    QTest::addRow("count Down") << "sComboBox1"
+                                << "3" << Vstup::Dolu << "4" << 4 << "" << zadna;
+    QTest::addRow("count Up") << "sComboBox1"
+                              << "3" << Vstup::Nahoru << "2" << 2 << "" << zadna;
+    QTest::addRow("count PgDn") << "sComboBox1"
+                                << "3" << Vstup::StrankaDolu << "4" << 4 << "" << zadna;
+    QTest::addRow("count wheel down") << "sComboBox1"
+                                      << "3" << Vstup::KoleckoDolu << "4" << 4 << "" << zadna;
+    QTest::addRow("count wheel up") << "sComboBox1"
+                                    << "3" << Vstup::KoleckoNahoru << "2" << 2 << "" << zadna;
+    QTest::addRow("count Down at the end") << "sComboBox1"
+                                           << "5" << Vstup::Dolu << "5" << 5 << "" << zadna;
+    QTest::addRow("direction Down") << "sComboBox2"
+                                    << "nahoru" << Vstup::Dolu << "dolů" << -1 << "" << zadna;
+    QTest::addRow("position colour Down")
+        << "sComboBox3"
+        << "c_aqua" << Vstup::Dolu << "c_black" << -1 << "Image1" << QColor(0, 0, 0);
+    QTest::addRow("position colour wheel up")
+        << "sComboBox3"
+        << "c_blue" << Vstup::KoleckoNahoru << "c_black" << -1 << "Image1" << QColor(0, 0, 0);
+    QTest::addRow("persons colour Up")
+        << "sComboBox4"
+        << "c_blue" << Vstup::Nahoru << "c_black" << -1 << "Image2" << QColor(0, 0, 0);
+    QTest::addRow("persons colour wheel down")
+        << "sComboBox4"
+        << "c_black" << Vstup::KoleckoDolu << "c_blue" << -1 << "Image2" << QColor(0, 0, 255);
+}
+
+// Stepping through the closed box's list with the arrow keys, PgDn or the wheel is a pick: the
+// count box shows as many rows as it says and a colour's swatch follows its name.
+void TestKlavesyAMys::sipkyAKoleckoVBoxu() {
+    QFETCH(QString, box);
+    QFETCH(QString, start);
+    QFETCH(Vstup, vstup);
+    QFETCH(QString, text);
+    QFETCH(int, radku);
+    QFETCH(QString, vzorek);
+    QFETCH(QColor, barva);
+
+    THlavni okno;
+    aktivuj(&okno);
+    najdi<QTabWidget>(&okno, "PageControl1")->setCurrentIndex(box == "sComboBox1" ? 0 : 3);
+    auto* b = najdi<QComboBox>(&okno, qPrintable(box));
+    vyberZeSeznamu(b, start);
+    // A person's next key comes after the pick's events are all handled.
+    QTest::qWait(50);
+    QTRY_VERIFY(!b->view()->isVisible());
+    QTRY_COMPARE(fokus(), b);
+    QCOMPARE(b->currentText(), start);
+
+    // The system's wheel event over the box's edit travels on to the box, which a sent one
+    // does not do, so it goes to the box.
+    const auto kolecko = [&](int uhel) {
+        const QPoint bod = b->rect().center();
+        QWheelEvent udalost(bod, b->mapToGlobal(bod), {}, QPoint(0, uhel), Qt::NoButton,
+                            Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(b, &udalost);
+    };
+    switch (vstup) {
+    case Vstup::Dolu:
+        QTest::keyClick(fokus(), Qt::Key_Down);
+        break;
+    case Vstup::Nahoru:
+        QTest::keyClick(fokus(), Qt::Key_Up);
+        break;
+    case Vstup::StrankaDolu:
+        QTest::keyClick(fokus(), Qt::Key_PageDown);
+        break;
+    case Vstup::KoleckoDolu:
+        kolecko(-120);
+        break;
+    case Vstup::KoleckoNahoru:
+        kolecko(120);
+        break;
+    }
+    QCOMPARE(b->currentText(), text);
+    QVERIFY(!b->view()->isVisible());
+    if (radku >= 0) {
+        int viditelne = 0;
+        for (const char* popisek : {"sLabel2", "sLabel3", "sLabel4", "sLabel5", "sLabel6"})
+            viditelne += najdi<QLabel>(&okno, popisek)->isVisible() ? 1 : 0;
+        QCOMPARE(viditelne, radku);
+    }
+    if (!vzorek.isEmpty())
+        QCOMPARE(najdi<QLabel>(&okno, qPrintable(vzorek))->pixmap().toImage().pixelColor(9, 10),
+                 barva);
+}
+
+// Tabbing into a field leaves its cursor at the end; once the focus leaves, or the row is hidden
+// and shown again, the field shows its text from the beginning.
+void TestKlavesyAMys::akceOdZacatku() {
+    THlavni okno;
+    aktivuj(&okno);
+    auto* akce = najdi<QLineEdit>(&okno, "sEdit8");
+    QTest::mouseClick(najdi<QLineEdit>(&okno, "sEdit7"), Qt::LeftButton);
+    QTest::keyClick(fokus(), Qt::Key_Tab);
+    QCOMPARE(fokus(), akce);
+    QCOMPARE(akce->cursorPosition(), akce->text().size());
+    QTest::keyClick(fokus(), Qt::Key_Tab);
+    QCOMPARE(akce->cursorPosition(), 0);
+
+    QTest::mouseClick(akce, Qt::LeftButton);
+    QTest::keyClick(fokus(), Qt::Key_End);
+    auto* pocet = najdi<QComboBox>(&okno, "sComboBox1");
+    vyberZeSeznamu(pocet, QStringLiteral("1"));
+    QTRY_VERIFY(!pocet->view()->isVisible());
+    vyberZeSeznamu(pocet, QStringLiteral("5"));
+    QTRY_VERIFY(akce->isVisible());
+    QCOMPARE(akce->cursorPosition(), 0);
+}
+
+// A minimised preview comes back in front with the keys in its room when asked for again.
+void TestKlavesyAMys::nahledZeZminimalizovani() {
+    THlavni okno;
+    aktivuj(&okno);
+    QTest::keyClick(fokus(), Qt::Key_F5);
+    auto* nahled = najdi<QWidget>(&okno, "Nahled");
+    QTRY_VERIFY(nahled->isActiveWindow());
+    nahled->showMinimized();
+    QTRY_VERIFY(nahled->isMinimized());
+    aktivuj(&okno);
+
+    QTest::keyClick(fokus(), Qt::Key_F5);
+    QTRY_VERIFY(!nahled->isMinimized());
+    QTRY_VERIFY(nahled->isActiveWindow());
+    QTRY_COMPARE(fokus(), najdi<QWidget>(nahled, "Mistnost"));
+}
+
+// The room frames itself while the arrow keys are its, and "Znovu" gives them back to it.
+void TestKlavesyAMys::fokusPoZnovu() {
+    THlavni okno;
+    aktivuj(&okno);
+    QTest::keyClick(fokus(), Qt::Key_F5);
+    auto* nahled = najdi<QWidget>(&okno, "Nahled");
+    QTRY_VERIFY(nahled->isActiveWindow());
+    auto* mistnost = najdi<QWidget>(nahled, "Mistnost");
+    const auto ramecek = [mistnost] {
+        return mistnost->grab().toImage().pixelColor(1, mistnost->height() / 2) ==
+               mistnost->palette().color(QPalette::Highlight);
+    };
+    QTRY_COMPARE(fokus(), mistnost);
+    QVERIFY(ramecek());
+
+    auto* promenne = najdi<QAbstractItemView>(nahled, "Promenne");
+    QTest::mouseClick(promenne->viewport(), Qt::LeftButton, {}, {5, 5});
+    QTRY_COMPARE(fokus(), promenne);
+    QVERIFY(!ramecek());
+
+    QTest::mouseClick(najdi<QPushButton>(nahled, "Znovu"), Qt::LeftButton);
+    QTRY_COMPARE(fokus(), mistnost);
+    QVERIFY(ramecek());
+}
+
+// Shift+F10 on a code pane, past "Smazat vše" and the line, copies the whole pane.
+void TestKlavesyAMys::kopirovatVseZNabidky() {
+    THlavni okno;
+    aktivuj(&okno);
+    QTest::mouseClick(najdi<QPushButton>(&okno, "sButton1"), Qt::LeftButton);
+    auto* draw = najdi<QPlainTextEdit>(&okno, "RichEdit3");
+    draw->setFocus(Qt::OtherFocusReason);
+    QMenu* nabidka = nabidkaZKlavesnice(draw);
+    QTest::keyClick(nabidka, Qt::Key_Down);
+    QTest::keyClick(nabidka, Qt::Key_Down);
+    QTest::keyClick(nabidka, Qt::Key_Return);
+    QTRY_COMPARE(QGuiApplication::clipboard()->text(), draw->toPlainText());
+    QCOMPARE(okno.statusBar()->currentMessage(),
+             QStringLiteral("Zkopírováno: Draw (%1)").arg(PocetRadku(draw->blockCount())));
+    QVERIFY(!draw->toPlainText().isEmpty());
 }
 
 QTEST_MAIN(TestKlavesyAMys)

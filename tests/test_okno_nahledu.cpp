@@ -43,6 +43,7 @@ private Q_SLOTS:
     void menuKlavesami();
     void promenneAZnovu();
     void zpravyVeSlovechFormulare();
+    void dlouheZpravy();
 };
 
 void TestOknoNahledu::polozkaMenu() {
@@ -169,6 +170,23 @@ void TestOknoNahledu::zpravyVeSlovechFormulare() {
     z = zpravy(nahled);
     QVERIFY(!z.contains(QStringLiteral("Položka 2: Akce je prázdná")));
     QVERIFY2(std::any_of(z.begin(), z.end(), zeStepu), qPrintable(z.join('\n')));
+}
+
+// A message longer than the list is wide wraps inside it, and its tooltip holds all of it.
+void TestOknoNahledu::dlouheZpravy() {
+    THlavni okno;
+    spustAkci(&okno, "Nahled1");
+    OknoNahledu* nahled = otevriPozastavene(okno);
+    nahled->resize(700, 540);
+    QVERIFY(QTest::qWaitForWindowExposed(nahled));
+    auto* seznam = najdi<QListWidget>(nahled, "Zpravy");
+    QCOMPARE(seznam->count(), 1);
+    QListWidgetItem* zprava = seznam->item(0);
+    QCOMPARE(zprava->toolTip(), zprava->text());
+    const int sirkaTextu = seznam->fontMetrics().horizontalAdvance(zprava->text());
+    QVERIFY2(sirkaTextu > seznam->viewport()->width(), "the message must not fit on one line");
+    QTRY_VERIFY(seznam->visualItemRect(zprava).width() <= seznam->viewport()->width());
+    QVERIFY(seznam->visualItemRect(zprava).height() >= 2 * seznam->fontMetrics().height());
 }
 
 QTEST_MAIN(TestOknoNahledu)

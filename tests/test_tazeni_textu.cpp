@@ -5,6 +5,7 @@
 #include "pomocnici_nahledu.h"
 #include "preview/okno_nahledu.h"
 
+#include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -103,6 +104,10 @@ private Q_SLOTS:
     void generovaniSelze();
     void highskoreStoji();
     void textSeZlomem();
+    void noveZaznamyPoTahu();
+    void zmenaFormulareZahodiKroky_data();
+    void zmenaFormulareZahodiKroky();
+    void tahOdVykreslenehoMista();
 };
 
 // The item lands where it was dropped, in its fields, the Draw pane and the room; Ctrl+Z brings
@@ -340,6 +345,107 @@ void TestTazeniTextu::textSeZlomem() {
     tahni(mistnost, naTextu(*volby), naTextu(*volby) + QPointF(40, 25));
     QCOMPARE(zpravy(nahled).filter(QStringLiteral("pozice y „200+10“")).size(), 1);
     QCOMPARE(najdi<QLineEdit>(&okno, "sEdit14")->text(), QStringLiteral("200+10"));
+}
+
+// Entries replaced after a drag are not the dragged one: Ctrl+Z leaves them and says why.
+void TestTazeniTextu::noveZaznamyPoTahu() {
+    THlavni okno;
+    okno.show();
+    naZalozku(okno, 1);
+    pridejNastaveni(okno, {{"Zvuk", "200", "150", "ano;ne", "a;b"},
+                           {"Hudba", "200", "180", "ano;ne", "a;b"},
+                           {"Obtiznost", "200", "210", "lehka;tezka", "c;d"}});
+    QTest::mouseClick(najdi<QPushButton>(&okno, "sButton2"), Qt::LeftButton);
+    OknoNahledu* nahled = otevriNahled(okno);
+    auto* mistnost = najdi<QWidget>(nahled, "Mistnost");
+    const Kresba* obtiznost = najdiKresbu(nahled, "Obtiznost");
+    QVERIFY(obtiznost);
+    tahni(mistnost, naTextu(*obtiznost), naTextu(*obtiznost) + QPointF(20, 67));
+    auto* model = okno.findChild<ModelNastaveni*>();
+    QVERIFY(model->polozky()[2].PoziceY != "210");
+
+    spustAkci(&okno, "Smazatpoloky1");
+    const std::vector<PolozkaNastaveni> nove{{"A", "100", "150", "x;y", "a;b"},
+                                             {"B", "100", "180", "x;y", "a;b"},
+                                             {"C", "100", "210", "x;y", "a;b"}};
+    pridejNastaveni(okno, nove);
+    QTest::mouseClick(najdi<QPushButton>(&okno, "sButton2"), Qt::LeftButton);
+    const QString draw = textPanelu(&okno, "RichEdit6");
+    klavesa(nahled, zpet);
+    klavesa(nahled, znovu);
+    QCOMPARE(model->polozky(), nove);
+    QCOMPARE(textPanelu(&okno, "RichEdit6"), draw);
+    QCOMPARE(zpravy(nahled).filter(QStringLiteral("Kroky zpět byly zahozeny")).size(), 1);
+}
+
+void TestTazeniTextu::zmenaFormulareZahodiKroky_data() {
+    QTest::addColumn<int>("zmena");
+    QTest::addRow("typed into another field") << 0;
+    QTest::addRow("generated") << 1;
+    QTest::addRow("Draw pane cleared") << 2;
+    QTest::addRow("item count picked") << 3;
+}
+
+// Whatever changes the form after a drag, its step no longer holds, not even for the text it
+// moved: the fields keep what they hold.
+void TestTazeniTextu::zmenaFormulareZahodiKroky() {
+    QFETCH(int, zmena);
+    THlavni okno;
+    okno.show();
+    QTest::mouseClick(najdi<QPushButton>(&okno, "sButton1"), Qt::LeftButton);
+    OknoNahledu* nahled = otevriNahled(okno);
+    const Kresba* hra = najdiKresbu(nahled, "Nova hra");
+    const QPoint posun =
+        tahni(najdi<QWidget>(nahled, "Mistnost"), naTextu(*hra), naTextu(*hra) + QPointF(50, 40));
+    const QString x = QString::number(250 + posun.x());
+    const QString y = QString::number(150 + posun.y());
+
+    switch (zmena) {
+    case 0:
+        QTest::keyClicks(najdi<QLineEdit>(&okno, "sEdit8"), QStringLiteral("x"));
+        break;
+    case 1:
+        QTest::mouseClick(najdi<QPushButton>(&okno, "sButton1"), Qt::LeftButton);
+        break;
+    case 2:
+        spustAkci(&okno, "Smazatve3");
+        break;
+    default:
+        vyberZeSeznamu(najdi<QComboBox>(&okno, "sComboBox1"), QStringLiteral("4"));
+    }
+    klavesa(nahled, zpet);
+    klavesa(nahled, znovu);
+    QCOMPARE(najdi<QLineEdit>(&okno, "sEdit6")->text(), x);
+    QCOMPARE(najdi<QLineEdit>(&okno, "sEdit7")->text(), y);
+    QCOMPARE(zpravy(nahled).filter(QStringLiteral("Kroky zpět byly zahozeny")).size(), 1);
+}
+
+// A field edited since the panes were generated does not move the text the room shows: the drop
+// writes where it was drawn plus the distance, a click writes nothing, and Ctrl+Z brings back
+// the edited text.
+void TestTazeniTextu::tahOdVykreslenehoMista() {
+    THlavni okno;
+    okno.show();
+    QTest::mouseClick(najdi<QPushButton>(&okno, "sButton1"), Qt::LeftButton);
+    OknoNahledu* nahled = otevriNahled(okno);
+    auto* mistnost = najdi<QWidget>(nahled, "Mistnost");
+    auto* y = najdi<QLineEdit>(&okno, "sEdit7");
+    y->selectAll();
+    QTest::keyClicks(y, QStringLiteral("400"));
+
+    const Kresba* hra = najdiKresbu(nahled, "Nova hra");
+    QTest::mouseClick(mistnost, Qt::LeftButton, {}, naWidget(mistnost, naTextu(*hra)));
+    QCOMPARE(y->text(), QStringLiteral("400"));
+
+    const QPoint posun = tahni(mistnost, naTextu(*hra), naTextu(*hra) + QPointF(20, 20));
+    QCOMPARE(najdi<QLineEdit>(&okno, "sEdit6")->text(), QString::number(250 + posun.x()));
+    QCOMPARE(y->text(), QString::number(150 + posun.y()));
+    hra = najdiKresbu(nahled, "Nova hra");
+    QCOMPARE(QPointF(hra->x, hra->y), QPointF(250 + posun.x(), 150 + posun.y()));
+
+    klavesa(nahled, zpet);
+    QCOMPARE(y->text(), QStringLiteral("400"));
+    QCOMPARE(najdi<QLineEdit>(&okno, "sEdit6")->text(), QStringLiteral("250"));
 }
 
 QTEST_MAIN(TestTazeniTextu)

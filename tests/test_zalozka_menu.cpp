@@ -89,7 +89,12 @@ void TestZalozkaMenu::neciselnyPocet_chybovyBox() {
     THlavni okno;
     okno.show();
     klikni(&okno, "sButton1");
-    najdi<QComboBox>(&okno, "sComboBox1")->setEditText(QStringLiteral("pět"));
+    {
+        // The box's own message on a new text is another test's; this one is the generator's.
+        auto* pocet = najdi<QComboBox>(&okno, "sComboBox1");
+        const QSignalBlocker ticho(pocet);
+        pocet->setEditText(QStringLiteral("pět"));
+    }
 
     QString titulek, text;
     QMessageBox::Icon ikona = QMessageBox::NoIcon;

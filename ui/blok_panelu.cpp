@@ -3,6 +3,8 @@
 #include "ui/vzhled.h"
 #include "ui/zvyraznovac.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QPlainTextEdit>
 
 BlokPanelu::BlokPanelu(int vyska, std::initializer_list<PopisPanelu> panely, Udalost aktivni,
@@ -38,6 +40,22 @@ void BlokPanelu::Pojmenuj(const QString& zalozka) {
     setAccessibleName(QStringLiteral("%1: kód").arg(zalozka));
     for (int i = 0; i < count(); ++i)
         widget(i)->setAccessibleName(QStringLiteral("%1: %2").arg(zalozka, tabText(i)));
+}
+
+void BlokPanelu::KopirujVse(Udalost udalost) {
+    const QPlainTextEdit* p = panel(udalost);
+    if (!p)
+        return;
+    const QString text = p->toPlainText();
+    QGuiApplication::clipboard()->setText(text);
+    const qsizetype radku = text.isEmpty() ? 0 : text.count(QLatin1Char('\n')) + 1;
+    Q_EMIT zkopirovano(
+        QStringLiteral("Zkopírováno: %1 (%2)").arg(tabText(indexOf(p)), PocetRadku(radku)));
+}
+
+QString PocetRadku(qsizetype pocet) {
+    const char* tvar = pocet == 1 ? "řádek" : pocet >= 2 && pocet <= 4 ? "řádky" : "řádků";
+    return QStringLiteral("%1 %2").arg(pocet).arg(QString::fromUtf8(tvar));
 }
 
 void VyplnPanel(QPlainTextEdit* panel, const std::vector<std::string>& radky) {

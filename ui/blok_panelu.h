@@ -33,9 +33,19 @@ public:
     // Create"), since every tab has panes of the same events.
     void Pojmenuj(const QString& zalozka);
 
+    // Puts the whole text of the event's pane on the clipboard.
+    void KopirujVse(Udalost udalost);
+
+Q_SIGNALS:
+    // What was copied, for the status bar: "Zkopírováno: Draw (12 řádků)".
+    void zkopirovano(const QString& zprava);
+
 private:
     std::map<Udalost, QPlainTextEdit*> m_panely;
 };
+
+// "1 řádek", "3 řádky", "12 řádků".
+QString PocetRadku(qsizetype pocet);
 
 // Replaces the pane's text with the lines in one call.
 void VyplnPanel(QPlainTextEdit* panel, const std::vector<std::string>& radky);

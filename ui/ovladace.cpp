@@ -3,8 +3,34 @@
 #include "ui/dlouhy_text.h"
 
 #include <QComboBox>
+#include <QFocusEvent>
 #include <QLineEdit>
 #include <QPushButton>
+
+namespace {
+
+// Tabbing into a field selects its text and leaves the cursor at the end, and a field shown
+// again keeps that; once the editing is over, the text shows from its beginning again. Another
+// window or a menu taking the focus is no end of editing.
+class OdZacatku : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* objekt, QEvent* udalost) override {
+        auto* pole = static_cast<QLineEdit*>(objekt);
+        if (udalost->type() == QEvent::FocusOut) {
+            const Qt::FocusReason proc = static_cast<QFocusEvent*>(udalost)->reason();
+            if (proc != Qt::ActiveWindowFocusReason && proc != Qt::PopupFocusReason)
+                pole->setCursorPosition(0);
+        } else if (udalost->type() == QEvent::Show && !pole->hasFocus()) {
+            pole->setCursorPosition(0);
+        }
+        return QObject::eventFilter(objekt, udalost);
+    }
+};
+
+} // namespace
 
 QLineEdit* Pole(QWidget* rodic, const char* jmeno, const QString& text, QRect misto) {
     auto* pole = new QLineEdit(text, rodic);
@@ -13,6 +39,7 @@ QLineEdit* Pole(QWidget* rodic, const char* jmeno, const QString& text, QRect mi
     pole->setGeometry(misto);
     // Long texts show their beginning, not their end.
     pole->setCursorPosition(0);
+    pole->installEventFilter(new OdZacatku(pole));
     return pole;
 }
 

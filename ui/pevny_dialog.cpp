@@ -4,9 +4,12 @@
 
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+
+#include <algorithm>
 
 void VystredNaObrazovce(QWidget* okno) {
     if (const QScreen* obrazovka = QGuiApplication::primaryScreen())
@@ -57,5 +60,26 @@ void PevnyDialog::keyPressEvent(QKeyEvent* udalost) {
 void PevnyDialog::showEvent(QShowEvent* udalost) {
     for (QLineEdit* p : findChildren<QLineEdit*>())
         p->setCursorPosition(0);
+    ukazCelePopisky();
     QDialog::showEvent(udalost);
+}
+
+// A label keeps its place and size while its text fits in the fonts the system has; otherwise
+// it grows right and down, and the dialog grows to hold it with the margin it had.
+void PevnyDialog::ukazCelePopisky() {
+    QSize plocha = size();
+    for (QLabel* popisek : findChildren<QLabel*>()) {
+        const QSize potreba = popisek->sizeHint().expandedTo(popisek->size());
+        if (potreba == popisek->size())
+            continue;
+        const QRect misto = popisek->geometry();
+        const int okraj = std::max(0, width() - misto.right() - 1);
+        popisek->resize(potreba);
+        plocha = plocha.expandedTo(
+            QSize(popisek->geometry().right() + 1 + okraj, popisek->geometry().bottom() + 1));
+    }
+    if (plocha == size())
+        return;
+    setFixedSize(plocha);
+    VystredNaObrazovce(this);
 }

@@ -29,4 +29,7 @@ protected:
     void keyPressEvent(QKeyEvent* udalost) override;
     // Long texts show their beginning, not their end.
     void showEvent(QShowEvent* udalost) override;
+
+private:
+    void ukazCelePopisky();
 };

@@ -2,7 +2,8 @@
 
 // Tells a pick from an editable box's drop-down list apart from the box's own `activated`,
 // which also fires when Enter is pressed in the box or the focus leaves it while it holds a
-// listed text. Only a pick from the list is a pick.
+// listed text. A pick from the list is a pick, and so is stepping to the next or previous item
+// of the closed box with the arrow keys, PgUp, PgDn or the wheel; typed text is not.
 
 #include <QObject>
 
@@ -24,6 +25,7 @@ private:
 
     // Kept from the start: the list's viewport still sends events while the box is being
     // destroyed, when the box can no longer be asked for its list.
+    const QObject* m_box;
     const QObject* m_seznam;
     const QObject* m_plocha;
     bool m_zeSeznamu = false;

@@ -11,17 +11,19 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QWheelEvent>
 
 #include <array>
 
 namespace {
 
-const std::array<Hrac::Akce, 35> akce{{
+const std::array<Hrac::Akce, 36> akce{{
     {"přepni záložku", 4, &Hrac::prepniZalozku},
     {"piš do položky menu", 8, &Hrac::pisDoMenu},
     {"piš počet položek", 4, &Hrac::pisPocet},
     {"vyber počet položek", 2, &Hrac::vyberPocet},
     {"Enter v boxu nebo odchod z něj", 4, &Hrac::potvrdBox},
+    {"šipka nebo kolečko v zavřeném boxu", 4, &Hrac::krokujBox},
     {"generuj", 8, &Hrac::generuj},
     {"smaž vše v panelu", 3, &Hrac::smazVse},
     {"přidej nastavení", 5, &Hrac::pridejNastaveni},
@@ -303,6 +305,59 @@ void Hrac::potvrdBox() {
     }
     if (box->hasFocus())
         chyba(QStringLiteral("the focus stayed in %1").arg(box->objectName()));
+}
+
+// Up, Down, PgUp, PgDn or the wheel on a closed box step to the neighbouring item of its list,
+// as Qt counts from the item last current; that is a pick, and the change handlers run.
+void Hrac::krokujBox() {
+    static const std::array<const char*, 4> boxy{"sComboBox1", "sComboBox2", "sComboBox3",
+                                                 "sComboBox4"};
+    const std::size_t ktery = static_cast<std::size_t>(cislo(0, 3));
+    naZalozku(ktery == 0 ? 0 : 3);
+    auto* box = najdi<QComboBox>(&m_okno, boxy[ktery]);
+    if (!aktivuj(&m_okno))
+        return;
+    QTest::mouseClick(box->lineEdit(), Qt::LeftButton);
+    const int vstup = cislo(0, 5);
+    static const std::array<const char*, 6> nazvy{"Down", "Up",           "PgDn",
+                                                  "PgUp", "kolečko dolů", "kolečko nahoru"};
+    zapis(
+        QStringLiteral("  %1 v %2").arg(nazvy[static_cast<std::size_t>(vstup)], box->objectName()));
+    const bool dolu = vstup % 2 == 0;
+    const int novy = box->currentIndex() + (dolu ? 1 : -1);
+    if (vstup < 4) {
+        static const std::array<Qt::Key, 4> klavesy{Qt::Key_Down, Qt::Key_Up, Qt::Key_PageDown,
+                                                    Qt::Key_PageUp};
+        QTest::keyClick(box, klavesy[static_cast<std::size_t>(vstup)]);
+    } else {
+        // The system's wheel event over the edit travels on to the box; a sent one does not.
+        const QPoint bod = box->rect().center();
+        QWheelEvent kolecko(bod, box->mapToGlobal(bod), {}, QPoint(0, dolu ? -120 : 120),
+                            Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(box, &kolecko);
+    }
+    if (box->view()->isVisible()) {
+        chyba(QStringLiteral("a key or the wheel opened the list of %1").arg(box->objectName()));
+        box->hidePopup();
+        return;
+    }
+    if (novy < 0 || novy >= box->count())
+        return;
+    const QString text = box->itemText(novy);
+    switch (ktery) {
+    case 0:
+        m_stin.pocet = text;
+        m_stin.zmenaPoctu();
+        break;
+    case 1:
+        m_stin.smer = text;
+        m_stin.zmenaSmeru();
+        break;
+    default: {
+        StinBarvy& barva = ktery == 2 ? m_stin.barvaPozice : m_stin.barvaOsob;
+        barva.text = barva.jmeno = text;
+    }
+    }
 }
 
 void Hrac::zapis(const QString& radek) {

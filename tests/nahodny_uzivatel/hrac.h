@@ -46,6 +46,7 @@ public:
     void pisPocet();
     void vyberPocet();
     void potvrdBox();
+    void krokujBox();
     void generuj();
     void smazVse();
     void pridejNastaveni();

@@ -1,6 +1,7 @@
 // The random user's drags in the preview: a text of the Menu or Nastavení tab, often just
 // generated, taken with the mouse and dropped elsewhere, sometimes taken back with Ctrl+Z and
-// put again with Ctrl+Shift+Z.
+// put again with Ctrl+Shift+Z. A form changed between the drop and the keys leaves the keys
+// nothing to take back.
 
 #include "hrac.h"
 
@@ -9,9 +10,11 @@
 #include "app/hlavni.h"
 #include "preview/okno_nahledu.h"
 
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 
+#include <array>
 #include <cmath>
 
 namespace {
@@ -83,8 +86,10 @@ void Hrac::tahniVNahledu() {
 
     const QString panel = QString::fromLatin1(zalozka == 0 ? "RichEdit3" : "RichEdit6");
     const std::optional<Puvod> puvod = m_stin.puvod(panel, kresby[kresba].radek);
+    // The text moves from where the room drew it; Ctrl+Z brings back what the fields held.
+    const auto vKodu = puvod ? m_stin.poziceVKodu(zalozka, puvod->vstup) : std::nullopt;
     const auto pred = puvod ? m_stin.pozice(zalozka, puvod->vstup) : std::nullopt;
-    const bool lze = pred && Stin::lzePosunout(*pred);
+    const bool lze = vKodu && pred && Stin::lzePosunout(*vKodu);
     const int zprav = najdi<QListWidget>(nahled, "Zpravy")->count();
 
     QTest::mousePress(mistnost, Qt::LeftButton, {}, a);
@@ -92,22 +97,50 @@ void Hrac::tahniVNahledu() {
         QTest::mouseMove(mistnost, a + (b - a) * i / 3);
     QTest::mouseRelease(mistnost, Qt::LeftButton, {}, b);
 
-    if (pred && !lze && najdi<QListWidget>(nahled, "Zpravy")->count() == zprav)
+    if (vKodu && pred && !lze && najdi<QListWidget>(nahled, "Zpravy")->count() == zprav)
         chyba(QStringLiteral("a press on a text placed by an expression explained nothing"));
     if (!lze || posun.isNull())
         return zavri();
-    const std::array<QString, 2> po{QString::number((*pred)[0].toLongLong() + posun.x()),
-                                    QString::number((*pred)[1].toLongLong() + posun.y())};
+    const std::array<QString, 2> po{QString::number((*vKodu)[0].toLongLong() + posun.x()),
+                                    QString::number((*vKodu)[1].toLongLong() + posun.y())};
+    // A drop that leaves the fields as they are is no step and generates nothing.
+    if (po == *pred)
+        return zavri();
     m_stin.umisti(zalozka, puvod->vstup, po);
-    if (nahoda(3) && aktivuj(nahled)) {
+    const bool zmenit = nahoda(4);
+    if (zmenit) {
+        if (zalozka == 0 && nahoda(2)) {
+            // A field of the first row, which is always shown, gets a text it does not hold.
+            static const std::array<const char*, 4> prvniRadek{"sEdit1", "sEdit6", "sEdit7",
+                                                               "sEdit8"};
+            const std::size_t pole = static_cast<std::size_t>(cislo(0, 3));
+            QString text = nahodnyText();
+            if (text == m_stin.menuPole[pole])
+                text += QLatin1Char('x');
+            m_stin.menuPole[pole] = zadej(najdi<QLineEdit>(&m_okno, prvniRadek[pole]), text, {});
+        } else {
+            zapis(QStringLiteral("  generuje znovu"));
+            QTest::mouseClick(najdi<QPushButton>(&m_okno, zalozka == 0 ? "sButton1" : "sButton2"),
+                              Qt::LeftButton);
+            zalozka == 0 ? m_stin.generujMenu() : m_stin.generujNastaveni();
+        }
+    }
+    if ((zmenit || nahoda(3)) && aktivuj(nahled)) {
         zapis(QStringLiteral("  Ctrl+Z"));
         QTest::keyClick(mistnost, Qt::Key_Z, Qt::ControlModifier);
-        m_stin.umisti(zalozka, puvod->vstup, *pred);
+        if (!zmenit)
+            m_stin.umisti(zalozka, puvod->vstup, *pred);
         if (nahoda(2)) {
             zapis(QStringLiteral("  Ctrl+Shift+Z"));
             QTest::keyClick(mistnost, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
-            m_stin.umisti(zalozka, puvod->vstup, po);
+            if (!zmenit)
+                m_stin.umisti(zalozka, puvod->vstup, po);
         }
+        const bool zahozeno =
+            !zpravy(nahled).filter(QStringLiteral("Kroky zpět byly zahozeny")).isEmpty();
+        if (zahozeno != zmenit)
+            chyba(zmenit ? QStringLiteral("the preview did not say its steps were dropped")
+                         : QStringLiteral("the preview dropped its steps with the form unchanged"));
     }
     zavri();
 }

@@ -97,7 +97,10 @@ void Stin::generujMenu() {
     panely[QStringLiteral("RichEdit1")] = textRadku(skript.create);
     panely[QStringLiteral("RichEdit2")] = textRadku(skript.step);
     panely[QStringLiteral("RichEdit3")] = textRadku(skript.draw);
-    puvodDraw[QStringLiteral("RichEdit3")] = {skript.draw, skript.puvod};
+    std::vector<std::array<QString, 2>> pozice;
+    for (std::size_t r = 0; r < 5; ++r)
+        pozice.push_back({menuPole[r * 4 + 1], menuPole[r * 4 + 2]});
+    puvodDraw[QStringLiteral("RichEdit3")] = {skript.draw, skript.puvod, pozice};
     if (skript.chyba)
         hlaseni.emplace_back(Hlaseni::Druh::Chyba,
                              Hlaseni::TextChyby(QString::fromStdString(skript.chyba->zprava)));
@@ -112,7 +115,10 @@ void Stin::generujNastaveni() {
     panely[QStringLiteral("RichEdit4")] = textRadku(skript.create);
     panely[QStringLiteral("RichEdit5")] = textRadku(skript.step);
     panely[QStringLiteral("RichEdit6")] = textRadku(skript.draw);
-    puvodDraw[QStringLiteral("RichEdit6")] = {skript.draw, skript.puvod};
+    std::vector<std::array<QString, 2>> pozice;
+    for (const PolozkaNastaveni& p : nastaveni)
+        pozice.push_back({QString::fromStdString(p.PoziceX), QString::fromStdString(p.PoziceY)});
+    puvodDraw[QStringLiteral("RichEdit6")] = {skript.draw, skript.puvod, pozice};
     if (skript.chyba)
         hlaseni.emplace_back(Hlaseni::Druh::Chyba,
                              Hlaseni::TextChyby(QString::fromStdString(skript.chyba->zprava)));
@@ -173,6 +179,13 @@ std::optional<std::array<QString, 2>> Stin::pozice(int zalozka, std::size_t vstu
         return std::array{QString::fromStdString(nastaveni[vstup].PoziceX),
                           QString::fromStdString(nastaveni[vstup].PoziceY)};
     return std::nullopt;
+}
+
+std::optional<std::array<QString, 2>> Stin::poziceVKodu(int zalozka, std::size_t vstup) const {
+    const auto it = puvodDraw.find(QString::fromLatin1(zalozka == 0 ? "RichEdit3" : "RichEdit6"));
+    if (it == puvodDraw.end() || vstup >= it->second.pozice.size())
+        return std::nullopt;
+    return it->second.pozice[vstup];
 }
 
 void Stin::umisti(int zalozka, std::size_t vstup, const std::array<QString, 2>& texty) {

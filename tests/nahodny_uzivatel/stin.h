@@ -69,11 +69,12 @@ public:
 
     // Pane object name → its whole text.
     std::map<QString, QString> panely;
-    // What a generator last wrote into a Draw pane: the lines, some holding line breaks, and
-    // the input behind each.
+    // What a generator last wrote into a Draw pane: the lines, some holding line breaks, the
+    // input behind each, and each input's x and y texts then, where the room draws its texts.
     struct PosledniDraw {
         std::vector<std::string> radky;
         std::vector<std::optional<Puvod>> puvod;
+        std::vector<std::array<QString, 2>> pozice;
     };
     // Draw pane object name → what its generator last wrote there.
     std::map<QString, PosledniDraw> puvodDraw;
@@ -99,6 +100,8 @@ public:
     std::optional<Puvod> puvod(const QString& panel, int radek) const;
     // The x and y texts of a menu row (tab 0) or a settings entry (tab 1), if it exists.
     std::optional<std::array<QString, 2>> pozice(int zalozka, std::size_t vstup) const;
+    // The texts they held when the tab's Draw pane was last generated.
+    std::optional<std::array<QString, 2>> poziceVKodu(int zalozka, std::size_t vstup) const;
     // A drop in the preview: the texts go into the fields and the tab generates again.
     void umisti(int zalozka, std::size_t vstup, const std::array<QString, 2>& texty);
     // A text moves only when both its position texts are plain whole numbers.
