@@ -31,5 +31,5 @@ FunkcniPanel::FunkcniPanel(QWidget* rodic) : QWidget(rodic) {
 
 // An empty text matches every name, so it selects the first.
 void FunkcniPanel::Edit1Change() {
-    m_seznam->Vyber(PrvniSPredponou(m_seznam->nazvy(), m_hledani->text()));
+    m_seznam->vyber(PrvniSPredponou(m_seznam->nazvy(), m_hledani->text()));
 }

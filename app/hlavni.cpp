@@ -1,7 +1,6 @@
 #include "app/hlavni.h"
 
 #include "app/funkcni_panel.h"
-#include "app/kontrola_stranky.h"
 #include "app/napoveda.h"
 #include "app/seznam_funkci.h"
 #include "app/zalozka_highskore.h"
@@ -41,19 +40,11 @@ THlavni::THlavni(QWidget* rodic) : QMainWindow(rodic) {
     m_zalozky = new QTabWidget;
     m_zalozky->setObjectName(QStringLiteral("PageControl1"));
     m_zalozky->tabBar()->setExpanding(false);
-    m_menu = new ZalozkaMenu(m_stav);
-    m_nastaveni = new ZalozkaNastaveni;
-    m_highskore = new ZalozkaHighskore;
-    m_titulky = new ZalozkaTitulky;
-    m_zalozky->addTab(m_menu, QStringLiteral("Menu"));
-    m_zalozky->addTab(m_nastaveni, QStringLiteral("Nastavení"));
-    m_zalozky->addTab(m_highskore, QStringLiteral("HighSkóre"));
-    m_zalozky->addTab(m_titulky, QStringLiteral("Titulky"));
-    m_highskore->setObjectName(QStringLiteral("TabSheet5"));
-    m_bloky = {m_menu->panely(), m_nastaveni->panely(), m_highskore->panely(), m_titulky->panely()};
     m_zalozky->setAccessibleName(QStringLiteral("Záložky"));
-    for (std::size_t i = 0; i < m_bloky.size(); ++i)
-        m_bloky[i]->Pojmenuj(m_zalozky->tabText(static_cast<int>(i)));
+    m_menu = pridejStranku(new ZalozkaMenu);
+    m_nastaveni = pridejStranku(new ZalozkaNastaveni);
+    m_highskore = pridejStranku(new ZalozkaHighskore);
+    m_titulky = pridejStranku(new ZalozkaTitulky);
 
     m_funkce = new FunkcniPanel;
     m_delic = new QSplitter(Qt::Horizontal);
@@ -87,13 +78,26 @@ THlavni::THlavni(QWidget* rodic) : QMainWindow(rodic) {
                       {{"Smazatve3", smazatVse, [this] { Smazatve3Click(); }},
                        {nullptr, {}, {}},
                        {"Kopirovatvse3", kopirovatVse, [this] { kopirujPanel(Udalost::Draw); }}});
-    for (BlokPanelu* blok : m_bloky) {
+    for (ZalozkaGeneratoru* stranka : m_stranky) {
+        BlokPanelu* blok = stranka->panely();
         pripojMazaciMenu(blok);
         connect(blok, &BlokPanelu::zkopirovano, this,
                 [this](const QString& zprava) { statusBar()->showMessage(zprava, 5000); });
     }
 
     FormCreate();
+}
+
+template <typename Stranka> Stranka* THlavni::pridejStranku(Stranka* stranka) {
+    m_zalozky->addTab(stranka, stranka->titulek());
+    stranka->panely()->pojmenuj(stranka->titulek());
+    connect(stranka, &ZalozkaGeneratoru::stav, m_stav, &QLabel::setText);
+    m_stranky.push_back(stranka);
+    return stranka;
+}
+
+ZalozkaGeneratoru* THlavni::aktivniStranka() const {
+    return qobject_cast<ZalozkaGeneratoru*>(m_zalozky->currentWidget());
 }
 
 void THlavni::vytvorMenu() {
@@ -163,18 +167,18 @@ void THlavni::NastavKtere(int index) {
     m_nastaveni->NastavKtere(index);
 }
 
-int THlavni::LevyOkrajTlacitka(int vnejsiSirka, int sirkaSeznamu) {
+int THlavni::levyOkrajTlacitka(int vnejsiSirka, int sirkaSeznamu) {
     return vnejsiSirka / 2 - 30 - sirkaSeznamu;
 }
 
 void THlavni::FormCreate() {
-    m_titulky->NastavBarvy(QStringLiteral("c_red"), QStringLiteral("c_aqua"));
+    m_titulky->nastavBarvy(QStringLiteral("c_red"), QStringLiteral("c_aqua"));
     FormResize();
 }
 
 void THlavni::FormResize() {
-    m_menu->UmistiTlacitko(LevyOkrajTlacitka(frameGeometry().width(), m_funkce->seznam()->width()));
-    m_titulky->UmistiVzorky();
+    m_menu->umistiTlacitko(levyOkrajTlacitka(frameGeometry().width(), m_funkce->seznam()->width()));
+    m_titulky->umistiVzorky();
 }
 
 void THlavni::resizeEvent(QResizeEvent* udalost) {
@@ -213,17 +217,11 @@ void THlavni::Nahled1Click() {
         m_nahled = new OknoNahledu(this);
         m_nahled->setAttribute(Qt::WA_DeleteOnClose);
     }
-    const int zalozka = m_zalozky->currentIndex();
-    const BlokPanelu* blok = m_bloky[static_cast<std::size_t>(zalozka)];
-    // Only the menu's and the settings' texts stand where fields put them.
-    const std::array<Umisteni*, 4> umisteni{m_menu, m_nastaveni, nullptr, nullptr};
-    const std::array<KontrolaStranky*, 4> kontroly{m_menu->kontrola(), m_nastaveni->kontrola(),
-                                                   m_highskore->kontrola(), m_titulky->kontrola()};
-    const KontrolaStranky* kontrola = kontroly[static_cast<std::size_t>(zalozka)];
-    m_nahled->Nastav(
-        m_zalozky->tabText(zalozka), [blok] { return SkriptyBloku(*blok); },
-        umisteni[static_cast<std::size_t>(zalozka)],
-        [kontrola] { return kontrola->skriptPanelu(); });
+    ZalozkaGeneratoru* stranka = aktivniStranka();
+    const BlokPanelu* blok = stranka->panely();
+    m_nahled->nastav(
+        stranka->titulek(), [blok] { return SkriptyBloku(*blok); }, stranka->umisteni(),
+        [stranka] { return stranka->skriptPanelu(); });
     m_nahled->setWindowState(m_nahled->windowState() & ~Qt::WindowMinimized);
     m_nahled->show();
     m_nahled->raise();
@@ -232,14 +230,13 @@ void THlavni::Nahled1Click() {
 
 // The clear-all menus pick the pane by the active main tab, not by the pane they opened on.
 void THlavni::smazPanel(Udalost udalost) {
-    if (QPlainTextEdit* panel =
-            m_bloky[static_cast<std::size_t>(m_zalozky->currentIndex())]->panel(udalost))
+    if (QPlainTextEdit* panel = aktivniStranka()->panely()->panel(udalost))
         panel->clear();
 }
 
 // Like clearing, copying takes the pane of the active main tab.
 void THlavni::kopirujPanel(Udalost udalost) {
-    m_bloky[static_cast<std::size_t>(m_zalozky->currentIndex())]->KopirujVse(udalost);
+    aktivniStranka()->panely()->kopirujVse(udalost);
 }
 
 void THlavni::Smazatve1Click() {

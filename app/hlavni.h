@@ -8,7 +8,7 @@
 #include <QMainWindow>
 #include <QPointer>
 
-#include <array>
+#include <vector>
 
 class BlokPanelu;
 class FunkcniPanel;
@@ -22,6 +22,7 @@ class QTreeWidgetItem;
 class ZalozkaHighskore;
 class ZalozkaMenu;
 class ZalozkaNastaveni;
+class ZalozkaGeneratoru;
 class ZalozkaTitulky;
 enum class Udalost;
 
@@ -32,7 +33,7 @@ public:
 
     // Left edge of the Menu tab's generate button for the window's outer width and the
     // function list's width.
-    static int LevyOkrajTlacitka(int vnejsiSirka, int sirkaSeznamu);
+    static int levyOkrajTlacitka(int vnejsiSirka, int sirkaSeznamu);
 
     // The edit indices live with their tabs.
     int KtereUpravit() const;
@@ -56,6 +57,9 @@ protected:
 
 private:
     void vytvorMenu();
+    // Adds the page as the next tab; the window knows it from then on only through the list.
+    template <typename Stranka> Stranka* pridejStranku(Stranka* stranka);
+    ZalozkaGeneratoru* aktivniStranka() const;
     void pripojKlavesyZalozek();
     void pripojMazaciMenu(BlokPanelu* blok);
     void smazPanel(Udalost udalost);
@@ -65,11 +69,12 @@ private:
 
     QLabel* m_stav;
     QTabWidget* m_zalozky;
+    std::vector<ZalozkaGeneratoru*> m_stranky;
+    // The pages that the spec's operations of the window reach.
     ZalozkaMenu* m_menu;
     ZalozkaNastaveni* m_nastaveni;
     ZalozkaHighskore* m_highskore;
     ZalozkaTitulky* m_titulky;
-    std::array<BlokPanelu*, 4> m_bloky{};
     FunkcniPanel* m_funkce;
     QSplitter* m_delic;
     QAction* m_funkce1;

@@ -1,4 +1,5 @@
 #include "app/hlavni.h"
+#include "app/verze.h"
 #include "ui/vzhled.h"
 
 #include <QApplication>

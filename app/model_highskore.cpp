@@ -8,10 +8,6 @@ enum Sloupec { Id, Nick, Skore, PocetSloupcu };
 
 } // namespace
 
-int ModelHighskore::rowCount(const QModelIndex& rodic) const {
-    return rodic.isValid() ? 0 : pocet();
-}
-
 int ModelHighskore::columnCount(const QModelIndex& rodic) const {
     return rodic.isValid() ? 0 : PocetSloupcu;
 }
@@ -40,24 +36,10 @@ QVariant ModelHighskore::headerData(int sekce, Qt::Orientation orientace, int ro
     return nazvy[static_cast<std::size_t>(sekce)];
 }
 
-void ModelHighskore::pridej(const QString& nick, const QString& skore) {
-    const int radek = pocet();
-    beginInsertRows({}, radek, radek);
-    m_polozky.push_back({std::to_string(radek + 1), nick.toStdString(), skore.toStdString()});
-    endInsertRows();
+void ModelHighskore::doplnNovou(PolozkaHighskore& polozka, int radek) const {
+    polozka.id = std::to_string(radek + 1);
 }
 
-void ModelHighskore::uprav(int radek, const QString& nick, const QString& skore) {
-    Q_ASSERT(radek >= 0 && radek < pocet());
-    PolozkaHighskore& p = m_polozky[static_cast<std::size_t>(radek)];
-    p.nick = nick.toStdString();
-    p.skore = skore.toStdString();
-    Q_EMIT dataChanged(index(radek, Nick), index(radek, Skore));
-}
-
-void ModelHighskore::smaz(int radek) {
-    Q_ASSERT(radek >= 0 && radek < pocet());
-    beginRemoveRows({}, radek, radek);
-    m_polozky.erase(m_polozky.begin() + radek);
-    endRemoveRows();
+void ModelHighskore::doplnUpravenou(const PolozkaHighskore& puvodni, PolozkaHighskore& nova) const {
+    nova.id = puvodni.id;
 }

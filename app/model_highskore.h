@@ -2,33 +2,22 @@
 
 // The highscore rows in the order added, shown as the columns ID, Nick and Skóre.
 
+#include "app/model_zaznamu.h"
 #include "generators/generuj_highskore.h"
 
-#include <QAbstractTableModel>
-
-#include <vector>
-
-class ModelHighskore : public QAbstractTableModel {
+// A new row's ID is the row count including it; IDs are never renumbered, so it may repeat one
+// that a remaining row still shows. An edit keeps the row's ID.
+class ModelHighskore : public ModelZaznamu<PolozkaHighskore> {
     Q_OBJECT
 public:
-    using QAbstractTableModel::QAbstractTableModel;
+    using ModelZaznamu::ModelZaznamu;
 
-    int rowCount(const QModelIndex& rodic = {}) const override;
     int columnCount(const QModelIndex& rodic = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int sekce, Qt::Orientation orientace,
                         int role = Qt::DisplayRole) const override;
 
-    const std::vector<PolozkaHighskore>& polozky() const { return m_polozky; }
-    int pocet() const { return static_cast<int>(m_polozky.size()); }
-
-    // The new row's ID is the row count including it; IDs are never renumbered, so it may
-    // repeat one that a remaining row still shows.
-    void pridej(const QString& nick, const QString& skore);
-    // Replaces the texts of the row at `radek`; its ID stays.
-    void uprav(int radek, const QString& nick, const QString& skore);
-    void smaz(int radek);
-
-private:
-    std::vector<PolozkaHighskore> m_polozky;
+protected:
+    void doplnNovou(PolozkaHighskore& polozka, int radek) const override;
+    void doplnUpravenou(const PolozkaHighskore& puvodni, PolozkaHighskore& nova) const override;
 };

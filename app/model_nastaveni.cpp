@@ -20,10 +20,6 @@ const std::array<Sloupec, 5> sloupce{{
 
 } // namespace
 
-int ModelNastaveni::rowCount(const QModelIndex& rodic) const {
-    return rodic.isValid() ? 0 : static_cast<int>(m_polozky.size());
-}
-
 int ModelNastaveni::columnCount(const QModelIndex& rodic) const {
     return rodic.isValid() ? 0 : static_cast<int>(sloupce.size());
 }
@@ -65,24 +61,4 @@ bool ModelNastaveni::setData(const QModelIndex& index, const QVariant& hodnota, 
     m_polozky[static_cast<std::size_t>(index.row())].Nazev = hodnota.toString().toStdString();
     Q_EMIT dataChanged(index, index, {Qt::DisplayRole, Qt::EditRole});
     return true;
-}
-
-void ModelNastaveni::pridej(const PolozkaNastaveni& polozka) {
-    const int radek = rowCount();
-    beginInsertRows({}, radek, radek);
-    m_polozky.push_back(polozka);
-    endInsertRows();
-}
-
-void ModelNastaveni::uprav(int radek, const PolozkaNastaveni& polozka) {
-    if (radek < 0 || radek >= rowCount())
-        return;
-    m_polozky[static_cast<std::size_t>(radek)] = polozka;
-    Q_EMIT dataChanged(index(radek, 0), index(radek, columnCount() - 1));
-}
-
-void ModelNastaveni::smazVse() {
-    beginResetModel();
-    m_polozky.clear();
-    endResetModel();
 }

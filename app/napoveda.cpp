@@ -1,5 +1,6 @@
 #include "app/napoveda.h"
 
+#include "app/verze.h"
 #include "ui/pevny_dialog.h"
 #include "ui/vzhled.h"
 
@@ -99,10 +100,10 @@ void TNapoveda::sLabel1Click() {
         return;
     }
     m_timer1->stop();
-    m_stroj.Vynuluj();
+    m_stroj.vynuluj();
     m_pata->setText(m_stroj.text());
 }
 
 void TNapoveda::Timer1Timer() {
-    m_pata->setText(m_stroj.Tik());
+    m_pata->setText(m_stroj.tik());
 }

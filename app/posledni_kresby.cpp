@@ -14,7 +14,7 @@ bool DrziRadky(const std::string& text, const std::vector<std::string>& radky) {
     return i == text.size();
 }
 
-void PosledniKresby::Zapamatuj(Skript&& skript, std::vector<nahled::TextyPozice> pozice) {
+void PosledniKresby::zapamatuj(Skript&& skript, std::vector<nahled::TextyPozice> pozice) {
     if (skript.odmitnuti)
         return;
     m_pozice = std::move(pozice);
@@ -30,11 +30,11 @@ void PosledniKresby::Zapamatuj(Skript&& skript, std::vector<nahled::TextyPozice>
     m_radky = std::move(skript.draw);
 }
 
-std::vector<std::optional<Puvod>> PosledniKresby::PuvodRadku(const std::string& draw) const {
+std::vector<std::optional<Puvod>> PosledniKresby::puvodRadku(const std::string& draw) const {
     return DrziRadky(draw, m_radky) ? m_puvod : std::vector<std::optional<Puvod>>{};
 }
 
-std::optional<nahled::TextyPozice> PosledniKresby::Pozice(std::size_t vstup) const {
+std::optional<nahled::TextyPozice> PosledniKresby::pozice(std::size_t vstup) const {
     if (vstup >= m_pozice.size())
         return std::nullopt;
     return m_pozice[vstup];

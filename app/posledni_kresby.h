@@ -17,11 +17,11 @@ bool DrziRadky(const std::string& text, const std::vector<std::string>& radky);
 class PosledniKresby {
 public:
     // After the generator's lines went into the panes; a refusal wrote none and changes nothing.
-    void Zapamatuj(Skript&& skript, std::vector<nahled::TextyPozice> pozice);
+    void zapamatuj(Skript&& skript, std::vector<nahled::TextyPozice> pozice);
     // For each line of this Draw script, the input that placed it, if the script is those lines.
-    std::vector<std::optional<Puvod>> PuvodRadku(const std::string& draw) const;
+    std::vector<std::optional<Puvod>> puvodRadku(const std::string& draw) const;
     // The input's position texts when the lines were generated.
-    std::optional<nahled::TextyPozice> Pozice(std::size_t vstup) const;
+    std::optional<nahled::TextyPozice> pozice(std::size_t vstup) const;
 
 private:
     std::vector<std::string> m_radky;

@@ -8,7 +8,7 @@ PsaciStroj::PsaciStroj(const QString& text) : m_text(text) {
         m_konce << konec;
 }
 
-QString PsaciStroj::Tik() {
+QString PsaciStroj::tik() {
     if (m_zobrazeno < delka()) {
         ++m_zobrazeno;
         return m_text.left(m_konce[m_zobrazeno - 1]);

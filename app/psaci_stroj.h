@@ -11,8 +11,8 @@ public:
     explicit PsaciStroj(const QString& text);
 
     // Advances one tick and returns what the footer shows now.
-    QString Tik();
-    void Vynuluj() { m_zobrazeno = 0; }
+    QString tik();
+    void vynuluj() { m_zobrazeno = 0; }
 
     const QString& text() const { return m_text; }
     int delka() const { return static_cast<int>(m_konce.size()); }

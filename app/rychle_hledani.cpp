@@ -11,7 +11,7 @@ std::optional<int> PrvniSPredponou(const QStringList& nazvy, const QString& pred
 
 RychleHledani::RychleHledani(Hodiny hodiny) : m_hodiny(std::move(hodiny)) {}
 
-std::optional<int> RychleHledani::Znak(const QString& znak, const QStringList& nazvy) {
+std::optional<int> RychleHledani::znak(const QString& znak, const QStringList& nazvy) {
     const qint64 ted = m_hodiny();
     if (!m_posledni || ted - *m_posledni >= Prodleva)
         m_predpona.clear();
@@ -21,7 +21,7 @@ std::optional<int> RychleHledani::Znak(const QString& znak, const QStringList& n
 }
 
 // Backspace edits the prefix as it stands, however long ago the last key was.
-std::optional<int> RychleHledani::Backspace(const QStringList& nazvy) {
+std::optional<int> RychleHledani::backspace(const QStringList& nazvy) {
     m_posledni = m_hodiny();
     const qsizetype delka = m_predpona.size();
     const bool dvojice = delka >= 2 && m_predpona[delka - 1].isLowSurrogate() &&

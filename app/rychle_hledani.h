@@ -22,8 +22,8 @@ public:
     explicit RychleHledani(Hodiny hodiny);
 
     // Each returns the row to select, or nothing when the selection stays as it is.
-    std::optional<int> Znak(const QString& znak, const QStringList& nazvy);
-    std::optional<int> Backspace(const QStringList& nazvy);
+    std::optional<int> znak(const QString& znak, const QStringList& nazvy);
+    std::optional<int> backspace(const QStringList& nazvy);
 
     const QString& predpona() const { return m_predpona; }
 

@@ -72,7 +72,7 @@ SeznamFunkci::SeznamFunkci(QWidget* rodic)
     addItems(m_nazvy);
 }
 
-void SeznamFunkci::Vyber(std::optional<int> radek) {
+void SeznamFunkci::vyber(std::optional<int> radek) {
     if (!radek) {
         setCurrentRow(-1);
         clearSelection();
@@ -85,14 +85,14 @@ void SeznamFunkci::Vyber(std::optional<int> radek) {
 void SeznamFunkci::keyPressEvent(QKeyEvent* udalost) {
     const bool prikaz = udalost->modifiers() & (Qt::ControlModifier | Qt::AltModifier);
     if (udalost->key() == Qt::Key_Backspace && !prikaz) {
-        if (const std::optional<int> radek = m_psani.Backspace(m_nazvy))
-            Vyber(radek);
+        if (const std::optional<int> radek = m_psani.backspace(m_nazvy))
+            vyber(radek);
         return;
     }
     const QString text = udalost->text();
     if (!prikaz && !text.isEmpty() && text.front().isPrint()) {
-        if (const std::optional<int> radek = m_psani.Znak(text, m_nazvy))
-            Vyber(radek);
+        if (const std::optional<int> radek = m_psani.znak(text, m_nazvy))
+            vyber(radek);
         return;
     }
     QListWidget::keyPressEvent(udalost);

@@ -22,9 +22,9 @@ public:
     const QStringList& nazvy() const { return m_nazvy; }
 
     // Selects only the given row and scrolls to it; nothing clears the selection.
-    void Vyber(std::optional<int> radek);
+    void vyber(std::optional<int> radek);
 
-    void NastavHodiny(RychleHledani::Hodiny hodiny) { m_psani = RychleHledani(std::move(hodiny)); }
+    void nastavHodiny(RychleHledani::Hodiny hodiny) { m_psani = RychleHledani(std::move(hodiny)); }
 
 protected:
     void keyPressEvent(QKeyEvent* udalost) override;

@@ -77,6 +77,20 @@ void StromTitulku::pridejOsobu(QTreeWidgetItem* pozice, const QString& text) {
     expandRecursively(indexFromItem(pozice));
 }
 
+void StromTitulku::nastavPolozky(const std::vector<PolozkaTitulku>& polozky) {
+    clear();
+    QList<QTreeWidgetItem*> pozice;
+    for (const PolozkaTitulku& p : polozky) {
+        const QString text = QString::fromStdString(p.text);
+        if (p.pozice)
+            pozice.append(novyUzel(text));
+        else if (!pozice.isEmpty())
+            pozice.back()->addChild(novyUzel(text));
+    }
+    addTopLevelItems(pozice);
+    expandAll();
+}
+
 QTreeWidgetItem* StromTitulku::vybrany() const {
     const QList<QTreeWidgetItem*> vybrane = selectedItems();
     return vybrane.isEmpty() ? nullptr : vybrane.first();

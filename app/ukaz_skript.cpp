@@ -9,9 +9,9 @@ bool UkazSkript(const Skript& skript, BlokPanelu* panely, QWidget* rodic) {
         Hlaseni::UkazOdmitnuti(rodic, QString::fromStdString(*skript.odmitnuti));
         return false;
     }
-    for (Udalost udalost : {Udalost::Create, Udalost::Step, Udalost::Draw, Udalost::Alarm0})
-        if (QPlainTextEdit* panel = panely->panel(udalost))
-            VyplnPanel(panel, skript.radky(udalost));
+    for (const PopisUdalosti& popis : udalosti)
+        if (QPlainTextEdit* panel = panely->panel(popis.udalost))
+            VyplnPanel(panel, skript.radky(popis.udalost));
     if (skript.chyba)
         Hlaseni::UkazChybu(rodic, QString::fromStdString(skript.chyba->zprava));
     return true;

@@ -53,6 +53,14 @@ void VolbaBarvy::hlidej() {
         m_box->setEditText(m_jmeno);
 }
 
+void VolbaBarvy::zadej(const QString& jmeno) {
+    m_box->setEditText(jmeno);
+    if (NajdiBarvu(jmeno.toStdString()))
+        vyber();
+    else
+        hlidej();
+}
+
 void VolbaBarvy::vyber() {
     nastavJmeno(m_box->currentText());
 }

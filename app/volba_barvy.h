@@ -24,6 +24,8 @@ public:
     void nastavJmeno(const QString& jmeno);
     // A text that is no listed name is replaced by the remembered one.
     void hlidej();
+    // As if the name were typed into the box and, when it is a listed one, picked.
+    void zadej(const QString& jmeno);
     void vyber();
     void umistiVzorek();
 

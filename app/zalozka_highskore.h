@@ -3,27 +3,27 @@
 // The "HighSkóre" tab: the highscore rows with their context menu and entry dialog, and the
 // generate button above the Draw pane.
 
-#include <QWidget>
+#include "app/model_highskore.h"
+#include "app/upravy_seznamu.h"
+#include "app/zalozka_generatoru.h"
+#include "dialogs/dialog_highskore.h"
+#include "generators/generuj_highskore.h"
 
-struct Vlozeni;
+#include <vector>
 
-class BlokPanelu;
-class KontrolaStranky;
-class ModelHighskore;
-class QMenu;
-class QPushButton;
 class QTreeView;
 
-class ZalozkaHighskore : public QWidget {
+class ZalozkaHighskore : public ZalozkaSVstupem<std::vector<PolozkaHighskore>, GenerujHighskore> {
     Q_OBJECT
 public:
     explicit ZalozkaHighskore(QWidget* rodic = nullptr);
 
-    BlokPanelu* panely() const { return m_panely; }
-    KontrolaStranky* kontrola() const { return m_kontrola; }
+    int Ktere2Upravit() const { return m_upravy.ktere(); }
+    void NastavKtere2(int index) { m_upravy.nastavKtere(index); }
 
-    int Ktere2Upravit() const { return m_ktere2Upravit; }
-    void NastavKtere2(int index) { m_ktere2Upravit = index; }
+    // The rows with their IDs, which the list never renumbers.
+    std::vector<PolozkaHighskore> vstup() const override;
+    void nastavVstup(const std::vector<PolozkaHighskore>& polozky) override;
 
 public Q_SLOTS:
     void Pidatpoloku2Click();
@@ -32,15 +32,9 @@ public Q_SLOTS:
     void sButton3Click();
 
 private:
-    int vybranyRadek() const;
-    void ukazPole(const Vlozeni& pole);
-    void otevriDialog();
+    void ukazPole(const Vlozeni& pole) override;
 
     ModelHighskore* m_model;
     QTreeView* m_seznam;
-    QMenu* m_popup;
-    QPushButton* m_tlacitko;
-    BlokPanelu* m_panely;
-    KontrolaStranky* m_kontrola;
-    int m_ktere2Upravit = -1;
+    UpravySeznamu<ModelHighskore, THighskore> m_upravy;
 };

@@ -1,10 +1,6 @@
 #include "app/zalozka_menu.h"
 
-#include "app/kontrola_stranky.h"
-#include "app/ukaz_skript.h"
 #include "generators/cele_cislo.h"
-#include "generators/generuj_menu.h"
-#include "ui/blok_panelu.h"
 #include "ui/hlaseni.h"
 #include "ui/hlidac_zmen.h"
 #include "ui/ovladace.h"
@@ -13,9 +9,8 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
-#include <QVBoxLayout>
+#include <QSignalBlocker>
 
 namespace {
 
@@ -62,8 +57,7 @@ constexpr std::array<int, 4> levaNadpisu{208, 336, 424, 528};
 
 } // namespace
 
-ZalozkaMenu::ZalozkaMenu(QLabel* stavovyPanel, QWidget* rodic)
-    : QWidget(rodic), m_stav(stavovyPanel) {
+ZalozkaMenu::ZalozkaMenu(QWidget* rodic) : ZalozkaSVstupem(QStringLiteral("Menu"), rodic) {
     auto* plocha = new QWidget(this);
 
     QLabel* popisekPoctu =
@@ -89,35 +83,22 @@ ZalozkaMenu::ZalozkaMenu(QLabel* stavovyPanel, QWidget* rodic)
         }
     }
 
-    m_tlacitko = Tlacitko(plocha, "sButton1", QStringLiteral("Vygenerovat kód"));
-    m_tlacitko->setGeometry(0, 290, 105, 25);
+    poskladej(plocha, "sButton1", 179,
+              {{Udalost::Create, QStringLiteral("RichEdit1")},
+               {Udalost::Step, QStringLiteral("RichEdit2")},
+               {Udalost::Draw, QStringLiteral("RichEdit3")}},
+              Udalost::Draw, QRect(0, 290, 105, 25));
 
-    m_panely =
-        new BlokPanelu(179,
-                       {{Udalost::Create, QStringLiteral("Create"), QStringLiteral("RichEdit1")},
-                        {Udalost::Step, QStringLiteral("Step"), QStringLiteral("RichEdit2")},
-                        {Udalost::Draw, QStringLiteral("Draw"), QStringLiteral("RichEdit3")}},
-                       Udalost::Draw, this);
-    m_kontrola = new KontrolaStranky(
-        m_panely, [this](const Vlozeni& pole) { ukazPole(pole); }, this);
-
-    auto* rozlozeni = new QVBoxLayout(this);
-    rozlozeni->setContentsMargins(0, 0, 0, 0);
-    rozlozeni->setSpacing(0);
-    rozlozeni->addWidget(plocha, 1);
-    rozlozeni->addWidget(m_kontrola->radek());
-
-    connect(m_tlacitko, &QPushButton::clicked, this, &ZalozkaMenu::sButton1Click);
     // Typed, picked from the list, stepped by the arrow keys or the wheel: every new text counts.
     connect(m_pocet, &QComboBox::editTextChanged, this, &ZalozkaMenu::sComboBox1Change);
     m_zmeny = new HlidacZmen(this);
 }
 
-void ZalozkaMenu::UmistiTlacitko(int levo) {
-    m_tlacitko->move(levo, 290);
+void ZalozkaMenu::umistiTlacitko(int levo) {
+    tlacitko()->move(levo, 290);
 }
 
-void ZalozkaMenu::sButton1Click() {
+VstupMenu ZalozkaMenu::vstup() const {
     VstupMenu vstup;
     vstup.pocet = m_pocet->currentText().toStdString();
     for (std::size_t r = 0; r < m_radky.size(); ++r) {
@@ -125,71 +106,103 @@ void ZalozkaMenu::sButton1Click() {
         vstup.radky[r] = {pole[0]->text().toStdString(), pole[1]->text().toStdString(),
                           pole[2]->text().toStdString(), pole[3]->text().toStdString()};
     }
+    return vstup;
+}
 
-    m_stav->setText(QStringLiteral("0%"));
-    Skript skript = GenerujMenu(vstup);
-    if (UkazSkript(skript, m_panely, this))
-        m_kontrola->zkontroluj(skript);
+void ZalozkaMenu::nastavVstup(const VstupMenu& vstup) {
+    // A field keeps its undo history unless its text changes.
+    const auto nastav = [](QLineEdit* pole, const std::string& text) {
+        const QString novy = QString::fromStdString(text);
+        if (pole->text() != novy)
+            pole->setText(novy);
+    };
+    for (std::size_t r = 0; r < m_radky.size(); ++r) {
+        const RadekMenu& radek = vstup.radky[r];
+        const auto& pole = m_radky[r].pole;
+        nastav(pole[0], radek.text);
+        nastav(pole[1], radek.x);
+        nastav(pole[2], radek.y);
+        nastav(pole[3], radek.akce);
+    }
+    const QString pocet = QString::fromStdString(vstup.pocet);
+    if (m_pocet->currentText() != pocet) {
+        // The box's own signal would show the conversion error box.
+        const QSignalBlocker tichy(m_pocet);
+        m_pocet->setEditText(pocet);
+        ukazRadky();
+    }
+}
+
+void ZalozkaMenu::generuj() {
+    Q_EMIT stav(QStringLiteral("0%"));
+    Skript skript = GenerujMenu(vstup());
     const bool chyba = skript.chyba.has_value();
     std::vector<nahled::TextyPozice> pozice;
-    for (const auto& radek : vstup.radky)
+    for (const RadekMenu& radek : vstup().radky)
         pozice.push_back({radek.x, radek.y});
-    m_kresby.Zapamatuj(std::move(skript), std::move(pozice));
-    if (chyba)
-        return;
-    // The generation is one synchronous step, so the progress texts pass without a repaint;
-    // they are kept so the panel ends the way it always has.
-    for (const char* stav : {"22%", "50%", "75%", "100%", ""})
-        m_stav->setText(QString::fromLatin1(stav));
+    ukaz(std::move(skript), std::move(pozice));
+    // The run is one synchronous step, so no progress text between these would ever be seen.
+    if (!chyba)
+        Q_EMIT stav(QString());
+}
+
+void ZalozkaMenu::sButton1Click() {
+    generuj();
 }
 
 void ZalozkaMenu::sComboBox1Change() {
-    // The new text comes back here before this call goes on.
+    if (const std::optional<Chyba> chyba = ukazRadky())
+        Hlaseni::UkazChybu(this, QString::fromStdString(chyba->zprava));
+}
+
+std::optional<Chyba> ZalozkaMenu::ukazRadky() {
+    // Typed, the new text also comes back through the box's signal; both reach the same rows.
     if (m_pocet->currentText() == QStringLiteral("0"))
-        return m_pocet->setEditText(QStringLiteral("1"));
+        m_pocet->setEditText(QStringLiteral("1"));
 
     const auto prevod = PrevedNaCislo(m_pocet->currentText().toStdString());
-    if (const auto* chyba = std::get_if<Chyba>(&prevod)) {
-        Hlaseni::UkazChybu(this, QString::fromStdString(chyba->zprava));
-        return;
-    }
+    if (const auto* chyba = std::get_if<Chyba>(&prevod))
+        return *chyba;
     const std::int32_t n = std::get<std::int32_t>(prevod);
     if (n < 1 || n > 5)
-        return;
+        return std::nullopt;
     for (std::size_t r = 0; r < m_radky.size(); ++r) {
         const bool viditelny = static_cast<std::int32_t>(r) < n;
         m_radky[r].popisek->setVisible(viditelny);
         for (QLineEdit* pole : m_radky[r].pole)
             pole->setVisible(viditelny);
     }
+    return std::nullopt;
 }
 
-std::vector<std::optional<Puvod>> ZalozkaMenu::PuvodRadku(const std::string& draw) const {
-    return m_kresby.PuvodRadku(draw);
+std::vector<std::optional<Puvod>> ZalozkaMenu::puvodRadku(const std::string& draw) const {
+    return kresby().puvodRadku(draw);
 }
 
-std::optional<nahled::TextyPozice> ZalozkaMenu::Pozice(std::size_t radek) const {
+std::optional<nahled::TextyPozice> ZalozkaMenu::pozice(std::size_t radek) const {
     if (radek >= m_radky.size())
         return std::nullopt;
     const auto& pole = m_radky[radek].pole;
     return nahled::TextyPozice{pole[1]->text().toStdString(), pole[2]->text().toStdString()};
 }
 
-std::optional<nahled::TextyPozice> ZalozkaMenu::PoziceVKodu(std::size_t radek) const {
-    return m_kresby.Pozice(radek);
-}
-
-std::uint64_t ZalozkaMenu::Zmeny() const {
-    return m_zmeny->pocet();
-}
-
-void ZalozkaMenu::Umisti(std::size_t radek, const nahled::TextyPozice& texty) {
-    if (radek >= m_radky.size())
+void ZalozkaMenu::umisti(std::size_t radek, const nahled::TextyPozice& texty) {
+    VstupMenu v = vstup();
+    if (radek >= v.radky.size())
         return;
+    v.radky[radek].x = texty.x;
+    v.radky[radek].y = texty.y;
     const HlidacZmen::Ticho ticho(*m_zmeny);
-    m_radky[radek].pole[1]->setText(QString::fromStdString(texty.x));
-    m_radky[radek].pole[2]->setText(QString::fromStdString(texty.y));
-    sButton1Click();
+    nastavVstup(v);
+    generuj();
+}
+
+std::optional<nahled::TextyPozice> ZalozkaMenu::poziceVKodu(std::size_t radek) const {
+    return kresby().pozice(radek);
+}
+
+std::uint64_t ZalozkaMenu::zmeny() const {
+    return m_zmeny->pocet();
 }
 
 void ZalozkaMenu::ukazPole(const Vlozeni& pole) {

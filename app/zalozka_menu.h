@@ -4,36 +4,35 @@
 // GenerujMenu and showing its Create, Step and Draw lines. The preview places an item's text by
 // writing its row's x and y.
 
-#include "app/posledni_kresby.h"
+#include "app/zalozka_generatoru.h"
+#include "generators/generuj_menu.h"
 #include "preview/umisteni.h"
-
-#include <QWidget>
 
 #include <array>
 
-class BlokPanelu;
-class KontrolaStranky;
 class HlidacZmen;
 class QComboBox;
 class QLabel;
 class QLineEdit;
-class QPushButton;
 
-class ZalozkaMenu : public QWidget, public Umisteni {
+class ZalozkaMenu : public ZalozkaSVstupem<VstupMenu, GenerujMenu>, public Umisteni {
     Q_OBJECT
 public:
-    // The status panel is the main window's; only this tab writes to it.
-    explicit ZalozkaMenu(QLabel* stavovyPanel, QWidget* rodic = nullptr);
+    explicit ZalozkaMenu(QWidget* rodic = nullptr);
 
-    BlokPanelu* panely() const { return m_panely; }
-    void UmistiTlacitko(int levo);
+    void umistiTlacitko(int levo);
 
-    std::vector<std::optional<Puvod>> PuvodRadku(const std::string& draw) const override;
-    std::optional<nahled::TextyPozice> Pozice(std::size_t radek) const override;
-    std::optional<nahled::TextyPozice> PoziceVKodu(std::size_t radek) const override;
-    void Umisti(std::size_t radek, const nahled::TextyPozice& texty) override;
-    KontrolaStranky* kontrola() const { return m_kontrola; }
-    std::uint64_t Zmeny() const override;
+    VstupMenu vstup() const override;
+    void nastavVstup(const VstupMenu& vstup) override;
+    // The status panel reads "0%" while it runs and keeps it when the count stops it.
+    void generuj() override;
+    Umisteni* umisteni() override { return this; }
+
+    std::vector<std::optional<Puvod>> puvodRadku(const std::string& draw) const override;
+    std::optional<nahled::TextyPozice> pozice(std::size_t radek) const override;
+    std::optional<nahled::TextyPozice> poziceVKodu(std::size_t radek) const override;
+    void umisti(std::size_t radek, const nahled::TextyPozice& texty) override;
+    std::uint64_t zmeny() const override;
 
 public Q_SLOTS:
     void sButton1Click();
@@ -45,14 +44,11 @@ private:
         std::array<QLineEdit*, 4> pole; // text, x, y, action
     };
 
-    QLabel* m_stav;
+    void ukazPole(const Vlozeni& pole) override;
+    // The count box's guard, then the rows the count shows; the conversion error, if any.
+    std::optional<Chyba> ukazRadky();
+
     QComboBox* m_pocet;
     std::array<Radek, 5> m_radky{};
-    void ukazPole(const Vlozeni& pole);
-
-    QPushButton* m_tlacitko;
-    BlokPanelu* m_panely;
-    KontrolaStranky* m_kontrola;
-    PosledniKresby m_kresby;
     HlidacZmen* m_zmeny;
 };

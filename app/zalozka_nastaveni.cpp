@@ -1,53 +1,25 @@
 #include "app/zalozka_nastaveni.h"
 
-#include "app/kontrola_stranky.h"
-#include "app/model_nastaveni.h"
-#include "app/ukaz_skript.h"
-#include "dialogs/dialog_nastaveni.h"
-#include "generators/generuj_nastaveni.h"
-#include "ui/blok_panelu.h"
 #include "ui/dlouhy_text.h"
-#include "ui/hlaseni.h"
 #include "ui/hlidac_zmen.h"
-#include "ui/kontextova_nabidka.h"
-#include "ui/ovladace.h"
 #include "ui/seznam_radku.h"
 
 #include <QHeaderView>
-#include <QMenu>
-#include <QPushButton>
 #include <QTreeView>
-#include <QVBoxLayout>
 
-ZalozkaNastaveni::ZalozkaNastaveni(QWidget* rodic) : QWidget(rodic) {
+ZalozkaNastaveni::ZalozkaNastaveni(QWidget* rodic)
+    : ZalozkaSVstupem(QStringLiteral("Nastavení"), rodic), m_model(new ModelNastaveni(this)),
+      m_seznam(VytvorSeznamRadku(this, "ValueListEditor1", m_model)), m_upravy(m_model, m_seznam) {
     vytvorSeznam();
-
-    m_tlacitko = Tlacitko(this, "sButton2", QStringLiteral("Vygenerovat kód"));
-    m_tlacitko->setFixedHeight(32);
-
-    m_panely =
-        new BlokPanelu(195,
-                       {{Udalost::Create, QStringLiteral("Create"), QStringLiteral("RichEdit4")},
-                        {Udalost::Step, QStringLiteral("Step"), QStringLiteral("RichEdit5")},
-                        {Udalost::Draw, QStringLiteral("Draw"), QStringLiteral("RichEdit6")}},
-                       Udalost::Draw, this);
-    m_kontrola = new KontrolaStranky(
-        m_panely, [this](const Vlozeni& pole) { ukazPole(pole); }, this);
-
-    auto* rozlozeni = new QVBoxLayout(this);
-    rozlozeni->setContentsMargins(0, 0, 0, 0);
-    rozlozeni->setSpacing(0);
-    rozlozeni->addWidget(m_seznam, 1);
-    rozlozeni->addWidget(m_tlacitko);
-    rozlozeni->addWidget(m_kontrola->radek());
-
-    connect(m_tlacitko, &QPushButton::clicked, this, &ZalozkaNastaveni::sButton2Click);
+    poskladej(m_seznam, "sButton2", 195,
+              {{Udalost::Create, QStringLiteral("RichEdit4")},
+               {Udalost::Step, QStringLiteral("RichEdit5")},
+               {Udalost::Draw, QStringLiteral("RichEdit6")}},
+              Udalost::Draw);
     m_zmeny = new HlidacZmen(this);
 }
 
 void ZalozkaNastaveni::vytvorSeznam() {
-    m_model = new ModelNastaveni(this);
-    m_seznam = VytvorSeznamRadku(this, "ValueListEditor1", m_model);
     m_seznam->setAccessibleName(QStringLiteral("Položky nastavení"));
     PovolDlouhyText(m_seznam);
     m_seznam->setEditTriggers(QAbstractItemView::SelectedClicked |
@@ -62,41 +34,19 @@ void ZalozkaNastaveni::vytvorSeznam() {
     zahlavi->setSectionResizeMode(3, QHeaderView::Stretch);
     zahlavi->setSectionResizeMode(4, QHeaderView::Stretch);
 
-    m_popup = VytvorNabidku(
-        this, "PopupMenu1",
-        {{"Pidatpoloku1", QStringLiteral("Přidat položku"), [this] { Pidatpoloku1Click(); }},
-         {nullptr, {}, {}},
-         {"Upravitpoloku1", QStringLiteral("Upravit položku"), [this] { Upravitpoloku1Click(); }},
-         {nullptr, {}, {}},
-         {"Smazatpoloky1", QStringLiteral("Smazat položky"), [this] { Smazatpoloky1Click(); }}});
-
-    PripojNabidku(m_seznam, m_popup);
-}
-
-void ZalozkaNastaveni::otevriDialog() {
-    std::optional<PolozkaNastaveni> upravovana;
-    if (m_ktereUpravit >= 0 && m_ktereUpravit < m_model->rowCount())
-        upravovana = m_model->polozky()[static_cast<std::size_t>(m_ktereUpravit)];
-    TNastaveni dialog(upravovana, m_model->rowCount(), this);
-    if (dialog.exec() == QDialog::Accepted) {
-        if (upravovana)
-            m_model->uprav(m_ktereUpravit, dialog.polozka());
-        else
-            m_model->pridej(dialog.polozka());
-    }
-    NastavKtere(-1);
+    m_upravy.pripojNabidku(
+        {"PopupMenu1", "Pidatpoloku1", "Upravitpoloku1", "Smazatpoloky1",
+         QStringLiteral("Smazat položky")},
+        [this] { Pidatpoloku1Click(); }, [this] { Upravitpoloku1Click(); },
+        [this] { Smazatpoloky1Click(); });
 }
 
 void ZalozkaNastaveni::Pidatpoloku1Click() {
-    otevriDialog();
+    m_upravy.pridej();
 }
 
 void ZalozkaNastaveni::Upravitpoloku1Click() {
-    const QModelIndexList vybrane = m_seznam->selectionModel()->selectedRows();
-    if (vybrane.isEmpty())
-        return;
-    m_ktereUpravit = vybrane.front().row();
-    otevriDialog();
+    m_upravy.upravVybrany();
 }
 
 void ZalozkaNastaveni::Smazatpoloky1Click() {
@@ -104,43 +54,52 @@ void ZalozkaNastaveni::Smazatpoloky1Click() {
 }
 
 void ZalozkaNastaveni::sButton2Click() {
-    Skript skript = GenerujNastaveni(m_model->polozky());
-    if (UkazSkript(skript, m_panely, this))
-        m_kontrola->zkontroluj(skript);
+    generuj();
+}
+
+void ZalozkaNastaveni::generuj() {
     std::vector<nahled::TextyPozice> pozice;
     for (const PolozkaNastaveni& p : m_model->polozky())
         pozice.push_back({p.PoziceX, p.PoziceY});
-    m_kresby.Zapamatuj(std::move(skript), std::move(pozice));
+    ukaz(GenerujNastaveni(m_model->polozky()), std::move(pozice));
 }
 
-std::vector<std::optional<Puvod>> ZalozkaNastaveni::PuvodRadku(const std::string& draw) const {
-    return m_kresby.PuvodRadku(draw);
+std::vector<PolozkaNastaveni> ZalozkaNastaveni::vstup() const {
+    return m_model->polozky();
 }
 
-std::optional<nahled::TextyPozice> ZalozkaNastaveni::Pozice(std::size_t polozka) const {
+void ZalozkaNastaveni::nastavVstup(const std::vector<PolozkaNastaveni>& polozky) {
+    m_model->nastav(polozky);
+}
+
+std::vector<std::optional<Puvod>> ZalozkaNastaveni::puvodRadku(const std::string& draw) const {
+    return kresby().puvodRadku(draw);
+}
+
+std::optional<nahled::TextyPozice> ZalozkaNastaveni::pozice(std::size_t polozka) const {
     if (polozka >= m_model->polozky().size())
         return std::nullopt;
     const PolozkaNastaveni& p = m_model->polozky()[polozka];
     return nahled::TextyPozice{p.PoziceX, p.PoziceY};
 }
 
-std::optional<nahled::TextyPozice> ZalozkaNastaveni::PoziceVKodu(std::size_t polozka) const {
-    return m_kresby.Pozice(polozka);
+std::optional<nahled::TextyPozice> ZalozkaNastaveni::poziceVKodu(std::size_t polozka) const {
+    return kresby().pozice(polozka);
 }
 
-std::uint64_t ZalozkaNastaveni::Zmeny() const {
+std::uint64_t ZalozkaNastaveni::zmeny() const {
     return m_zmeny->pocet();
 }
 
-void ZalozkaNastaveni::Umisti(std::size_t polozka, const nahled::TextyPozice& texty) {
-    if (polozka >= m_model->polozky().size())
+void ZalozkaNastaveni::umisti(std::size_t polozka, const nahled::TextyPozice& texty) {
+    std::vector<PolozkaNastaveni> polozky = vstup();
+    if (polozka >= polozky.size())
         return;
+    polozky[polozka].PoziceX = texty.x;
+    polozky[polozka].PoziceY = texty.y;
     const HlidacZmen::Ticho ticho(*m_zmeny);
-    PolozkaNastaveni p = m_model->polozky()[polozka];
-    p.PoziceX = texty.x;
-    p.PoziceY = texty.y;
-    m_model->uprav(static_cast<int>(polozka), p);
-    sButton2Click();
+    nastavVstup(polozky);
+    generuj();
 }
 
 // The entry's row, at the column of the field.

@@ -4,34 +4,37 @@
 // generate button above the Create, Step and Draw panes. The tab owns the entries and the
 // settings edit index. The preview places an entry's texts by writing its PoziceX and PoziceY.
 
-#include "app/posledni_kresby.h"
+#include "app/model_nastaveni.h"
+#include "app/upravy_seznamu.h"
+#include "app/zalozka_generatoru.h"
+#include "dialogs/dialog_nastaveni.h"
+#include "generators/generuj_nastaveni.h"
 #include "preview/umisteni.h"
 
-#include <QWidget>
+#include <vector>
 
-class BlokPanelu;
-class KontrolaStranky;
 class HlidacZmen;
-class ModelNastaveni;
-class QMenu;
-class QPushButton;
 class QTreeView;
 
-class ZalozkaNastaveni : public QWidget, public Umisteni {
+class ZalozkaNastaveni : public ZalozkaSVstupem<std::vector<PolozkaNastaveni>, GenerujNastaveni>,
+                         public Umisteni {
     Q_OBJECT
 public:
     explicit ZalozkaNastaveni(QWidget* rodic = nullptr);
 
-    BlokPanelu* panely() const { return m_panely; }
-    KontrolaStranky* kontrola() const { return m_kontrola; }
-    int KtereUpravit() const { return m_ktereUpravit; }
-    void NastavKtere(int index) { m_ktereUpravit = index; }
+    int KtereUpravit() const { return m_upravy.ktere(); }
+    void NastavKtere(int index) { m_upravy.nastavKtere(index); }
 
-    std::vector<std::optional<Puvod>> PuvodRadku(const std::string& draw) const override;
-    std::optional<nahled::TextyPozice> Pozice(std::size_t polozka) const override;
-    std::optional<nahled::TextyPozice> PoziceVKodu(std::size_t polozka) const override;
-    void Umisti(std::size_t polozka, const nahled::TextyPozice& texty) override;
-    std::uint64_t Zmeny() const override;
+    std::vector<PolozkaNastaveni> vstup() const override;
+    void nastavVstup(const std::vector<PolozkaNastaveni>& polozky) override;
+    void generuj() override;
+    Umisteni* umisteni() override { return this; }
+
+    std::vector<std::optional<Puvod>> puvodRadku(const std::string& draw) const override;
+    std::optional<nahled::TextyPozice> pozice(std::size_t polozka) const override;
+    std::optional<nahled::TextyPozice> poziceVKodu(std::size_t polozka) const override;
+    void umisti(std::size_t polozka, const nahled::TextyPozice& texty) override;
+    std::uint64_t zmeny() const override;
 
 public Q_SLOTS:
     void Pidatpoloku1Click();
@@ -40,17 +43,11 @@ public Q_SLOTS:
     void sButton2Click();
 
 private:
+    void ukazPole(const Vlozeni& pole) override;
     void vytvorSeznam();
-    void ukazPole(const Vlozeni& pole);
-    void otevriDialog();
 
     ModelNastaveni* m_model;
     QTreeView* m_seznam;
-    QMenu* m_popup;
-    QPushButton* m_tlacitko;
-    BlokPanelu* m_panely;
-    KontrolaStranky* m_kontrola;
-    int m_ktereUpravit = -1;
-    PosledniKresby m_kresby;
+    UpravySeznamu<ModelNastaveni, TNastaveni> m_upravy;
     HlidacZmen* m_zmeny;
 };

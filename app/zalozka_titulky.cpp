@@ -1,13 +1,9 @@
 #include "app/zalozka_titulky.h"
 
-#include "app/kontrola_stranky.h"
 #include "app/strom_titulku.h"
-#include "app/ukaz_skript.h"
 #include "app/volba_barvy.h"
 #include "dialogs/dialog_osoby.h"
 #include "dialogs/dialog_pozice.h"
-#include "generators/generuj_titulky.h"
-#include "ui/blok_panelu.h"
 #include "ui/hlaseni.h"
 #include "ui/kontextova_nabidka.h"
 #include "ui/ovladace.h"
@@ -20,8 +16,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QPushButton>
-#include <QVBoxLayout>
 
 namespace {
 
@@ -40,7 +34,7 @@ QCheckBox* zaskrtavatko(QWidget* rodic, const char* text, const char* jmeno, QRe
 
 } // namespace
 
-ZalozkaTitulky::ZalozkaTitulky(QWidget* rodic) : QWidget(rodic) {
+ZalozkaTitulky::ZalozkaTitulky(QWidget* rodic) : ZalozkaSVstupem(QStringLiteral("Titulky"), rodic) {
     auto* plocha = new QWidget(this);
     m_strom = new StromTitulku(plocha);
     m_strom->setAccessibleName(QStringLiteral("Strom titulků"));
@@ -78,27 +72,13 @@ ZalozkaTitulky::ZalozkaTitulky(QWidget* rodic) : QWidget(rodic) {
         vytvorRadekPisma(plocha, 145, 146, 79, "Osoby font",
                          {"sCheckBox2", "sEdit22", "sCheckBox4", "sCheckBox6", "sEdit24"});
 
-    m_tlacitko = Tlacitko(this, "sButton4", QStringLiteral("Vygenerovat kód"));
-    m_tlacitko->setFixedHeight(32);
-
-    m_panely =
-        new BlokPanelu(195,
-                       {{Udalost::Create, QStringLiteral("Create"), QStringLiteral("RichEdit16")},
-                        {Udalost::Alarm0, QStringLiteral("Alarm[0]"), QStringLiteral("RichEdit22")},
-                        {Udalost::Draw, QStringLiteral("Draw"), QStringLiteral("RichEdit18")}},
-                       Udalost::Create, this);
-    m_kontrola = new KontrolaStranky(
-        m_panely, [this](const Vlozeni& pole) { ukazPole(pole); }, this);
-
-    auto* rozlozeni = new QVBoxLayout(this);
-    rozlozeni->setContentsMargins(0, 0, 0, 0);
-    rozlozeni->setSpacing(0);
-    rozlozeni->addWidget(plocha, 1);
-    rozlozeni->addWidget(m_tlacitko);
-    rozlozeni->addWidget(m_kontrola->radek());
+    poskladej(plocha, "sButton4", 195,
+              {{Udalost::Create, QStringLiteral("RichEdit16")},
+               {Udalost::Alarm0, QStringLiteral("RichEdit22")},
+               {Udalost::Draw, QStringLiteral("RichEdit18")}},
+              Udalost::Create);
 
     vytvorMenu();
-    connect(m_tlacitko, &QPushButton::clicked, this, &ZalozkaTitulky::sButton4Click);
     connect(m_pismoPozice.spinac, &QCheckBox::toggled, this, &ZalozkaTitulky::sCheckBox1Click);
     connect(m_pismoOsob.spinac, &QCheckBox::toggled, this, &ZalozkaTitulky::sCheckBox2Click);
     connect(m_smer->lineEdit(), &QLineEdit::textEdited, this, &ZalozkaTitulky::sComboBox2Change);
@@ -148,6 +128,21 @@ PismoTitulku ZalozkaTitulky::RadekPisma::cti() const {
             kurziva->isChecked()};
 }
 
+void ZalozkaTitulky::RadekPisma::nastav(const PismoTitulku& pismo) const {
+    spinac->setChecked(pismo.zapnuto);
+    if (!pismo.zapnuto)
+        return;
+    const auto prepis = [](QLineEdit* pole, const std::string& text) {
+        const QString novy = QString::fromStdString(text);
+        if (pole->text() != novy)
+            pole->setText(novy);
+    };
+    prepis(velikost, pismo.velikost);
+    prepis(nazev, pismo.nazevPisma);
+    tucne->setChecked(pismo.tucne);
+    kurziva->setChecked(pismo.kurziva);
+}
+
 void ZalozkaTitulky::vytvorMenu() {
     // "Upravit" and "Smazat" are there for the menu's shape; they carry no action.
     m_popup = VytvorNabidku(
@@ -165,12 +160,12 @@ bool ZalozkaTitulky::JePozice(const QTreeWidgetItem* uzel) const {
     return m_strom->JePozice(uzel);
 }
 
-void ZalozkaTitulky::NastavBarvy(const QString& pozice, const QString& osoby) {
+void ZalozkaTitulky::nastavBarvy(const QString& pozice, const QString& osoby) {
     m_barvaPozice->nastavJmeno(pozice);
     m_barvaOsob->nastavJmeno(osoby);
 }
 
-void ZalozkaTitulky::UmistiVzorky() {
+void ZalozkaTitulky::umistiVzorky() {
     m_barvaPozice->umistiVzorek();
     m_barvaOsob->umistiVzorek();
 }
@@ -201,15 +196,26 @@ void ZalozkaTitulky::Pidatosobu1Click() {
 }
 
 void ZalozkaTitulky::sButton4Click() {
-    const VstupTitulku vstup{m_strom->polozky(),
-                             m_smer->currentText().toStdString(),
-                             m_barvaPozice->text().toStdString(),
-                             m_barvaOsob->text().toStdString(),
-                             m_pismoPozice.cti(),
-                             m_pismoOsob.cti()};
-    Skript skript = GenerujTitulky(vstup);
-    if (UkazSkript(skript, m_panely, this))
-        m_kontrola->zkontroluj(std::move(skript));
+    generuj();
+}
+
+VstupTitulku ZalozkaTitulky::vstup() const {
+    return {m_strom->polozky(),
+            m_smer->currentText().toStdString(),
+            m_barvaPozice->text().toStdString(),
+            m_barvaOsob->text().toStdString(),
+            m_pismoPozice.cti(),
+            m_pismoOsob.cti()};
+}
+
+void ZalozkaTitulky::nastavVstup(const VstupTitulku& vstup) {
+    m_strom->nastavPolozky(vstup.polozky);
+    m_smer->setEditText(QString::fromStdString(vstup.smer));
+    sComboBox2Change();
+    m_barvaPozice->zadej(QString::fromStdString(vstup.barvaPozice));
+    m_barvaOsob->zadej(QString::fromStdString(vstup.barvaOsob));
+    m_pismoPozice.nastav(vstup.pismoPozice);
+    m_pismoOsob.nastav(vstup.pismoOsob);
 }
 
 void ZalozkaTitulky::sCheckBox1Click() {

@@ -3,36 +3,34 @@
 // The "Titulky" tab: the credits tree with its context menu and dialogs, the direction, colour
 // and font options, and the generate button above the Create, Alarm[0] and Draw panes.
 
-#include <QWidget>
+#include "app/zalozka_generatoru.h"
+#include "generators/generuj_titulky.h"
 
 #include <array>
 #include <memory>
 
-class BlokPanelu;
-class KontrolaStranky;
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
 class QMenu;
-class QPushButton;
 class QTreeWidgetItem;
 class StromTitulku;
 class VolbaBarvy;
-struct PismoTitulku;
-struct Vlozeni;
 
-class ZalozkaTitulky : public QWidget {
+class ZalozkaTitulky : public ZalozkaSVstupem<VstupTitulku, GenerujTitulky> {
     Q_OBJECT
 public:
     explicit ZalozkaTitulky(QWidget* rodic = nullptr);
     ~ZalozkaTitulky() override;
 
-    BlokPanelu* panely() const { return m_panely; }
-    KontrolaStranky* kontrola() const { return m_kontrola; }
+    // A font row that is off reads as no font; setting one off leaves its hidden fields alone.
+    VstupTitulku vstup() const override;
+    void nastavVstup(const VstupTitulku& vstup) override;
+
     bool JePozice(const QTreeWidgetItem* uzel) const;
     // The remembered colour names at start, with their swatches painted.
-    void NastavBarvy(const QString& pozice, const QString& osoby);
-    void UmistiVzorky();
+    void nastavBarvy(const QString& pozice, const QString& osoby);
+    void umistiVzorky();
 
 public Q_SLOTS:
     void Pidatpozici1Click();
@@ -55,10 +53,11 @@ private:
         QLineEdit* nazev;
         void ukaz() const;
         PismoTitulku cti() const;
+        void nastav(const PismoTitulku& pismo) const;
     };
 
+    void ukazPole(const Vlozeni& pole) override;
     void vytvorMenu();
-    void ukazPole(const Vlozeni& pole);
     // Names in order: switch, size, bold, italic, font name.
     static RadekPisma vytvorRadekPisma(QWidget* plocha, int vrch, int vrchEditu, int sirkaSpinace,
                                        const char* popis, const std::array<const char*, 5>& jmena);
@@ -70,7 +69,4 @@ private:
     std::unique_ptr<VolbaBarvy> m_barvaOsob;
     RadekPisma m_pismoPozice{};
     RadekPisma m_pismoOsob{};
-    QPushButton* m_tlacitko;
-    BlokPanelu* m_panely;
-    KontrolaStranky* m_kontrola;
 };

@@ -52,7 +52,7 @@ void porovnej(const char* nazev, const nahled::Skripty& skripty) {
     OknoNahledu okno;
     okno.resize(980, 540);
     okno.show();
-    okno.Nastav(QStringLiteral("Bench"), [&skripty] { return skripty; });
+    okno.nastav(QStringLiteral("Bench"), [&skripty] { return skripty; });
     okno.PozastavitClick();
     auto* platno = okno.findChild<PlatnoNahledu*>();
     nahled::Mistnost mistnost(skripty);
@@ -61,7 +61,7 @@ void porovnej(const char* nazev, const nahled::Skripty& skripty) {
     std::vector<double> nase, podlaha;
     for (int i = 0; i < kroku; ++i) {
         nase.push_back(zmer([&] {
-            okno.Krok();
+            okno.krok();
             platno->repaint();
         }));
         podlaha.push_back(zmer([&] { mistnost.Krok(); }));

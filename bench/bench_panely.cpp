@@ -100,8 +100,8 @@ int main(int argc, char* argv[]) {
 
     auto* highskore = okno.findChild<ModelHighskore*>();
     for (int i = 0; i < velikost(20000); ++i)
-        highskore->pridej(QStringLiteral("global.nick%1").arg(i),
-                          QStringLiteral("global.skore%1").arg(i));
+        highskore->pridej(
+            {"", "global.nick" + std::to_string(i), "global.skore" + std::to_string(i)});
     auto* zalozkaHighskore = okno.findChild<ZalozkaHighskore*>();
     porovnej("highscore (20,000 rows)", okno, {"RichEdit9"},
              [zalozkaHighskore] { zalozkaHighskore->sButton3Click(); });

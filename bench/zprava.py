@@ -65,3 +65,10 @@ hledani = vysledky / "hledani.txt"
 if hledani.exists():
     nase, podlaha = map(float, hledani.read_text().split())
     radek("search per keystroke (median)", f"{nase:.2f} us", f"{podlaha:.2f} us", nase / podlaha, 2.0)
+
+cteni = vysledky / "cteni.txt"
+if cteni.exists():
+    for line in cteni.read_text().splitlines():
+        nazev, nase, podlaha, jednotka, cil = line.split("\t")
+        nase, podlaha = float(nase), float(podlaha)
+        radek(nazev, f"{nase:.2f} {jednotka}", f"{podlaha:.2f} {jednotka}", nase / podlaha, int(cil))

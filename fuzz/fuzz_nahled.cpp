@@ -1,6 +1,6 @@
 // Runs random scripts in the preview's room for a few steps with random keys: whatever the
-// text, the room reports problems as messages and never fails itself, and two rooms given the
-// same scripts and keys draw and say the same.
+// text, the room reports problems as messages and never fails itself, every script run ends
+// within its budget, and two rooms given the same scripts and keys draw and say the same.
 
 #include "preview/mistnost.h"
 
@@ -13,8 +13,8 @@ using namespace nahled;
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzedDataProvider vstupy(data, size);
     Skripty skripty;
-    for (Udalost u : {Udalost::Create, Udalost::Step, Udalost::Draw, Udalost::Alarm0})
-        skripty[u] = vstupy.ConsumeRandomLengthString(400);
+    for (const PopisUdalosti& popis : udalosti)
+        skripty[popis.udalost] = vstupy.ConsumeRandomLengthString(400);
     std::vector<std::set<int>> klavesy(vstupy.ConsumeIntegralInRange<std::size_t>(0, 8));
     for (std::set<int>& k : klavesy)
         if (vstupy.ConsumeBool())
@@ -26,6 +26,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         a.Krok(k);
         b.Krok(k);
         if (a.kresby() != b.kresby())
+            std::abort();
+        if (a.pocitadla().kroky > NejvicKroku || a.pocitadla().operace > NejvicOperaci)
             std::abort();
     }
     if (a.VezmiZpravy() != b.VezmiZpravy())

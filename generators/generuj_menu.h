@@ -12,11 +12,13 @@
 
 struct RadekMenu {
     std::string text, x, y, akce;
+    bool operator==(const RadekMenu&) const = default;
 };
 
 struct VstupMenu {
     std::string pocet;
     std::array<RadekMenu, 5> radky;
+    bool operator==(const VstupMenu&) const = default;
 };
 
 // A count that is no whole number stops it with an error; create then holds only its first line.

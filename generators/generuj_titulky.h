@@ -12,6 +12,7 @@
 struct PolozkaTitulku {
     std::string text;
     bool pozice = false; // a top-level node; a person otherwise
+    bool operator==(const PolozkaTitulku&) const = default;
 };
 
 struct PismoTitulku {
@@ -20,6 +21,7 @@ struct PismoTitulku {
     std::string velikost; // copied as typed, never converted
     bool tucne = false;
     bool kurziva = false;
+    bool operator==(const PismoTitulku&) const = default;
 };
 
 struct VstupTitulku {
@@ -29,6 +31,7 @@ struct VstupTitulku {
     std::string barvaOsob;
     PismoTitulku pismoPozice;
     PismoTitulku pismoOsob;
+    bool operator==(const VstupTitulku&) const = default;
 };
 
 // Refuses an empty tree.

@@ -33,11 +33,11 @@ const Barva* NajdiBarvu(std::string_view jmeno) {
 
 const std::array<KonstantaKlavesy, 5>& KonstantyKlaves() {
     static constexpr std::array<KonstantaKlavesy, 5> klavesy{{
-        {"vk_enter", Enter},
-        {"vk_left", Vlevo},
-        {"vk_up", Nahoru},
-        {"vk_right", Vpravo},
-        {"vk_down", Dolu},
+        {"vk_enter", Klavesa::Enter},
+        {"vk_left", Klavesa::Vlevo},
+        {"vk_up", Klavesa::Nahoru},
+        {"vk_right", Klavesa::Vpravo},
+        {"vk_down", Klavesa::Dolu},
     }};
     return klavesy;
 }

@@ -19,7 +19,7 @@ const std::array<Barva, 18>& Barvy();
 const Barva* NajdiBarvu(std::string_view jmeno);
 
 // The engine's codes for the keys a menu script tests.
-enum Klavesa : int { Enter = 13, Vlevo = 37, Nahoru = 38, Vpravo = 39, Dolu = 40 };
+enum class Klavesa : int { Enter = 13, Vlevo = 37, Nahoru = 38, Vpravo = 39, Dolu = 40 };
 
 struct KonstantaKlavesy {
     std::string_view jmeno;

@@ -1,16 +1,27 @@
 #pragma once
 
 // The interpreter: runs a parsed script against an object's state. Calls of functions it does
-// not know are not run but listed as actions; a runtime error stops the script.
+// not know are not run but listed as actions; a runtime error stops the script. Whatever the
+// script, a run ends: a loop stops after NejvicKroku statements, any script after
+// NejvicOperaci operations, and no exception leaves Spust.
 
 #include "preview/rozbor.h"
 #include "preview/stav.h"
+#include "preview/vestavene.h"
 
 #include <optional>
 
 namespace nahled {
 
-std::optional<ChybaSkriptu> Spust(const Program& program, Stav& stav);
+inline constexpr std::uint64_t NejvicKroku = 1'000'000;
+inline constexpr std::uint64_t NejvicOperaci = 50'000'000;
+
+// The statements run inside loops by the last Spust, for tests that every run keeps its budget.
+struct Pocitadla {
+    std::uint64_t kroky = 0, operace = 0;
+};
+
+std::optional<ChybaBehu> Spust(const Program& program, Stav& stav, Pocitadla* pocitadla = nullptr);
 
 // Sets a variable or, for a name such as "a[3]", an array element, as the author gave it.
 void Nastav(Stav& stav, const std::string& jmeno, const Hodnota& hodnota);

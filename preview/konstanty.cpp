@@ -2,6 +2,8 @@
 
 #include <cmath>
 #include <cstdint>
+#include <numbers>
+#include <unordered_map>
 
 namespace nahled {
 
@@ -18,21 +20,37 @@ const std::vector<Konstanta>& Konstanty() {
         std::vector<Konstanta> k;
         for (const Barva& b : Barvy())
             k.push_back({b.jmeno, barva(b.r, b.g, b.b)});
+        // The colour boxes do not offer it, but scripts use it.
+        k.push_back({"c_orange", barva(255, 160, 64)});
         for (const KonstantaKlavesy& klavesa : KonstantyKlaves())
             k.push_back({klavesa.jmeno, static_cast<double>(klavesa.klavesa)});
+        k.push_back({"room_width", 640});
+        k.push_back({"room_height", 480});
+        k.push_back({"pi", std::numbers::pi});
         return k;
     }();
     return konstanty;
 }
 
 std::optional<double> HodnotaKonstanty(std::string_view jmeno) {
-    for (const Konstanta& k : Konstanty())
-        if (k.jmeno == jmeno)
-            return k.hodnota;
-    return std::nullopt;
+    if (jmeno.size() < 2 ||
+        (jmeno[0] != 'c' && jmeno[0] != 'v' && jmeno[0] != 'r' && jmeno[0] != 'p'))
+        return std::nullopt;
+    static const std::unordered_map<std::string_view, double> hodnoty = [] {
+        std::unordered_map<std::string_view, double> h;
+        for (const Konstanta& k : Konstanty())
+            h.emplace(k.jmeno, k.hodnota);
+        return h;
+    }();
+    const auto it = hodnoty.find(jmeno);
+    if (it == hodnoty.end())
+        return std::nullopt;
+    return it->second;
 }
 
 Rgb BarvaZHodnoty(double hodnota) {
+    if (!std::isfinite(hodnota))
+        return {};
     const auto cislo = static_cast<std::uint32_t>(std::fmod(std::fabs(hodnota), 16777216.0));
     return {static_cast<int>(cislo & 0xFF), static_cast<int>((cislo >> 8) & 0xFF),
             static_cast<int>((cislo >> 16) & 0xFF)};

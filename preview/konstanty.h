@@ -18,7 +18,12 @@ struct Rgb {
 };
 
 using ::Klavesa;
-using enum ::Klavesa;
+// The script compares keys as numbers.
+inline constexpr int Enter = static_cast<int>(Klavesa::Enter);
+inline constexpr int Vlevo = static_cast<int>(Klavesa::Vlevo);
+inline constexpr int Nahoru = static_cast<int>(Klavesa::Nahoru);
+inline constexpr int Vpravo = static_cast<int>(Klavesa::Vpravo);
+inline constexpr int Dolu = static_cast<int>(Klavesa::Dolu);
 using ::KlicovaSlova;
 
 struct Konstanta {
@@ -26,7 +31,7 @@ struct Konstanta {
     double hodnota;
 };
 
-// Colour constants first, then key constants.
+// Colour constants first, then key constants, then the room's size and pi.
 const std::vector<Konstanta>& Konstanty();
 
 std::optional<double> HodnotaKonstanty(std::string_view jmeno);

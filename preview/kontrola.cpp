@@ -7,7 +7,9 @@
 
 #include <algorithm>
 #include <map>
+#include <new>
 #include <set>
+#include <stdexcept>
 #include <string_view>
 #include <tuple>
 
@@ -15,12 +17,15 @@ namespace nahled {
 
 namespace {
 
-// Every place the reader cannot read, in line order.
+// Every place the reader cannot read, in line order. A script too big to read at all is one
+// error, as the room reports it.
 std::vector<ChybaSkriptu> chybyCteni(const std::string& text) {
-    auto vysledek = Rozeber(text);
-    if (const auto* chyba = std::get_if<ChybaSkriptu>(&vysledek))
-        return {*chyba};
-    return {};
+    try {
+        return Rozeber(text).chyby;
+    } catch (const std::bad_alloc&) {
+    } catch (const std::length_error&) {
+    }
+    return {{1, "skript je pro náhled příliš velký"}};
 }
 
 bool prazdny(const std::string& text) {

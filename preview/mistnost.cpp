@@ -1,33 +1,38 @@
 #include "preview/mistnost.h"
 
+#include <algorithm>
+#include <new>
+#include <stdexcept>
+
 namespace nahled {
 
 std::string NazevUdalosti(Udalost udalost) {
-    switch (udalost) {
-    case Udalost::Create:
-        return "Create";
-    case Udalost::Step:
-        return "Step";
-    case Udalost::Draw:
-        return "Draw";
-    case Udalost::Alarm0:
-        break;
-    }
-    return "Alarm[0]";
+    return std::string(TitulekUdalosti(udalost));
 }
+
+namespace {
+
+Rozbor precti(const std::string& text) {
+    try {
+        return Rozeber(text);
+    } catch (const std::bad_alloc&) {
+        return {{}, {{1, "skript je pro náhled příliš velký"}}};
+    } catch (const std::length_error&) {
+        return {{}, {{1, "skript je pro náhled příliš velký"}}};
+    }
+}
+
+} // namespace
 
 Mistnost::Mistnost(const Skripty& skripty, const ZadaneHodnoty& zadane) {
     for (const auto& [udalost, text] : skripty) {
-        auto vysledek = Rozeber(text);
-        if (auto* program = std::get_if<Program>(&vysledek)) {
-            m_programy.emplace(udalost, std::move(*program));
-            continue;
-        }
-        const ChybaSkriptu& c = std::get<ChybaSkriptu>(vysledek);
-        m_stav.zpravy.push_back({Zprava::Druh::Chyba,
-                                 NazevUdalosti(udalost) + ", řádek " + std::to_string(c.radek) +
-                                     ": nelze přečíst: " + c.zprava,
-                                 MistoChyby{udalost, c, true}});
+        Rozbor r = precti(text);
+        for (const ChybaSkriptu& c : r.chyby)
+            m_stav.pridejZpravu(Zprava::Druh::Chyba,
+                                NazevUdalosti(udalost) + ", řádek " + std::to_string(c.radek) +
+                                    ": nelze přečíst: " + c.zprava,
+                                MistoChyby{udalost, c, true});
+        m_programy.emplace(udalost, std::move(r.program));
     }
     for (const auto& [jmeno, h] : zadane)
         Nastav(m_stav, jmeno, h);
@@ -39,6 +44,7 @@ void Mistnost::Krok(const std::set<int>& stisknute) {
     spust(Udalost::Step);
     odpocitejAlarm();
     m_stav.kresby.clear();
+    m_stav.pametKreseb = 0;
     spust(Udalost::Draw);
     m_stav.stisknute.clear();
 }
@@ -59,11 +65,18 @@ void Mistnost::spust(Udalost udalost) {
     if (it == m_programy.end())
         return;
     m_stav.udalost = NazevUdalosti(udalost);
-    if (const auto c = Spust(it->second, m_stav)) {
-        m_stav.zpravy.push_back({Zprava::Druh::Chyba,
-                                 m_stav.udalost + ", řádek " + std::to_string(c->radek) +
-                                     ": běh zastaven: " + c->zprava,
-                                 MistoChyby{udalost, *c, false}});
+    Pocitadla p;
+    const auto c = Spust(it->second, m_stav, &p);
+    m_pocitadla.kroky = std::max(m_pocitadla.kroky, p.kroky);
+    m_pocitadla.operace = std::max(m_pocitadla.operace, p.operace);
+    if (c) {
+        const std::string& zprava = c->chyba.zprava;
+        m_stav.pridejZpravu(Zprava::Druh::Chyba,
+                            c->smycka
+                                ? m_stav.udalost + ": " + zprava
+                                : m_stav.udalost + ", řádek " + std::to_string(c->chyba.radek) +
+                                      ": běh zastaven: " + zprava,
+                            MistoChyby{udalost, c->chyba, false});
         m_programy.erase(it);
     }
 }

@@ -1,8 +1,9 @@
 #pragma once
 
 // The previewed room: one object whose Create, Step, Draw and Alarm[0] scripts run as the
-// engine runs them, step by step. A script that cannot be read, or stops with an error, is
-// left out from then on; the others keep running.
+// engine runs them, step by step. Of a script, what could be read runs, and every line that
+// could not is reported; a script that stops with an error (a runaway loop included) is left
+// out from then on, and the others keep running.
 
 #include "generators/udalost.h"
 #include "preview/interpret.h"
@@ -39,6 +40,8 @@ public:
     // Every variable read before anything set it, in the order first read.
     const std::vector<std::string>& nenastavene() const { return m_stav.nenastavene; }
     std::optional<Hodnota> hodnota(const std::string& jmeno) const;
+    // The most any one script run so far counted against its budget.
+    const Pocitadla& pocitadla() const { return m_pocitadla; }
 
 private:
     void spust(Udalost udalost);
@@ -46,6 +49,7 @@ private:
 
     std::map<Udalost, Program> m_programy;
     Stav m_stav;
+    Pocitadla m_pocitadla;
 };
 
 } // namespace nahled

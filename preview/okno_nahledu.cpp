@@ -92,7 +92,7 @@ OknoNahledu::OknoNahledu(QWidget* rodic) : QWidget(rodic, Qt::Window) {
         PozastavitClick();
         m_platno->setFocus(Qt::OtherFocusReason);
     });
-    connect(m_casovac, &QTimer::timeout, this, &OknoNahledu::Krok);
+    connect(m_casovac, &QTimer::timeout, this, &OknoNahledu::krok);
     connect(m_platno, &PlatnoNahledu::stisknuto, this,
             [this](int kod) { m_stisknute.insert(kod); });
 
@@ -114,12 +114,12 @@ OknoNahledu::OknoNahledu(QWidget* rodic) : QWidget(rodic, Qt::Window) {
 
 OknoNahledu::~OknoNahledu() = default;
 
-void OknoNahledu::Nastav(const QString& nazevZalozky, Zdroj zdroj, Umisteni* umisteni,
+void OknoNahledu::nastav(const QString& nazevZalozky, Zdroj zdroj, Umisteni* umisteni,
                          PuvodSkriptu puvod) {
     setWindowTitle(QStringLiteral("Náhled – %1").arg(nazevZalozky));
     m_zdroj = std::move(zdroj);
     m_puvod = std::move(puvod);
-    m_tazeni->Nastav(umisteni);
+    m_tazeni->nastav(umisteni);
     m_promenne->setRowCount(0);
     m_vTabulce.clear();
     ZnovuClick();
@@ -145,8 +145,8 @@ void OknoNahledu::ZnovuClick() {
     m_mistnost = std::make_unique<nahled::Mistnost>(skripty, zadaneHodnoty());
     m_prectenoPromennych = 0;
     const auto draw = skripty.find(nahled::Udalost::Draw);
-    m_tazeni->NactiPuvod(draw == skripty.end() ? std::string() : draw->second);
-    m_platno->NastavKresby({});
+    m_tazeni->nactiPuvod(draw == skripty.end() ? std::string() : draw->second);
+    m_platno->nastavKresby({});
     pridejZpravy();
     doplnPromenne();
     m_tazeni->Zkontroluj();
@@ -162,9 +162,9 @@ void OknoNahledu::PozastavitClick() {
     }
 }
 
-void OknoNahledu::Krok() {
+void OknoNahledu::krok() {
     m_mistnost->Krok(std::exchange(m_stisknute, {}));
-    m_platno->NastavKresby(m_mistnost->kresby());
+    m_platno->nastavKresby(m_mistnost->kresby());
     pridejZpravy();
     doplnPromenne();
     m_tazeni->Zkontroluj();
@@ -180,7 +180,7 @@ void OknoNahledu::changeEvent(QEvent* udalost) {
 // A changed form restarts the room, and its first step shows at once, paused or not.
 void OknoNahledu::zacniZnovuAUkaz() {
     ZnovuClick();
-    Krok();
+    krok();
 }
 
 void OknoNahledu::pridejZpravu(const QString& text, bool chyba) {

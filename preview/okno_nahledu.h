@@ -38,14 +38,14 @@ public:
 
     // Previews this tab from Create on; a drop writes into the fields of `umisteni`, if any, and
     // errors on lines a field wrote are told in the form's words when `puvod` knows them.
-    void Nastav(const QString& nazevZalozky, Zdroj zdroj, Umisteni* umisteni = nullptr,
+    void nastav(const QString& nazevZalozky, Zdroj zdroj, Umisteni* umisteni = nullptr,
                 PuvodSkriptu puvod = {});
     const nahled::Mistnost* mistnost() const { return m_mistnost.get(); }
 
 public Q_SLOTS:
     void ZnovuClick();
     void PozastavitClick();
-    void Krok();
+    void krok();
 
 protected:
     void changeEvent(QEvent* udalost) override;

@@ -52,14 +52,14 @@ PlatnoNahledu::PlatnoNahledu(QWidget* rodic) : QWidget(rodic) {
 
 // Only what the room may show is kept, so a table of thousands of rows is laid out and painted
 // no more than the few the room holds.
-void PlatnoNahledu::NastavKresby(const std::vector<nahled::Kresba>& kresby) {
+void PlatnoNahledu::nastavKresby(const std::vector<nahled::Kresba>& kresby) {
     m_kresby.clear();
     std::copy_if(kresby.begin(), kresby.end(), std::back_inserter(m_kresby), muzeBytVidet);
     ukazKurzor();
     update();
 }
 
-void PlatnoNahledu::NastavPosouzeni(Posouzeni posouzeni) {
+void PlatnoNahledu::nastavPosouzeni(Posouzeni posouzeni) {
     m_posouzeni = std::move(posouzeni);
     ukazKurzor();
 }

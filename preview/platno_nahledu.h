@@ -22,9 +22,9 @@ public:
 
     explicit PlatnoNahledu(QWidget* rodic = nullptr);
 
-    void NastavKresby(const std::vector<nahled::Kresba>& kresby);
+    void nastavKresby(const std::vector<nahled::Kresba>& kresby);
     // Without one no text is taken and presses go on to the window.
-    void NastavPosouzeni(Posouzeni posouzeni);
+    void nastavPosouzeni(Posouzeni posouzeni);
 
 Q_SIGNALS:
     // The engine's code of a key the author pressed.

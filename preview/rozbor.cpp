@@ -1,310 +1,363 @@
-#include "preview/rozbor.h"
-
 #include "preview/konstanty.h"
+#include "preview/parser.h"
 
 #include <algorithm>
-#include <array>
 
 namespace nahled {
 
 namespace {
 
-// Deeper nesting than this is no script a generator writes; refusing it keeps the stack safe.
-constexpr int nejvetsiHloubka = 200;
+// Thrown when there are too many errors to be worth reading on.
+struct DostChyb {};
 
-struct Zastaveni {
-    ChybaSkriptu chyba;
-};
-
-using VyrazPtr = std::unique_ptr<Vyraz>;
-using PrikazPtr = std::unique_ptr<Prikaz>;
-
-class Parser {
-public:
-    Parser(const std::string& zdroj, std::vector<Token> tokeny)
-        : m_zdroj(zdroj), m_t(std::move(tokeny)) {}
-
-    Program program() {
-        Program p;
-        while (ted().druh != Token::Druh::Konec) {
-            if (jeSymbol("}"))
-                chyba(ted(), "nečekaná '}' bez otevírací '{'");
-            if (PrikazPtr pr = prikaz())
-                p.push_back(std::move(pr));
-        }
-        return p;
-    }
-
-private:
-    const Token& ted() const { return m_t[m_p]; }
-    const Token& dalsi() { return m_t[m_p++]; }
-    bool jeSymbol(std::string_view s) const {
-        return ted().druh == Token::Druh::Symbol && ted().text == s;
-    }
-    bool jeSlovo(std::string_view s) const {
-        return ted().druh == Token::Druh::Jmeno && ted().text == s;
-    }
-    bool vezmiSymbol(std::string_view s) {
-        if (!jeSymbol(s))
-            return false;
-        ++m_p;
-        return true;
-    }
-
-    [[noreturn]] static void chyba(const Token& t, std::string zprava) {
-        throw Zastaveni{{t.radek, std::move(zprava)}};
-    }
-
-    static std::string popis(const Token& t) {
-        switch (t.druh) {
-        case Token::Druh::Konec:
-            return "konec skriptu";
-        case Token::Druh::Text:
-            return "text \"" + t.text + "\"";
-        case Token::Druh::Cislo:
-            return "číslo " + t.text;
-        case Token::Druh::Jmeno:
-            return "'" + t.text + "'";
-        case Token::Druh::Symbol:
-            break;
-        }
-        return "'" + t.text + "'";
-    }
-
-    void ocekavej(std::string_view symbol) {
-        if (!vezmiSymbol(symbol))
-            chyba(ted(), "čekám '" + std::string(symbol) + "', stojí tu " + popis(ted()));
-    }
-
-    static bool jeVyhrazene(const std::string& slovo) {
-        const auto& slova = KlicovaSlova();
-        return std::find(slova.begin(), slova.end(), slovo) != slova.end();
-    }
-
-    struct Hloubka {
-        explicit Hloubka(Parser& p) : m_p(p) {
-            if (++m_p.m_hloubka > nejvetsiHloubka)
-                chyba(m_p.ted(), "příliš hluboké vnoření");
-        }
-        ~Hloubka() { --m_p.m_hloubka; }
-        Parser& m_p;
-    };
-
-    // A statement, or nullptr for a lone semicolon.
-    PrikazPtr prikaz() {
-        Hloubka h(*this);
-        const Token& t = ted();
-        auto pr = std::make_unique<Prikaz>();
-        pr->radek = t.radek;
-        if (vezmiSymbol(";"))
-            return nullptr;
-        if (vezmiSymbol("{")) {
-            pr->druh = Prikaz::Druh::Blok;
-            while (!vezmiSymbol("}")) {
-                if (ted().druh == Token::Druh::Konec)
-                    chyba(ted(), "chybí '}' k '{' z řádku " + std::to_string(t.radek));
-                if (PrikazPtr vnitrni = prikaz())
-                    pr->deti.push_back(std::move(vnitrni));
-            }
-            return pr;
-        }
-        if (jeSlovo("if")) {
-            ++m_p;
-            pr->druh = Prikaz::Druh::Kdyz;
-            pr->vyraz = vyraz();
-            pr->deti.push_back(
-                povinnyPrikaz("za podmínkou 'if' z řádku " + std::to_string(t.radek)));
-            if (jeSlovo("else")) {
-                const int radekElse = dalsi().radek;
-                pr->deti.push_back(povinnyPrikaz("za 'else' z řádku " + std::to_string(radekElse)));
-            }
-            return pr;
-        }
-        if (jeSlovo("else"))
-            chyba(t, "'else' bez 'if'");
-        if (t.druh != Token::Druh::Jmeno)
-            chyba(t, "příkaz nemůže začínat: " + popis(t));
-        if (jeVyhrazene(t.text) && t.text != "global")
-            chyba(t, "příkaz '" + t.text + "' náhled neumí");
-
-        VyrazPtr cil = cesta();
-        if (cil->druh == Vyraz::Druh::Volani) {
-            pr->druh = Prikaz::Druh::Volani;
-            pr->vyraz = std::move(cil);
-        } else {
-            static constexpr std::array<std::string_view, 5> prirazeni{"=", "+=", "-=", "*=", "/="};
-            const auto op = std::find(prirazeni.begin(), prirazeni.end(), ted().text);
-            if (ted().druh != Token::Druh::Symbol || op == prirazeni.end())
-                chyba(ted(), "za '" + cil->text + "' čekám '=' nebo '(', stojí tu " + popis(ted()));
-            ++m_p;
-            pr->druh = Prikaz::Druh::Prirazeni;
-            pr->op = std::string(*op);
-            pr->cil = std::move(cil);
-            pr->vyraz = vyraz();
-        }
-        vezmiSymbol(";");
-        return pr;
-    }
-
-    PrikazPtr povinnyPrikaz(const std::string& kde) {
-        if (ted().druh == Token::Druh::Konec || jeSymbol("}") || jeSlovo("else"))
-            chyba(ted(), kde + " chybí příkaz, stojí tu " + popis(ted()));
-        PrikazPtr pr = prikaz();
-        if (!pr) {
-            pr = std::make_unique<Prikaz>();
-            pr->druh = Prikaz::Druh::Blok;
-        }
-        return pr;
-    }
-
-    VyrazPtr uzel(Vyraz::Druh druh, const Token& t) {
-        auto v = std::make_unique<Vyraz>();
-        v->druh = druh;
-        v->radek = t.radek;
-        return v;
-    }
-
-    VyrazPtr binarni(VyrazPtr levy, const Token& op, VyrazPtr pravy, std::string znak) {
-        VyrazPtr v = uzel(Vyraz::Druh::Binarni, op);
-        v->text = std::move(znak);
-        v->deti.push_back(std::move(levy));
-        v->deti.push_back(std::move(pravy));
-        return v;
-    }
-
-    VyrazPtr vyraz() {
-        Hloubka h(*this);
-        return uroven(0);
-    }
-
-    struct Operator {
-        std::string_view slovo; // as written
-        std::string_view znak;  // as the tree keeps it
-    };
-
-    // The binary operators by precedence, loosest first.
-    static const std::vector<std::vector<Operator>>& urovne() {
-        static const std::vector<std::vector<Operator>> u{
-            {{"||", "||"}, {"or", "||"}},
-            {{"&&", "&&"}, {"and", "&&"}},
-            {{"==", "=="}, {"!=", "!="}, {"=", "=="}},
-            {{"<", "<"}, {">", ">"}, {"<=", "<="}, {">=", ">="}},
-            {{"+", "+"}, {"-", "-"}},
-            {{"*", "*"}, {"/", "/"}},
-        };
-        return u;
-    }
-
-    const Operator* operatorNa(std::size_t u) const {
-        const bool muzeByt = ted().druh == Token::Druh::Symbol || ted().druh == Token::Druh::Jmeno;
-        for (const Operator& op : urovne()[u])
-            if (muzeByt && ted().text == op.slovo)
-                return &op;
-        return nullptr;
-    }
-
-    VyrazPtr uroven(std::size_t u) {
-        if (u == urovne().size())
-            return unarni();
-        VyrazPtr v = uroven(u + 1);
-        while (const Operator* op = operatorNa(u)) {
-            const Token& t = dalsi();
-            v = binarni(std::move(v), t, uroven(u + 1), std::string(op->znak));
-        }
-        return v;
-    }
-
-    VyrazPtr unarni() {
-        Hloubka h(*this);
-        if (jeSymbol("-") || jeSymbol("+") || jeSymbol("!") || jeSlovo("not")) {
-            const Token& op = dalsi();
-            VyrazPtr v = uzel(Vyraz::Druh::Unarni, op);
-            v->text = op.text == "not" ? "!" : op.text;
-            v->deti.push_back(unarni());
-            return v;
-        }
-        return primarni();
-    }
-
-    VyrazPtr primarni() {
-        const Token& t = ted();
-        if (t.druh == Token::Druh::Cislo || jeSlovo("true") || jeSlovo("false")) {
-            ++m_p;
-            VyrazPtr v = uzel(Vyraz::Druh::Cislo, t);
-            v->cislo = t.druh == Token::Druh::Cislo ? t.cislo : (t.text == "true" ? 1 : 0);
-            return v;
-        }
-        if (t.druh == Token::Druh::Text) {
-            ++m_p;
-            VyrazPtr v = uzel(Vyraz::Druh::Text, t);
-            v->text = t.text;
-            return v;
-        }
-        if (vezmiSymbol("(")) {
-            VyrazPtr v = vyraz();
-            ocekavej(")");
-            return v;
-        }
-        if (t.druh == Token::Druh::Jmeno && (!jeVyhrazene(t.text) || t.text == "global"))
-            return cesta();
-        chyba(t, "čekám výraz, stojí tu " + popis(t));
-    }
-
-    // A variable, an array element or a call, starting at a name.
-    VyrazPtr cesta() {
-        const Token& t = dalsi();
-        std::string jmeno = t.text;
-        const bool globalni = jmeno == "global";
-        if (globalni) {
-            ocekavej(".");
-            if (ted().druh != Token::Druh::Jmeno)
-                chyba(ted(), "za 'global.' čekám jméno proměnné, stojí tu " + popis(ted()));
-            jmeno += "." + dalsi().text;
-        } else if (jeSymbol(".")) {
-            chyba(ted(), "náhled zná jen proměnné 'global.', ne '" + jmeno + ".'");
-        }
-        if (!globalni && vezmiSymbol("(")) {
-            VyrazPtr v = uzel(Vyraz::Druh::Volani, t);
-            v->text = jmeno;
-            if (!vezmiSymbol(")")) {
-                do
-                    v->deti.push_back(vyraz());
-                while (vezmiSymbol(","));
-                ocekavej(")");
-            }
-            v->zdroj = m_zdroj.substr(t.zacatek, m_t[m_p - 1].konec - t.zacatek);
-            return v;
-        }
-        if (vezmiSymbol("[")) {
-            VyrazPtr v = uzel(Vyraz::Druh::Prvek, t);
-            v->text = jmeno;
-            v->deti.push_back(vyraz());
-            ocekavej("]");
-            return v;
-        }
-        VyrazPtr v = uzel(Vyraz::Druh::Promenna, t);
-        v->text = jmeno;
-        return v;
-    }
-
-    const std::string& m_zdroj;
-    std::vector<Token> m_t;
-    std::size_t m_p = 0;
-    int m_hloubka = 0;
-};
+bool jeOperatorSlovem(std::string_view s) {
+    return s == "and" || s == "or" || s == "not" || s == "xor" || s == "div" || s == "mod";
+}
 
 } // namespace
 
-std::variant<Program, ChybaSkriptu> Rozeber(const std::string& text) {
-    auto tokeny = Tokenizuj(text);
-    if (auto* chyba = std::get_if<ChybaSkriptu>(&tokeny))
-        return *chyba;
-    Parser parser(text, std::move(std::get<std::vector<Token>>(tokeny)));
+std::vector<ChybaSkriptu> Parser::rozbor(Program& program) {
+    // Most statements take a line of their own; reserving for them spares the copies of a
+    // growing list.
+    const auto radku = static_cast<std::size_t>(std::ranges::count(m_text, '\n')) + 1;
+    program.prikazy.reserve(std::min(radku, m_text.size() / 8 + 1));
     try {
-        return parser.program();
-    } catch (const Zastaveni& z) {
-        return z.chyba;
+        seznam(program.prikazy, false);
+    } catch (const DostChyb&) {
+        m_chyby.back().zprava += " (další chyby náhled nehlásí)";
     }
+    return std::move(m_chyby);
+}
+
+void Parser::zaznamenej(const Necitelne& n, std::size_t pozice) {
+    m_chyby.push_back(n.chyba);
+    if (m_chyby.size() >= NejvicChyb)
+        throw DostChyb{};
+    zotavSe(pozice, n.chyba.radek);
+}
+
+// The statements of the script or of a block, each read on its own so that one that cannot be
+// read costs only itself.
+void Parser::seznam(std::vector<Prikaz>& cil, bool vBloku) {
+    for (;;) {
+        if (ted().druh == Token::Druh::Konec || (vBloku && jeSymbol("}")))
+            return;
+        const std::size_t pozice = m_pozice;
+        try {
+            if (jeSymbol("}"))
+                chyba("nečekaná '}' bez otevírací '{'");
+            Prikaz p = prikaz();
+            if (p.druh != Prikaz::Druh::Blok || !p.deti.empty())
+                cil.push_back(std::move(p));
+        } catch (const Necitelne& n) {
+            zaznamenej(n, pozice);
+        }
+    }
+}
+
+// Skips to the end of the statement that could not be read: past the next ';', or to the end
+// of the line, or to the '}' that closes the block, whichever comes first outside brackets.
+void Parser::zotavSe(std::size_t pozice, int radek) {
+    int zavorky = 0;
+    while (ted().druh != Token::Druh::Konec) {
+        const bool symbol = ted().druh == Token::Druh::Symbol;
+        if (zavorky == 0 && m_pozice > pozice) {
+            if (ted().radek > radek || jeSymbol("}"))
+                return;
+            if (jeSymbol(";")) {
+                posun();
+                return;
+            }
+        }
+        if (symbol && (jeSymbol("(") || jeSymbol("[") || jeSymbol("{")))
+            ++zavorky;
+        else if (symbol && (jeSymbol(")") || jeSymbol("]") || jeSymbol("}")))
+            zavorky = std::max(0, zavorky - 1);
+        posun();
+    }
+}
+
+// The message is built only when needed: most statements are fine.
+void Parser::vyzadujPrikaz(std::string_view za, int radek) {
+    if (ted().druh == Token::Druh::Konec || jeSymbol("}") || jeSlovo("else"))
+        chyba(std::string(za) + " z řádku " + std::to_string(radek) + " chybí příkaz, stojí tu " +
+              popis(ted()));
+}
+
+Prikaz Parser::telo(std::string_view za, int radek) {
+    vyzadujPrikaz(za, radek);
+    return prikaz();
+}
+
+// A statement; an if…else if… chain is read in a loop, not by recursion.
+Prikaz Parser::prikaz() {
+    struct Otevrene {
+        Prikaz kdyz;
+        bool vElse = false;
+    };
+    std::vector<Otevrene> otevrene;
+    for (;;) {
+        if (jeSlovo("if")) {
+            Otevrene o;
+            o.kdyz.druh = Prikaz::Druh::Kdyz;
+            o.kdyz.radek = ted().radek;
+            posun();
+            o.kdyz.vyrazy.push_back(vyraz());
+            vyzadujPrikaz("za podmínkou 'if'", o.kdyz.radek);
+            otevrene.push_back(std::move(o));
+            continue;
+        }
+        Prikaz hotovy = jednoduchy();
+        for (;;) {
+            if (otevrene.empty())
+                return hotovy;
+            Otevrene& o = otevrene.back();
+            o.kdyz.deti.push_back(std::move(hotovy));
+            if (!o.vElse && jeSlovo("else")) {
+                const int radekElse = ted().radek;
+                posun();
+                o.vElse = true;
+                vyzadujPrikaz("za 'else'", radekElse);
+                break;
+            }
+            hotovy = std::move(o.kdyz);
+            otevrene.pop_back();
+        }
+    }
+}
+
+Prikaz Parser::jednoduchy() {
+    const Token t = ted();
+    Prikaz pr;
+    pr.radek = t.radek;
+    if (vezmiSymbol(";"))
+        return pr;
+    if (jeSymbol("{")) {
+        Hloubka h(*this);
+        posun();
+        seznam(pr.deti, true);
+        if (!vezmiSymbol("}"))
+            chyba("chybí '}' k '{' z řádku " + std::to_string(t.radek));
+        // A block of one statement is that statement: blocks have no scope of their own.
+        if (pr.deti.size() == 1) {
+            Prikaz jediny = std::move(pr.deti[0]);
+            return jediny;
+        }
+        return pr;
+    }
+    if (t.druh == Token::Druh::Jmeno) {
+        const std::string_view s = t.text;
+        if (s == "while")
+            return smycka(Prikaz::Druh::Dokud);
+        if (s == "repeat")
+            return smycka(Prikaz::Druh::Opakuj);
+        if (s == "with")
+            return smycka(Prikaz::Druh::S);
+        if (s == "do")
+            return smycka(Prikaz::Druh::DelejAz);
+        if (s == "for")
+            return pro();
+        if (s == "switch")
+            return prepni();
+        if (s == "var" || s == "globalvar")
+            return promenne(s == "globalvar");
+        const bool skok = s == "break" || s == "continue" || s == "exit" || s == "return";
+        if (skok) {
+            posun();
+            pr.druh = s == "break"      ? Prikaz::Druh::Prerus
+                      : s == "continue" ? Prikaz::Druh::Pokracuj
+                                        : Prikaz::Druh::Konec;
+            const bool hodnota = s == "return" && ted().radek == t.radek && !jeSymbol(";") &&
+                                 !jeSymbol("}") && ted().druh != Token::Druh::Konec;
+            if (hodnota)
+                pr.vyrazy.push_back(vyraz());
+            vezmiSymbol(";");
+            return pr;
+        }
+        if (s == "else")
+            chyba("'else' bez 'if'");
+        if (s == "until")
+            chyba("'until' bez 'do'");
+        if (s == "case" || s == "default")
+            chyba(vUvozovkach(s) + " mimo 'switch'");
+        if (jeOperatorSlovem(s))
+            chyba(vUvozovkach(s) + " je operátor, příkaz jím začínat nemůže");
+    }
+    return prosty(true);
+}
+
+// while, repeat and with: a value and a body; do: a body and "until" with its condition.
+Prikaz Parser::smycka(Prikaz::Druh druh) {
+    Hloubka h(*this);
+    Prikaz pr;
+    pr.druh = druh;
+    pr.radek = ted().radek;
+    const std::string slovo(ted().text);
+    posun();
+    const std::string za = "za '" + slovo + "'";
+    if (druh == Prikaz::Druh::S)
+        vyraz();
+    else if (druh != Prikaz::Druh::DelejAz)
+        pr.vyrazy.push_back(vyraz());
+    pr.deti.push_back(telo(za, pr.radek));
+    if (druh == Prikaz::Druh::DelejAz) {
+        if (!jeSlovo("until"))
+            chyba("k 'do' z řádku " + std::to_string(pr.radek) + " chybí 'until', stojí tu " +
+                  popis(ted()));
+        posun();
+        pr.vyrazy.push_back(vyraz());
+        vezmiSymbol(";");
+    }
+    return pr;
+}
+
+Prikaz Parser::pro() {
+    Hloubka h(*this);
+    Prikaz pr;
+    pr.druh = Prikaz::Druh::Pro;
+    pr.radek = ted().radek;
+    posun();
+    ocekavej("(");
+    pr.deti.resize(3);
+    if (!jeSymbol(";"))
+        pr.deti[0] = prosty(false);
+    ocekavej(";");
+    if (jeSymbol(";")) {
+        pr.vyrazy.emplace_back().cislo = 1;
+    } else {
+        pr.vyrazy.push_back(vyraz());
+    }
+    ocekavej(";");
+    if (!jeSymbol(")"))
+        pr.deti[1] = prosty(false);
+    ocekavej(")");
+    pr.deti[2] = telo("za 'for'", pr.radek);
+    return pr;
+}
+
+// The cases stay in the body as markers, so that one falls through into the next.
+Prikaz Parser::prepni() {
+    Hloubka h(*this);
+    Prikaz pr;
+    pr.druh = Prikaz::Druh::Prepni;
+    pr.radek = ted().radek;
+    posun();
+    pr.vyrazy.push_back(vyraz());
+    ocekavej("{");
+    while (!vezmiSymbol("}")) {
+        if (ted().druh == Token::Druh::Konec)
+            chyba("chybí '}' k 'switch' z řádku " + std::to_string(pr.radek));
+        if (jeSlovo("case") || jeSlovo("default")) {
+            Prikaz znacka;
+            znacka.radek = ted().radek;
+            znacka.druh = jeSlovo("case") ? Prikaz::Druh::Pripad : Prikaz::Druh::Vychozi;
+            posun();
+            if (znacka.druh == Prikaz::Druh::Pripad)
+                znacka.vyrazy.push_back(vyraz());
+            ocekavej(":");
+            pr.deti.push_back(std::move(znacka));
+            continue;
+        }
+        const std::size_t pozice = m_pozice;
+        try {
+            Prikaz p = prikaz();
+            pr.deti.push_back(std::move(p));
+        } catch (const Necitelne& n) {
+            zaznamenej(n, pozice);
+        }
+    }
+    return pr;
+}
+
+// var and globalvar: names, each perhaps with a value.
+Prikaz Parser::promenne(bool globalni) {
+    Prikaz pr;
+    pr.radek = ted().radek;
+    pr.druh = globalni ? Prikaz::Druh::Globalni : Prikaz::Druh::Blok;
+    const std::string slovo(ted().text);
+    posun();
+    do {
+        if (ted().druh != Token::Druh::Jmeno ||
+            std::ranges::find(KlicovaSlova(), ted().text) != KlicovaSlova().end())
+            chyba("za '" + slovo + "' čekám jméno proměnné, stojí tu " + popis(ted()));
+        Vyraz jmeno;
+        jmeno.druh = Vyraz::Druh::Promenna;
+        jmeno.radek = ted().radek;
+        jmeno.text = usek(ted().text);
+        posun();
+        if (jeSymbol("=") || jeSymbol(":=")) {
+            posun();
+            Prikaz prirazeni;
+            prirazeni.druh = Prikaz::Druh::Prirazeni;
+            prirazeni.radek = jmeno.radek;
+            prirazeni.vyrazy.push_back(jmeno);
+            prirazeni.vyrazy.push_back(vyraz());
+            if (globalni)
+                pr.vyrazy.push_back(std::move(jmeno));
+            pr.deti.push_back(std::move(prirazeni));
+        } else if (globalni) {
+            pr.vyrazy.push_back(std::move(jmeno));
+        }
+    } while (vezmiSymbol(","));
+    vezmiSymbol(";");
+    return pr;
+}
+
+// An assignment, a call, or ++/-- of a variable.
+Prikaz Parser::prosty(bool sStrednikem) {
+    Prikaz pr;
+    pr.radek = ted().radek;
+    if (jeSymbol("++") || jeSymbol("--")) {
+        pr.druh = Prikaz::Druh::Vyraz;
+        pr.vyrazy.push_back(unarni());
+    } else {
+        if (ted().druh != Token::Druh::Jmeno)
+            chyba("příkaz nemůže začínat: " + popis(ted()));
+        Vyraz cil = cesta();
+        if (cil.druh == Vyraz::Druh::Volani) {
+            pr.druh = Prikaz::Druh::Vyraz;
+            pr.vyrazy.push_back(std::move(cil));
+        } else if (jeSymbol("++") || jeSymbol("--")) {
+            pr.druh = Prikaz::Druh::Vyraz;
+            Vyraz& krok = pr.vyrazy.emplace_back();
+            krok.druh = Vyraz::Druh::Krok;
+            krok.radek = pr.radek;
+            krok.op = jeSymbol("++") ? Op::Plus : Op::Minus;
+            krok.deti.push_back(std::move(cil));
+            posun();
+        } else {
+            static constexpr std::pair<std::string_view, Op> prirazeni[]{
+                {"=", Op::Zadny},    {":=", Op::Zadny}, {"+=", Op::Plus},
+                {"-=", Op::Minus},   {"*=", Op::Krat},  {"/=", Op::Deleno},
+                {"|=", Op::BitNebo}, {"&=", Op::BitA},  {"^=", Op::BitXor}};
+            const auto op = std::ranges::find_if(prirazeni, [&](const auto& p) {
+                return ted().druh == Token::Druh::Symbol && ted().text == p.first;
+            });
+            if (op == std::end(prirazeni))
+                chyba("za '" + jmeno(cil) + "' čekám '=' nebo '(', stojí tu " + popis(ted()));
+            posun();
+            pr.druh = Prikaz::Druh::Prirazeni;
+            pr.op = op->second;
+            pr.vyrazy.reserve(2);
+            pr.vyrazy.push_back(std::move(cil));
+            pr.vyrazy.push_back(vyraz());
+        }
+    }
+    if (sStrednikem)
+        vezmiSymbol(";");
+    return pr;
+}
+
+Rozbor Rozeber(std::string_view text) {
+    Rozbor r;
+    if (text.size() >= std::uint32_t(-1)) {
+        r.chyby.push_back({1, "skript je pro náhled příliš velký"});
+        return r;
+    }
+    r.program.text = text;
+    Parser parser(r.program.text);
+    r.chyby = parser.rozbor(r.program);
+    return r;
 }
 
 } // namespace nahled

@@ -1,15 +1,34 @@
 #pragma once
 
-// The parser: script text in, a syntax tree out, or the first place it cannot be read.
+// The parser: script text in, the statements it could read and the places it could not.
+//
+// Rozeber never throws and never gives up at the first error: a statement it cannot read is
+// reported and skipped up to the next ';', the end of its line, or the '}' that closes its
+// block, and reading goes on after it. So `program` holds every statement that was read, in
+// order, and `chyby` every error (its line and a Czech message for the author), in line order
+// and at most NejvicChyb of them. A line cut short in the middle of a block, a loop or an if
+// costs that whole statement.
+//
+// The text is read one token at a time; its time and memory grow linearly with its length,
+// nesting deeper than NejvetsiHloubka is refused, and long chains of operators and of
+// else-ifs are no nesting.
 
 #include "preview/strom.h"
 #include "preview/tokeny.h"
 
-#include <string>
-#include <variant>
+#include <string_view>
+#include <vector>
 
 namespace nahled {
 
-std::variant<Program, ChybaSkriptu> Rozeber(const std::string& text);
+inline constexpr int NejvetsiHloubka = 200;
+inline constexpr std::size_t NejvicChyb = 100;
+
+struct Rozbor {
+    Program program;
+    std::vector<ChybaSkriptu> chyby;
+};
+
+Rozbor Rozeber(std::string_view text);
 
 } // namespace nahled

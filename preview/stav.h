@@ -8,8 +8,10 @@
 #include "preview/konstanty.h"
 #include "preview/tokeny.h"
 
+#include <cstdint>
 #include <map>
 #include <optional>
+#include <random>
 #include <set>
 #include <string>
 #include <variant>
@@ -51,11 +53,21 @@ struct Zprava {
     bool operator==(const Zprava&) const = default;
 };
 
-using Pole = std::vector<std::optional<Hodnota>>;
+// Rows of cells: a[i] is a[0, i], as in the engine.
+using Pole = std::vector<std::vector<std::optional<Hodnota>>>;
 using Promenna = std::variant<Hodnota, Pole>;
+
+// What one script may hold at once in its variables, and in the texts of one step's drawing.
+inline constexpr std::size_t NejvicPameti = 64u << 20;
+// Pending messages beyond this are dropped, with one message that says so.
+inline constexpr std::size_t NejvicZprav = 1000;
 
 struct Stav {
     Stav();
+
+    // Adds a message unless NejvicZprav are waiting already.
+    void pridejZpravu(Zprava::Druh druh, std::string text,
+                      std::optional<MistoChyby> misto = std::nullopt);
 
     std::map<std::string, Promenna> promenne;
     std::set<int> stisknute;
@@ -64,6 +76,16 @@ struct Stav {
     std::vector<Kresba> kresby;
     std::vector<Zprava> zpravy;
     std::set<std::string> nahlasene;
+    // Calls whose value the preview does not have and already said so.
+    std::set<const void*> nahlasenaVolani;
+    // Names "globalvar" declared: they stand for "global.<name>".
+    std::set<std::string> globalni;
+    // Bytes the variables and the current drawing hold.
+    std::size_t pametPromennych = 0, pametKreseb = 0;
+    // The colour draw_text draws in, set by draw_set_color.
+    double barvaKresby = 0;
+    // The same seed every run, so that a room repeats what it drew.
+    std::mt19937_64 nahoda{20260101};
     std::vector<std::string> nenastavene;
     // The pane whose script runs now, for the messages.
     std::string udalost;

@@ -1,36 +1,116 @@
 #pragma once
 
-// The syntax tree the parser builds and the interpreter walks.
+// The syntax tree the parser builds and the interpreter walks. A chain of operators of one
+// precedence (1+1+…+1) is one node with all its operands, and an if…else if… chain nests only
+// through its branches, so that neither walking nor freeing a tree needs recursion in
+// proportion to what was typed.
 
-#include <memory>
+#include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace nahled {
 
+enum class Op : std::uint8_t {
+    Zadny,
+    Plus,
+    Minus,
+    Krat,
+    Deleno,
+    Div,
+    Mod,
+    A,
+    Nebo,
+    Xor,
+    BitA,
+    BitNebo,
+    BitXor,
+    Vlevo,
+    Vpravo,
+    Rovno,
+    Nerovno,
+    Mensi,
+    Vetsi,
+    MensiRovno,
+    VetsiRovno,
+    Ne,
+    BitNe,
+};
+
+// Where a name or a text stands in the script: the tree points into it rather than copying.
+struct Usek {
+    std::uint32_t od, delka;
+};
+
 struct Vyraz {
-    enum class Druh { Cislo, Text, Promenna, Prvek, Volani, Unarni, Binarni };
-    Druh druh;
+    enum class Druh : std::uint8_t { Cislo, Text, Promenna, Prvek, Volani, Unarni, Retez, Krok };
+    Druh druh = Druh::Cislo;
+    // Unarni: its operator. Krok (++/--): Plus or Minus.
+    Op op = Op::Zadny;
+    // An operand of a Retez after the first: the operator that joins it to what precedes.
+    Op spojka = Op::Zadny;
+    // Volani: the built-in's place in its table plus one; 0 for a function the preview does not
+    // run. Krok: 1 when written before its variable. Promenna and Prvek: 1 for "global.".
+    std::uint8_t znacka = 0;
     int radek = 1;
-    double cislo = 0;
-    // Text literal, variable name ("global." kept in it), function name or operator.
-    std::string text;
-    // Operands, the index of an element, or the arguments of a call.
-    std::vector<std::unique_ptr<Vyraz>> deti;
-    // A call exactly as written, for the list of actions that were not run.
-    std::string zdroj;
+    union {
+        double cislo = 0;
+        // A text literal's inside, a variable's name ("global.", "self." or "other." left
+        // out), or the whole call as written.
+        Usek text;
+    };
+    // Operands, the indices of an element, or the arguments of a call.
+    std::vector<Vyraz> deti;
 };
 
 struct Prikaz {
-    enum class Druh { Prirazeni, Volani, Kdyz, Blok };
-    Druh druh;
+    enum class Druh : std::uint8_t {
+        Prirazeni,
+        Vyraz,
+        Kdyz,
+        Blok,
+        Dokud,
+        DelejAz,
+        Opakuj,
+        Pro,
+        Prepni,
+        Pripad,
+        Vychozi,
+        Prerus,
+        Pokracuj,
+        Konec,
+        S,
+        Globalni
+    };
+    Druh druh = Druh::Blok;
+    Op op = Op::Zadny; // a compound assignment's operator; Zadny for "=" and ":="
     int radek = 1;
-    std::string op;                            // "=", "+=", "-=", "*=" or "/="
-    std::unique_ptr<Vyraz> cil;                // what an assignment writes
-    std::unique_ptr<Vyraz> vyraz;              // the value, the call, or the condition
-    std::vector<std::unique_ptr<Prikaz>> deti; // the branches of an if, the body of a block
+    // Prirazeni: what it writes, then the value. Vyraz: the call or ++/--. The others: the
+    // condition, the count, the value switched on or of a case, what return gives back; for
+    // globalvar, the names it declares.
+    std::vector<Vyraz> vyrazy;
+    // Kdyz: the branch taken, then the other one if there is an else. Blok and Prepni: the
+    // statements. Pro: the start, the step and the body. The loops and S: the body.
+    std::vector<Prikaz> deti;
+
+    Prikaz() = default;
+    Prikaz(Prikaz&&) = default;
+    Prikaz& operator=(Prikaz&&) = default;
+    // Frees nested statements one by one: a chain of thousands of else-ifs is that deep.
+    ~Prikaz();
 };
 
-using Program = std::vector<std::unique_ptr<Prikaz>>;
+// What the parser read, with the text its names and texts point into.
+struct Program {
+    std::string text;
+    std::vector<Prikaz> prikazy;
+
+    std::string_view usek(Usek u) const { return std::string_view(text).substr(u.od, u.delka); }
+    // A variable's name as messages and the variables' table know it, "global." included.
+    std::string jmeno(const Vyraz& promenna) const {
+        return (promenna.znacka ? "global." : "") + std::string(usek(promenna.text));
+    }
+};
 
 } // namespace nahled

@@ -25,7 +25,7 @@ public:
 
 private:
     void zapis(const nahled::TextyPozice& texty) {
-        m_umisteni.Umisti(m_vstup, texty);
+        m_umisteni.umisti(m_vstup, texty);
         m_poZapisu();
     }
 
@@ -62,19 +62,19 @@ TazeniTextu::TazeniTextu(PlatnoNahledu* platno, QWidget* okno)
     connect(platno, &PlatnoNahledu::pusteno, this, &TazeniTextu::presun);
 }
 
-void TazeniTextu::Nastav(Umisteni* umisteni) {
+void TazeniTextu::nastav(Umisteni* umisteni) {
     if (umisteni != m_umisteni)
         m_kroky->clear();
     m_umisteni = umisteni;
     m_puvod.clear();
     if (!umisteni) {
-        m_platno->NastavPosouzeni({});
+        m_platno->nastavPosouzeni({});
         return;
     }
-    m_platno->NastavPosouzeni([this](int radek) {
+    m_platno->nastavPosouzeni([this](int radek) {
         const std::optional<Puvod> p = puvod(radek);
         const std::optional<nahled::TextyPozice> texty =
-            p ? m_umisteni->PoziceVKodu(p->vstup) : std::nullopt;
+            p ? m_umisteni->poziceVKodu(p->vstup) : std::nullopt;
         if (!texty)
             return PlatnoNahledu::Uchop::Nic;
         return nahled::ProcNelzePosunout(*texty) ? PlatnoNahledu::Uchop::Vysvetli
@@ -82,8 +82,8 @@ void TazeniTextu::Nastav(Umisteni* umisteni) {
     });
 }
 
-void TazeniTextu::NactiPuvod(const std::string& draw) {
-    m_puvod = m_umisteni ? m_umisteni->PuvodRadku(draw) : std::vector<std::optional<Puvod>>{};
+void TazeniTextu::nactiPuvod(const std::string& draw) {
+    m_puvod = m_umisteni ? m_umisteni->puvodRadku(draw) : std::vector<std::optional<Puvod>>{};
 }
 
 std::optional<Puvod> TazeniTextu::puvod(int radek) const {
@@ -94,7 +94,7 @@ std::optional<Puvod> TazeniTextu::puvod(int radek) const {
 
 void TazeniTextu::odmitni(int radek) {
     const std::optional<Puvod> p = puvod(radek);
-    if (const auto texty = p ? m_umisteni->PoziceVKodu(p->vstup) : std::nullopt)
+    if (const auto texty = p ? m_umisteni->poziceVKodu(p->vstup) : std::nullopt)
         if (const auto proc = nahled::ProcNelzePosunout(*texty))
             Q_EMIT zprava(QString::fromStdString(*proc));
 }
@@ -106,8 +106,8 @@ void TazeniTextu::presun(int radek, QPoint posun) {
     if (zahodit)
         m_kroky->clear();
     const std::optional<Puvod> p = puvod(radek);
-    const auto vKodu = p ? m_umisteni->PoziceVKodu(p->vstup) : std::nullopt;
-    const auto pred = p ? m_umisteni->Pozice(p->vstup) : std::nullopt;
+    const auto vKodu = p ? m_umisteni->poziceVKodu(p->vstup) : std::nullopt;
+    const auto pred = p ? m_umisteni->pozice(p->vstup) : std::nullopt;
     const auto po = vKodu && pred && !posun.isNull() ? nahled::Posun(*vKodu, posun.x(), posun.y())
                                                      : std::nullopt;
     if (po && *po != *pred)
@@ -118,7 +118,7 @@ void TazeniTextu::presun(int radek, QPoint posun) {
 }
 
 bool TazeniTextu::zastarale() const {
-    return m_umisteni && m_kroky->count() > 0 && m_umisteni->Zmeny() != m_zmeny;
+    return m_umisteni && m_kroky->count() > 0 && m_umisteni->zmeny() != m_zmeny;
 }
 
 void TazeniTextu::Zkontroluj() {
@@ -135,6 +135,6 @@ void TazeniTextu::krok(bool zpet) {
 }
 
 void TazeniTextu::poZapisu() {
-    m_zmeny = m_umisteni->Zmeny();
+    m_zmeny = m_umisteni->zmeny();
     Q_EMIT zmeneno();
 }

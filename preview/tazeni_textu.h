@@ -25,9 +25,9 @@ public:
     TazeniTextu(PlatnoNahledu* platno, QWidget* okno);
 
     // The tab whose fields a drop writes, or none; another tab's steps are forgotten.
-    void Nastav(Umisteni* umisteni);
+    void nastav(Umisteni* umisteni);
     // Learns which input placed each line of the Draw script the room now runs.
-    void NactiPuvod(const std::string& draw);
+    void nactiPuvod(const std::string& draw);
     // Drops the steps, and says so, when the form changed since the last of them.
     void Zkontroluj();
 

@@ -1,22 +1,16 @@
 #pragma once
 
-// The lexer: script text in, tokens out, each with its line and its place in the text.
+// The lexer: reads the script text one token at a time, so that no list of tokens is ever held.
+// A token's text points into the script; a character it cannot read becomes a Chyba token with
+// its message, and reading goes on after it.
 
-#include <cstddef>
+#include "preview/strom.h"
+
+#include <cstdint>
 #include <string>
-#include <variant>
-#include <vector>
+#include <string_view>
 
 namespace nahled {
-
-struct Token {
-    enum class Druh { Cislo, Text, Jmeno, Symbol, Konec };
-    Druh druh;
-    std::string text; // the symbol, the name, or the contents of a string literal
-    double cislo = 0;
-    int radek = 1;
-    std::size_t zacatek = 0, konec = 0; // byte range in the script text
-};
 
 struct ChybaSkriptu {
     int radek;
@@ -24,6 +18,33 @@ struct ChybaSkriptu {
     bool operator==(const ChybaSkriptu&) const = default;
 };
 
-std::variant<std::vector<Token>, ChybaSkriptu> Tokenizuj(const std::string& text);
+struct Token {
+    enum class Druh : std::uint8_t { Cislo, Text, Jmeno, Symbol, Chyba, Konec };
+    Druh druh = Druh::Konec;
+    int radek = 1;
+    std::uint32_t zacatek = 0, konec = 0; // byte range in the script text
+    double cislo = 0;
+    // The symbol, the name, the inside of a string literal, or for Chyba the message.
+    std::string_view text;
+    // A binary operator: its precedence, loosest 0, and what it does; Zadne for any other token.
+    std::uint8_t uroven = Zadne;
+    Op op = Op::Zadny;
+
+    static constexpr std::uint8_t Zadne = 0xFF;
+};
+
+class Lexer {
+public:
+    explicit Lexer(std::string_view text) : m_text(text) {}
+    void dalsi(Token& t);
+
+private:
+    void chyba(Token& t, std::size_t od, int radek, std::string zprava);
+
+    std::string_view m_text;
+    std::size_t m_i = 0;
+    int m_radek = 1;
+    std::string m_zprava; // the text of the last Chyba token
+};
 
 } // namespace nahled

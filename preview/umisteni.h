@@ -19,14 +19,14 @@ public:
 
     // For each line of this Draw script, the input that placed it; empty unless the script is
     // exactly what the tab's generator last wrote.
-    virtual std::vector<std::optional<Puvod>> PuvodRadku(const std::string& draw) const = 0;
+    virtual std::vector<std::optional<Puvod>> puvodRadku(const std::string& draw) const = 0;
     // The texts of the input's x and y fields; nothing once the input is gone.
-    virtual std::optional<nahled::TextyPozice> Pozice(std::size_t vstup) const = 0;
+    virtual std::optional<nahled::TextyPozice> pozice(std::size_t vstup) const = 0;
     // The texts those fields held when the tab's generator last wrote its lines: where the room
     // draws the input's texts, whatever the fields hold since.
-    virtual std::optional<nahled::TextyPozice> PoziceVKodu(std::size_t vstup) const = 0;
+    virtual std::optional<nahled::TextyPozice> poziceVKodu(std::size_t vstup) const = 0;
     // Writes the texts into the input's fields and generates the tab's panes as its button does.
-    virtual void Umisti(std::size_t vstup, const nahled::TextyPozice& texty) = 0;
+    virtual void umisti(std::size_t vstup, const nahled::TextyPozice& texty) = 0;
     // Grows with every change of the form that Umisti did not make.
-    virtual std::uint64_t Zmeny() const = 0;
+    virtual std::uint64_t zmeny() const = 0;
 };

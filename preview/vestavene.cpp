@@ -1,72 +1,130 @@
 #include "preview/vestavene.h"
 
 #include <cmath>
-#include <map>
-#include <string>
+#include <unordered_map>
+#include <vector>
 
 namespace nahled {
 
 namespace {
 
-double cislo(const std::vector<Hodnota>& a, std::size_t i, int radek, const char* funkce) {
-    if (const double* c = std::get_if<double>(&a[i]))
-        return *c;
-    throw ChybaBehu{{radek, std::string(funkce) + ": argument " + std::to_string(i + 1) +
-                                " má být číslo, je to text"}};
+Hodnota klavesa(const Argumenty& a) {
+    const double kod = a.cislo(0);
+    const bool stisknuta =
+        std::isfinite(kod) && std::fabs(kod) < 1e9 && a.stav.stisknute.count(static_cast<int>(kod));
+    return stisknuta ? 1.0 : 0.0;
 }
 
-Hodnota klavesa(const std::vector<Hodnota>& a, Stav& s, int radek) {
-    const double kod = cislo(a, 0, radek, "keyboard_check_pressed");
-    return s.stisknute.count(static_cast<int>(kod)) ? 1.0 : 0.0;
-}
-
-Hodnota textBarevne(const std::vector<Hodnota>& a, Stav& s, int radek) {
-    const char* jmeno = "draw_text_color";
+void nakresli(const Argumenty& a, std::string text, double barva) {
     Kresba k;
-    k.x = cislo(a, 0, radek, jmeno);
-    k.y = cislo(a, 1, radek, jmeno);
-    k.text = NaText(a[2]);
-    k.barva = BarvaZHodnoty(cislo(a, 3, radek, jmeno));
+    k.x = a.cislo(0);
+    k.y = a.cislo(1);
+    if (!std::isfinite(k.x) || !std::isfinite(k.y))
+        a.chyba("souřadnice musí být konečná čísla");
+    k.barva = BarvaZHodnoty(barva);
+    Stav& s = a.stav;
+    s.pametKreseb += sizeof(Kresba) + text.size();
+    if (s.pametKreseb > NejvicPameti)
+        a.chyba("kresby jednoho kroku by zabraly víc než 64 MB paměti");
+    k.text = std::move(text);
     if (s.pismo >= 0)
         k.pismo = s.pisma[static_cast<std::size_t>(s.pismo)];
-    k.radek = radek;
+    k.radek = a.radek;
     s.kresby.push_back(std::move(k));
+}
+
+Hodnota textBarevne(const Argumenty& a) {
+    nakresli(a, NaText(a.a[2]), a.cislo(3));
     return 0.0;
 }
 
-Hodnota nastavPismo(const std::vector<Hodnota>& a, Stav& s, int radek) {
-    const double id = cislo(a, 0, radek, "draw_set_font");
-    const bool zname = id >= 0 && id < static_cast<double>(s.pisma.size());
-    s.pismo = zname ? static_cast<int>(id) : -1;
+Hodnota text(const Argumenty& a) {
+    nakresli(a, NaText(a.a[2]), a.stav.barvaKresby);
     return 0.0;
 }
 
-Hodnota pridejPismo(const std::vector<Hodnota>& a, Stav& s, int radek) {
-    const char* jmeno = "font_add";
-    if (!JeText(a[0]))
-        throw ChybaBehu{{radek, "font_add: argument 1 má být text, je to číslo"}};
-    Pismo p{std::get<std::string>(a[0]), cislo(a, 1, radek, jmeno), cislo(a, 2, radek, jmeno) != 0,
-            cislo(a, 3, radek, jmeno) != 0};
-    s.pisma.push_back(std::move(p));
-    return static_cast<double>(s.pisma.size() - 1);
+Hodnota nastavBarvu(const Argumenty& a) {
+    a.stav.barvaKresby = a.cislo(0);
+    return 0.0;
 }
 
-Hodnota naText(const std::vector<Hodnota>& a, Stav&, int) {
-    return NaText(a[0]);
+Hodnota nastavPismo(const Argumenty& a) {
+    const double id = a.cislo(0);
+    const bool zname = id >= 0 && id < static_cast<double>(a.stav.pisma.size());
+    a.stav.pismo = zname ? static_cast<int>(id) : -1;
+    return 0.0;
+}
+
+Hodnota pridejPismo(const Argumenty& a) {
+    if (a.stav.pisma.size() >= 10'000)
+        a.chyba("písem je víc než 10 000");
+    a.stav.pisma.push_back({a.text(0), a.cislo(1), a.cislo(2) != 0, a.cislo(3) != 0});
+    return static_cast<double>(a.stav.pisma.size() - 1);
+}
+
+constexpr Vestavena kresleni[]{
+    {"keyboard_check_pressed", 1, 1, klavesa},
+    {"draw_text_color", 8, 8, textBarevne},
+    {"draw_text", 3, 3, text},
+    {"draw_set_color", 1, 1, nastavBarvu},
+    {"draw_set_font", 1, 1, nastavPismo},
+    {"font_add", 6, 6, pridejPismo},
+};
+
+const std::vector<const Vestavena*>& tabulka() {
+    static const std::vector<const Vestavena*> t = [] {
+        std::vector<const Vestavena*> v;
+        for (auto skupina : {VestaveneKresleni(), VestaveneMatematiky(), VestaveneTextu(),
+                             VestaveneNahodyABarev()})
+            for (const Vestavena& f : skupina)
+                v.push_back(&f);
+        return v;
+    }();
+    return t;
 }
 
 } // namespace
 
-const Vestavena* NajdiVestavenou(std::string_view jmeno) {
-    static const std::map<std::string_view, Vestavena> vestavene{
-        {"keyboard_check_pressed", {1, klavesa}},
-        {"draw_text_color", {8, textBarevne}},
-        {"draw_set_font", {1, nastavPismo}},
-        {"font_add", {6, pridejPismo}},
-        {"string", {1, naText}},
-    };
-    const auto it = vestavene.find(jmeno);
-    return it == vestavene.end() ? nullptr : &it->second;
+std::span<const Vestavena> VestaveneKresleni() {
+    return kresleni;
+}
+
+double Argumenty::cislo(std::size_t i) const {
+    if (const double* c = std::get_if<double>(&a[i]))
+        return *c;
+    chyba("argument " + std::to_string(i + 1) + " má být číslo, je to text");
+}
+
+const std::string& Argumenty::text(std::size_t i) const {
+    if (const std::string* t = std::get_if<std::string>(&a[i]))
+        return *t;
+    chyba("argument " + std::to_string(i + 1) + " má být text, je to číslo");
+}
+
+long long Argumenty::cele(std::size_t i) const {
+    const double c = std::round(cislo(i));
+    if (!(std::fabs(c) < 1e15))
+        chyba("argument " + std::to_string(i + 1) + " je mimo rozsah");
+    return static_cast<long long>(c);
+}
+
+void Argumenty::chyba(std::string zprava) const {
+    throw ChybaBehu{{radek, std::string(funkce) + ": " + std::move(zprava)}};
+}
+
+std::size_t IndexVestavene(std::string_view jmeno) {
+    static const std::unordered_map<std::string_view, std::size_t> indexy = [] {
+        std::unordered_map<std::string_view, std::size_t> m;
+        for (std::size_t i = 0; i < tabulka().size(); ++i)
+            m.emplace(tabulka()[i]->jmeno, i + 1);
+        return m;
+    }();
+    const auto it = indexy.find(jmeno);
+    return it == indexy.end() ? 0 : it->second;
+}
+
+const Vestavena& Vestavenou(std::size_t znacka) {
+    return *tabulka()[znacka - 1];
 }
 
 } // namespace nahled

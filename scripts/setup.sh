@@ -3,8 +3,8 @@ set -euo pipefail
 
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
-paketyBehu=(cmake ninja-build g++ qt6-base-dev libgl-dev libbenchmark-dev)
-paketyTestu=(xvfb openbox xdotool x11-utils dpkg-dev appstream desktop-file-utils
+paketyBehu=(cmake ninja-build g++ qt6-base-dev libgl-dev)
+paketyTestu=(libbenchmark-dev xvfb openbox xdotool x11-utils dpkg-dev appstream desktop-file-utils
              at-spi2-core dbus-x11 python3-pyatspi gir1.2-atspi-2.0)
 paketyFuzz=(clang libclang-rt-14-dev)
 

@@ -172,7 +172,7 @@ void TestFunkcniPanel::skrytySeznamHleda() {
 void TestFunkcniPanel::psaniVSeznamu() {
     SeznamFunkci seznam;
     qint64 cas = 0;
-    seznam.NastavHodiny([&cas] { return cas; });
+    seznam.nastavHodiny([&cas] { return cas; });
     const struct {
         qint64 pauza;
         int klavesa;
@@ -207,9 +207,9 @@ void TestFunkcniPanel::psaniVSeznamu() {
 void TestFunkcniPanel::backspacePoZnakuMimoBmp() {
     RychleHledani psani([] { return qint64{0}; });
     const QStringList nazvy{"abs"};
-    psani.Znak(QStringLiteral("a"), nazvy);
-    QCOMPARE(psani.Znak(QString::fromUcs4(U"\U0001D11E"), nazvy), std::nullopt);
-    QCOMPARE(psani.Backspace(nazvy), std::optional<int>(0));
+    psani.znak(QStringLiteral("a"), nazvy);
+    QCOMPARE(psani.znak(QString::fromUcs4(U"\U0001D11E"), nazvy), std::nullopt);
+    QCOMPARE(psani.backspace(nazvy), std::optional<int>(0));
     QCOMPARE(psani.predpona(), QStringLiteral("a"));
 }
 

@@ -120,7 +120,7 @@ void TestHlavni::umisteniTlacitka() {
     QFETCH(int, sirka);
     QFETCH(int, seznam);
     QFETCH(int, levo);
-    QCOMPARE(THlavni::LevyOkrajTlacitka(sirka, seznam), levo);
+    QCOMPARE(THlavni::levyOkrajTlacitka(sirka, seznam), levo);
 }
 
 // The real window: resizing moves the button; dragging the splitter does not.

@@ -357,7 +357,7 @@ void TestKlavesyAMys::ctrlKlikPrepinaVyber() {
     THlavni okno;
     StromTitulku* strom = stromSPozici(okno);
     okno.findChild<ModelNastaveni*>()->pridej({"Zvuk", "200", "150", "ano;ne", "zvuk=0;zvuk=1"});
-    okno.findChild<ModelHighskore*>()->pridej(QStringLiteral("Honza"), QStringLiteral("100"));
+    okno.findChild<ModelHighskore*>()->pridej({"", "Honza", "100"});
     najdi<QTabWidget>(&okno, "PageControl1")->setCurrentIndex(zalozka);
     auto* seznam = najdi<QAbstractItemView>(&okno, qPrintable(pohled));
     const QModelIndex prvni = seznam->model()->index(0, 0);

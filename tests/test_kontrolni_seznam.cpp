@@ -150,8 +150,8 @@ void TestKontrolniSeznam::radekSkore() {
     aktivuj(&okno);
     najdi<QTabWidget>(&okno, "PageControl1")->setCurrentIndex(2);
     auto* model = okno.findChild<ModelHighskore*>();
-    model->pridej(QStringLiteral("global.nick0"), QStringLiteral("global.skore0"));
-    model->pridej(QStringLiteral("global.nick1"), QString());
+    model->pridej({"1", "global.nick0", "global.skore0"});
+    model->pridej({"2", "global.nick1", ""});
     klikni(najdi<QPushButton>(&okno, "sButton3"));
     QListWidget* seznam = nalezy(okno, 2);
     QCOMPARE(texty(seznam), QStringList{"Položka 2: Skóre je prázdné"});

@@ -26,6 +26,8 @@ private Q_SLOTS:
     void chybyBehu();
     void chybaZastaviJenSvouUdalost();
     void akceANenastavenePromenne();
+    void hodnotaNezname();
+    void necitelnyRadekStojiJenSvujPrikaz();
 };
 
 void TestNahledJazyk::vysledky_data() {
@@ -62,6 +64,74 @@ void TestNahledJazyk::vysledky_data() {
     radek("komentáře", "// úvod\na = 1 /* dva\nřádky */ a += 1", "2");
     radek("srovnání textů", "a = \"x\" == \"x\"", "1");
     radek("bez středníků na řádku", "a = 1 b = 2 a = a + b", "3");
+    radek("div, mod a %", "a = 17 div 5 * 100 + 17 mod 5 * 10 + -7 % 3", "319");
+    radek("xor a ^^", "a = (1 xor 0) + (1 ^^ 1) * 10", "1");
+    radek("<> a :=", "a := 2 <> 3", "1");
+    radek("bitové operátory", "a = (6 & 3) + (6 | 3) * 10 + (6 ^ 3) * 100 + (1 << 4) + (64 >> 2)",
+          "604");
+    radek("přednost bitových před srovnáním", "a = 1 | 2 == 3", "1");
+    radek("bitová negace", "a = ~5", "-6");
+    radek("přednost && před ||", "a = 1 || 0 && 0", "1");
+    radek("++ a -- před i za proměnnou", "i = 5 a = i++ * 10 + ++i i-- --i a += i * 100", "557");
+    radek("složená bitová přiřazení", "a = 12 a |= 3 a &= 10 a ^= 1", "11");
+    radek("apostrofy", "a = 'Ahoj \"světe\"'", "Ahoj \"světe\"", true);
+    radek("2-D pole", "p[1, 2] = 5 p[0, 2] = 3 a = p[1, 2] * 10 + p[2]", "53");
+    radek("self a other", "self.b = 4 other.b += 1 a = b", "5");
+    radek("while", "a = 0 while (a < 10) a += 3", "12");
+    radek("do until", "a = 0 do { a += 1 } until (a >= 5)", "5");
+    radek("repeat", "a = 0 repeat (4) a += 2", "8");
+    radek("for", "a = 0 for (i = 1; i <= 4; i += 1) a += i", "10");
+    radek("break a continue",
+          "a = 0 for (i = 0; i < 10; i += 1) { if (i == 2) continue if (i == 5) break a += i }",
+          "8");
+    radek("switch s propadnutím",
+          "a = 0 switch (2) { case 1: a += 1 case 2: a += 10 case 3: a += 100 break case 4: a += "
+          "1000 }",
+          "110");
+    radek("switch s default", "switch (\"x\") { case \"y\": a = 1 break default: a = 2 }", "2");
+    radek("with", "with (obj_hrac) { a = 3 }", "3");
+    radek("var", "var i, j = 2; a = j", "2");
+    radek("globalvar", "globalvar g; g = 7 a = global.g", "7");
+    radek("exit", "a = 1 exit a = 2", "1");
+    radek("return", "a = 1 if (a) return 5 a = 2", "1");
+    radek("room_width a room_height", "a = room_width / 2 + room_height - 40", "760");
+    radek("c_orange", "a = c_orange", "4235519");
+    radek("make_color_rgb", "a = make_color_rgb(255, 128, 0) == c_orange", "0");
+    radek("složky barvy", "a = color_get_blue(make_color_rgb(1, 2, 3)) + color_get_red(c_aqua)",
+          "3");
+    radek("matematika", "a = floor(2.7) + ceil(0.2) + round(2.5) + abs(-3) + sign(-2) + sqr(3)",
+          "16");
+    radek("min, max, mean, median", "a = min(3, 1, 2) + max(4, 9) + mean(2, 4) + median(5, 1, 3)",
+          "16");
+    radek("mocnina a odmocnina", "a = power(2, 10) + sqrt(16) + frac(2.25)", "1028.25");
+    radek("goniometrie",
+          "a = round(lengthdir_x(10, 90)) + round(lengthdir_y(10, 90)) + "
+          "point_direction(0, 0, 0, -5) + point_distance(0, 0, 3, 4)",
+          "85");
+    radek("texty",
+          "a = string_upper(\"ab\") + string_lower(\"CD\") + string(string_length(\"čaj\"))",
+          "ABcd3", true);
+    radek("výřezy textu",
+          "a = string_copy(\"Kodovar\", 2, 3) + string_char_at(\"xyz\", 3) + "
+          "string_delete(\"abcd\", 2, 2) + string_insert(\"-\", \"ab\", 2)",
+          "odozada-b", true);
+    radek("hledání v textu",
+          "a = string_pos(\"va\", \"Kodovar\") * 10 + string_count(\"a\", \"banana\")", "53");
+    radek("nahrazení",
+          "a = string_replace_all(\"a-b-c\", \"-\", \"+\") + string_replace(\"aa\", \"a\", \"b\")",
+          "a+b+cba", true);
+    radek("opakování a výběr znaků",
+          "a = string_repeat(\"ab\", 3) + string_digits(\"a1b2\") + "
+          "string_letters(\"a1b2\")",
+          "ababab12ab", true);
+    radek("chr, ord a real", "a = chr(65) + string(ord(\"B\") + real(\"2.5\"))", "A68.50", true);
+    radek("string_format", "a = string_format(3.14159, 6, 2)", "  3.14", true);
+    radek("is_real a is_string", "a = is_real(1) + is_string(\"x\") * 10 + is_string(1) * 100",
+          "11");
+    radek("náhoda v rozsahu",
+          "a = 0 repeat (50) { r = irandom_range(3, 5) if (r < 3 || r > 5) a = 1 }", "0");
+    radek("choose", "a = choose(7, 7, 7)", "7");
+    radek("pi", "a = round(pi * 100)", "314");
 }
 
 void TestNahledJazyk::vysledky() {
@@ -98,12 +168,13 @@ void TestNahledJazyk::necitelne_data() {
     radek("else bez if", "else a = 1", "Step, řádek 1: nelze přečíst: 'else' bez 'if'");
     radek("else bez příkazu", "if(a){\nif(b){c = 1} else\n}",
           "Step, řádek 3: nelze přečíst: za 'else' z řádku 2 chybí příkaz, stojí tu '}'");
-    radek("neznámý příkaz", "while(1) a = 1",
-          "Step, řádek 1: nelze přečíst: příkaz 'while' náhled neumí");
+    radek("operátor na začátku", "div = 1",
+          "Step, řádek 1: nelze přečíst: 'div' je operátor, příkaz jím začínat nemůže");
     radek("výraz místo příkazu", "a + 1",
           "Step, řádek 1: nelze přečíst: za 'a' čekám '=' nebo '(', stojí tu '+'");
     radek("jiný objekt než global", "obj.x = 1",
-          "Step, řádek 1: nelze přečíst: náhled zná jen proměnné 'global.', ne 'obj.'");
+          "Step, řádek 1: nelze přečíst: náhled zná jen proměnné 'global.', 'self.' a 'other.', "
+          "ne 'obj.'");
     radek("chybějící výraz", "a = \n",
           "Step, řádek 2: nelze přečíst: čekám výraz, stojí tu konec skriptu");
     radek("příliš hluboko", "a = " + QString(5000, '('),
@@ -187,6 +258,41 @@ void TestNahledJazyk::akceANenastavenePromenne() {
              (QStringList{"akce: room_goto(novahra)",
                           "Step, řádek 3: běh zastaven: '+' nelze použít na číslo a text"}));
     QCOMPARE(NaText(*zadana.hodnota("x")), std::string("5"));
+}
+
+// The call runs as an action each time; that its value is missing is said once per call site.
+void TestNahledJazyk::hodnotaNezname() {
+    Mistnost m({{Udalost::Step, "w = string_width(\"Nová hra\") + 1\nstring_width(\"x\")\n"
+                                "h = 1 + string_height(\"x\")"}});
+    m.Krok();
+    m.Krok();
+    QCOMPARE(
+        texty(m.VezmiZpravy()),
+        (QStringList{"akce: string_width(\"Nová hra\")",
+                     "Step, řádek 1: hodnota volání string_width(…) v náhledu není, počítám s 0",
+                     "akce: string_width(\"x\")", "akce: string_height(\"x\")",
+                     "Step, řádek 3: hodnota volání string_height(…) v náhledu není, počítám "
+                     "s 0",
+                     "akce: string_width(\"Nová hra\")", "akce: string_width(\"x\")",
+                     "akce: string_height(\"x\")"}));
+    QCOMPARE(NaText(*m.hodnota("w")), std::string("1"));
+}
+
+// Each unreadable statement is reported in line order and skipped; the rest runs.
+void TestNahledJazyk::necitelnyRadekStojiJenSvujPrikaz() {
+    Mistnost m({{Udalost::Create, "a = 1\nb = 2 + * 3\nc = 3\nx = @\n{ d = ; e = 5 }\nf = 6"}});
+    QCOMPARE(texty(m.VezmiZpravy()),
+             (QStringList{"Create, řádek 2: nelze přečíst: čekám výraz, stojí tu '*'",
+                          "Create, řádek 4: nelze přečíst: nečekaný znak '@'",
+                          "Create, řádek 5: nelze přečíst: čekám výraz, stojí tu ';'"}));
+    for (const char* jmeno : {"a", "c", "e", "f"})
+        QVERIFY2(m.hodnota(jmeno), jmeno);
+    for (const char* jmeno : {"b", "d", "x"})
+        QVERIFY2(!m.hodnota(jmeno), jmeno);
+
+    const Rozbor r = Rozeber(QStringLiteral("a = *\n").repeated(500).toStdString());
+    QCOMPARE(r.chyby.size(), NejvicChyb);
+    QVERIFY(r.chyby.back().zprava.ends_with("(další chyby náhled nehlásí)"));
 }
 
 QTEST_APPLESS_MAIN(TestNahledJazyk)

@@ -127,14 +127,18 @@ void TestNahledSkripty::menu() {
              (QStringList{"akce: room_goto(nastaveni)", "akce: game_end()"}));
 }
 
-// Empty actions leave the last "if" of the enter block without a statement.
+// Empty actions leave the last "if" of the enter block without a statement; that statement
+// alone is lost, and the rest of Step runs.
 void TestNahledSkripty::menuSeStartovnimiHodnotami() {
     Mistnost m(skriptyMenu(StartovniMenu()));
     m.Krok({Enter});
     QCOMPARE(texty(m.VezmiZpravy()),
-             QStringList{"Step, řádek 49: nelze přečíst: za podmínkou 'if' z řádku 48 chybí "
-                         "příkaz, stojí tu '}'"});
+             (QStringList{"Step, řádek 49: nelze přečíst: za podmínkou 'if' z řádku 48 chybí "
+                          "příkaz, stojí tu '}'",
+                          "akce: room_goto(novahra)"}));
     QCOMPARE(kresby(m).size(), 5);
+    m.Krok({Dolu});
+    QCOMPARE(kresby(m).filter("c_yellow"), QStringList{" 250,180 c_yellow"});
 }
 
 void TestNahledSkripty::nastaveniVyber() {

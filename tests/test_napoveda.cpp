@@ -95,7 +95,7 @@ void TestNapoveda::psaciStroj() {
     PsaciStroj stroj(text);
     QStringList ukazano;
     for (qsizetype i = 0; i < tiky.size(); ++i)
-        ukazano << stroj.Tik();
+        ukazano << stroj.tik();
     QCOMPARE(ukazano, tiky);
 }
 

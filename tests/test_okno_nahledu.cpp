@@ -90,14 +90,14 @@ void TestOknoNahledu::menuKlavesami() {
     QVERIFY(!nahled->isModal());
     QCOMPARE(nahled->windowTitle(), QStringLiteral("Náhled – Menu"));
 
-    nahled->Krok();
+    nahled->krok();
     QCOMPARE(kresby(nahled).mid(0, 2), (QStringList{"Nova hra žlutá", "Konec jiná"}));
     auto* platno = najdi<PlatnoNahledu>(nahled, "Mistnost");
     QTest::keyClick(platno, Qt::Key_Down);
-    nahled->Krok();
+    nahled->krok();
     QCOMPARE(kresby(nahled).mid(0, 2), (QStringList{"Nova hra jiná", "Konec žlutá"}));
     QTest::keyClick(platno, Qt::Key_Return);
-    nahled->Krok();
+    nahled->krok();
     QCOMPARE(zpravy(nahled), QStringList{"akce: game_end()"});
 
     // F5 again turns the same window to the now active tab.
@@ -119,7 +119,7 @@ void TestOknoNahledu::promenneAZnovu() {
          "draw_text_color(380,50,string(global.skore0),c_white,c_white,c_white,c_white,true)"});
     spustAkci(&okno, "Nahled1");
     OknoNahledu* nahled = otevriPozastavene(okno);
-    nahled->Krok();
+    nahled->krok();
     QCOMPARE(kresby(nahled), (QStringList{"0 jiná", "0 jiná"}));
     auto* tabulka = najdi<QTableWidget>(nahled, "Promenne");
     QCOMPARE(tabulka->rowCount(), 2);
@@ -134,8 +134,9 @@ void TestOknoNahledu::promenneAZnovu() {
          "draw_text_color(380,50,string(global.skore0 + 1),c_white,c_white,c_white,c_white,true)",
          "x = (1"});
     QTest::mouseClick(najdi<QPushButton>(nahled, "Znovu"), Qt::LeftButton);
-    nahled->Krok();
-    QCOMPARE(kresby(nahled), QStringList{});
+    nahled->krok();
+    // The unreadable line costs only itself: the lines above it draw.
+    QCOMPARE(kresby(nahled), (QStringList{"Petr jiná", "1201 jiná"}));
     QCOMPARE(zpravy(nahled),
              QStringList{"Draw, řádek 3: nelze přečíst: čekám ')', stojí tu konec skriptu"});
 
@@ -144,7 +145,7 @@ void TestOknoNahledu::promenneAZnovu() {
         {"draw_text_color(190,50,global.nick0,c_white,c_white,c_white,c_white,true)",
          "draw_text_color(380,50,string(global.skore0 + 1),c_white,c_white,c_white,c_white,true)"});
     QTest::mouseClick(najdi<QPushButton>(nahled, "Znovu"), Qt::LeftButton);
-    nahled->Krok();
+    nahled->krok();
     QCOMPARE(kresby(nahled), (QStringList{"Petr jiná", "1201 jiná"}));
     QCOMPARE(zpravy(nahled), QStringList{});
 }

@@ -295,7 +295,7 @@ void TestTazeniTextu::highskoreStoji() {
     THlavni okno;
     okno.show();
     naZalozku(okno, 2);
-    okno.findChild<ModelHighskore*>()->pridej(QStringLiteral("\"Petr\""), QStringLiteral("100"));
+    okno.findChild<ModelHighskore*>()->pridej({"", "\"Petr\"", "100"});
     QTest::mouseClick(najdi<QPushButton>(&okno, "sButton3"), Qt::LeftButton);
     const QString draw = textPanelu(&okno, "RichEdit9");
     OknoNahledu* nahled = otevriNahled(okno);

@@ -92,11 +92,11 @@ private Q_SLOTS:
 void TestZalozkaHighskore::model_prochaziTesterem() {
     ModelHighskore model;
     QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
-    model.pridej(QStringLiteral("a"), QStringLiteral("1"));
-    model.pridej(QStringLiteral("b"), QStringLiteral("2"));
-    model.uprav(0, QStringLiteral("c"), QStringLiteral("3"));
+    model.pridej({"", "a", "1"});
+    model.pridej({"", "b", "2"});
+    model.uprav(0, {"", "c", "3"});
     model.smaz(0);
-    model.pridej(QStringLiteral("d"), QStringLiteral("4"));
+    model.pridej({"", "d", "4"});
     QCOMPARE(model.polozky(), (std::vector<PolozkaHighskore>{{"2", "b", "2"}, {"2", "d", "4"}}));
 }
 

@@ -24,7 +24,7 @@ Druh druhNa(const QTextDocument& dokument, int radek, const QString& slovo) {
             continue;
         for (Druh d : {Druh::Klicove, Druh::Cislo, Druh::Text, Druh::Komentar, Druh::Funkce,
                        Druh::Konstanta})
-            if (r.format == Zvyraznovac::Format(d))
+            if (r.format == Zvyraznovac::formatDruhu(d))
                 return d;
     }
     return Druh::Obycejny;

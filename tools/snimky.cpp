@@ -54,8 +54,7 @@ void vyplnNastaveni(THlavni& okno) {
 void vyplnHighskore(THlavni& okno) {
     auto* model = okno.findChild<ModelHighskore*>();
     for (int i = 1; i <= 3; ++i)
-        model->pridej(QStringLiteral("global.nick%1").arg(i),
-                      QStringLiteral("global.skore%1").arg(i));
+        model->pridej({"", "global.nick" + std::to_string(i), "global.skore" + std::to_string(i)});
     najdi<QPushButton>(&okno, "sButton3")->click();
 }
 

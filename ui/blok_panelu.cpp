@@ -24,7 +24,9 @@ BlokPanelu::BlokPanelu(int vyska, std::initializer_list<PopisPanelu> panely, Uda
             panel->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
             panel->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         }
-        const int index = addTab(panel, popis.titulek);
+        const std::string_view titulek = TitulekUdalosti(popis.udalost);
+        const int index = addTab(
+            panel, QString::fromLatin1(titulek.data(), static_cast<qsizetype>(titulek.size())));
         if (popis.udalost == aktivni)
             setCurrentIndex(index);
         m_panely[popis.udalost] = panel;
@@ -36,13 +38,13 @@ QPlainTextEdit* BlokPanelu::panel(Udalost udalost) const {
     return it == m_panely.end() ? nullptr : it->second;
 }
 
-void BlokPanelu::Pojmenuj(const QString& zalozka) {
+void BlokPanelu::pojmenuj(const QString& zalozka) {
     setAccessibleName(QStringLiteral("%1: kód").arg(zalozka));
     for (int i = 0; i < count(); ++i)
         widget(i)->setAccessibleName(QStringLiteral("%1: %2").arg(zalozka, tabText(i)));
 }
 
-void BlokPanelu::KopirujVse(Udalost udalost) {
+void BlokPanelu::kopirujVse(Udalost udalost) {
     const QPlainTextEdit* p = panel(udalost);
     if (!p)
         return;
@@ -74,8 +76,8 @@ void VyplnPanel(QPlainTextEdit* panel, const std::vector<std::string>& radky) {
 
 std::map<Udalost, std::string> SkriptyBloku(const BlokPanelu& blok) {
     std::map<Udalost, std::string> skripty;
-    for (Udalost udalost : {Udalost::Create, Udalost::Step, Udalost::Draw, Udalost::Alarm0})
-        if (const QPlainTextEdit* panel = blok.panel(udalost))
-            skripty[udalost] = panel->toPlainText().toStdString();
+    for (const PopisUdalosti& popis : udalosti)
+        if (const QPlainTextEdit* panel = blok.panel(popis.udalost))
+            skripty[popis.udalost] = panel->toPlainText().toStdString();
     return skripty;
 }

@@ -14,9 +14,9 @@
 
 class QPlainTextEdit;
 
+// A pane's inner tab carries its event's caption.
 struct PopisPanelu {
     Udalost udalost;
-    QString titulek;
     QString jmeno;
 };
 
@@ -31,10 +31,10 @@ public:
 
     // Names the block and its panes for a screen reader by the tab that holds them ("Menu:
     // Create"), since every tab has panes of the same events.
-    void Pojmenuj(const QString& zalozka);
+    void pojmenuj(const QString& zalozka);
 
     // Puts the whole text of the event's pane on the clipboard.
-    void KopirujVse(Udalost udalost);
+    void kopirujVse(Udalost udalost);
 
 Q_SIGNALS:
     // What was copied, for the status bar: "Zkopírováno: Draw (12 řádků)".

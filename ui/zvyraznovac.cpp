@@ -47,11 +47,11 @@ const QHash<QString, Zvyraznovac::Druh>& slovnik() {
 
 Zvyraznovac::Zvyraznovac(QTextDocument* dokument) : QSyntaxHighlighter(dokument) {}
 
-Zvyraznovac::Druh Zvyraznovac::DruhSlova(QStringView slovo) {
+Zvyraznovac::Druh Zvyraznovac::druhSlova(QStringView slovo) {
     return slovnik().value(slovo.toString(), Druh::Obycejny);
 }
 
-QTextCharFormat Zvyraznovac::Format(Druh druh) {
+QTextCharFormat Zvyraznovac::formatDruhu(Druh druh) {
     QTextCharFormat f;
     switch (druh) {
     case Druh::Obycejny:
@@ -87,7 +87,7 @@ void Zvyraznovac::highlightBlock(const QString& text) {
     if (previousBlockState() == uvnitrKomentare) {
         const qsizetype konec = text.indexOf(QLatin1String("*/"));
         i = konec < 0 ? n : konec + 2;
-        setFormat(0, static_cast<int>(i), Format(Druh::Komentar));
+        setFormat(0, static_cast<int>(i), formatDruhu(Druh::Komentar));
         if (konec < 0)
             setCurrentBlockState(uvnitrKomentare);
     }
@@ -95,7 +95,7 @@ void Zvyraznovac::highlightBlock(const QString& text) {
         const QChar c = text[i];
         const qsizetype od = i;
         if (text.mid(i, 2) == QLatin1String("//")) {
-            setFormat(static_cast<int>(i), static_cast<int>(n - i), Format(Druh::Komentar));
+            setFormat(static_cast<int>(i), static_cast<int>(n - i), formatDruhu(Druh::Komentar));
             return;
         }
         if (text.mid(i, 2) == QLatin1String("/*")) {
@@ -103,21 +103,21 @@ void Zvyraznovac::highlightBlock(const QString& text) {
             i = konec < 0 ? n : konec + 2;
             if (konec < 0)
                 setCurrentBlockState(uvnitrKomentare);
-            setFormat(static_cast<int>(od), static_cast<int>(i - od), Format(Druh::Komentar));
+            setFormat(static_cast<int>(od), static_cast<int>(i - od), formatDruhu(Druh::Komentar));
         } else if (c == u'"') {
             const qsizetype konec = text.indexOf(u'"', i + 1);
             i = konec < 0 ? n : konec + 1;
-            setFormat(static_cast<int>(od), static_cast<int>(i - od), Format(Druh::Text));
+            setFormat(static_cast<int>(od), static_cast<int>(i - od), formatDruhu(Druh::Text));
         } else if (c.isDigit() || c == u'$') {
             for (++i; i < n && (text[i].isLetterOrNumber() || text[i] == u'.');)
                 ++i;
-            setFormat(static_cast<int>(od), static_cast<int>(i - od), Format(Druh::Cislo));
+            setFormat(static_cast<int>(od), static_cast<int>(i - od), formatDruhu(Druh::Cislo));
         } else if (jePismeno(c)) {
             while (i < n && jePismeno(text[i]))
                 ++i;
-            const Druh druh = DruhSlova(QStringView(text).sliced(od, i - od));
+            const Druh druh = druhSlova(QStringView(text).sliced(od, i - od));
             if (druh != Druh::Obycejny)
-                setFormat(static_cast<int>(od), static_cast<int>(i - od), Format(druh));
+                setFormat(static_cast<int>(od), static_cast<int>(i - od), formatDruhu(druh));
         } else {
             ++i;
         }

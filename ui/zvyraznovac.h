@@ -14,8 +14,8 @@ public:
 
     enum class Druh { Obycejny, Klicove, Cislo, Text, Komentar, Funkce, Konstanta };
     // What the highlighter makes of a whole word (names, keywords and constants).
-    static Druh DruhSlova(QStringView slovo);
-    static QTextCharFormat Format(Druh druh);
+    static Druh druhSlova(QStringView slovo);
+    static QTextCharFormat formatDruhu(Druh druh);
 
 protected:
     void highlightBlock(const QString& text) override;

@@ -1,0 +1,46 @@
+#include "app/zalozka_generatoru.h"
+
+#include "app/kontrola_stranky.h"
+#include "app/ukaz_skript.h"
+#include "ui/ovladace.h"
+
+#include <QPushButton>
+#include <QVBoxLayout>
+
+ZalozkaGeneratoru::ZalozkaGeneratoru(const QString& titulek, QWidget* rodic)
+    : QWidget(rodic), m_titulek(titulek) {}
+
+void ZalozkaGeneratoru::poskladej(QWidget* formular, const char* jmenoTlacitka, int vyskaBloku,
+                                  std::initializer_list<PopisPanelu> panely, Udalost aktivni,
+                                  std::optional<QRect> tlacitkoVeFormulari) {
+    m_tlacitko = Tlacitko(tlacitkoVeFormulari ? formular : this, jmenoTlacitka,
+                          QStringLiteral("Vygenerovat kód"));
+    m_panely = new BlokPanelu(vyskaBloku, panely, aktivni, this);
+    m_kontrola = new KontrolaStranky(
+        m_panely, [this](const Vlozeni& pole) { ukazPole(pole); }, this);
+    connect(m_tlacitko, &QPushButton::clicked, this, [this] { generuj(); });
+
+    auto* rozlozeni = new QVBoxLayout(this);
+    rozlozeni->setContentsMargins(0, 0, 0, 0);
+    rozlozeni->setSpacing(0);
+    rozlozeni->addWidget(formular, 1);
+    if (tlacitkoVeFormulari) {
+        m_tlacitko->setGeometry(*tlacitkoVeFormulari);
+    } else {
+        m_tlacitko->setFixedHeight(32);
+        rozlozeni->addWidget(m_tlacitko);
+    }
+    rozlozeni->addWidget(m_kontrola->radek());
+}
+
+bool ZalozkaGeneratoru::ukaz(Skript&& skript, std::vector<nahled::TextyPozice> pozice) {
+    const bool ukazano = UkazSkript(skript, m_panely, this);
+    if (ukazano)
+        m_kontrola->zkontroluj(skript);
+    m_kresby.zapamatuj(std::move(skript), std::move(pozice));
+    return ukazano;
+}
+
+std::shared_ptr<const Skript> ZalozkaGeneratoru::skriptPanelu() const {
+    return m_kontrola->skriptPanelu();
+}

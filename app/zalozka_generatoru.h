@@ -1,0 +1,79 @@
+#pragma once
+
+// One generator tab: its form above, the generate button, and the block of code panes docked
+// along the bottom with the list of what the preview's reader cannot read beside it. The main
+// window keeps its pages in one list and knows them only as this. ZalozkaSVstupem adds the form as
+// a value: the generator's input out, and in as if typed.
+
+#include "app/posledni_kresby.h"
+#include "generators/skript.h"
+#include "ui/blok_panelu.h"
+
+#include <QWidget>
+
+#include <initializer_list>
+#include <memory>
+#include <optional>
+
+class KontrolaStranky;
+class QPushButton;
+class Umisteni;
+
+class ZalozkaGeneratoru : public QWidget {
+    Q_OBJECT
+public:
+    // The caption of the page's tab.
+    const QString& titulek() const { return m_titulek; }
+    BlokPanelu* panely() const { return m_panely; }
+
+    // Runs the generator on the form and shows what it returns, as the button does.
+    virtual void generuj() = 0;
+    // Where the preview may place the page's texts; nullptr when formulas place them.
+    virtual Umisteni* umisteni() { return nullptr; }
+    // The script last generated, with the fields behind its lines, while the panes hold it.
+    std::shared_ptr<const Skript> skriptPanelu() const;
+
+Q_SIGNALS:
+    // A text for the main window's status panel.
+    void stav(const QString& text);
+
+protected:
+    explicit ZalozkaGeneratoru(const QString& titulek, QWidget* rodic = nullptr);
+
+    // Once the form is built, so that Tab walks the form, the button, then the panes. The form
+    // fills the page; the button spans its width above the panes, or stands inside the form
+    // at the given place.
+    void poskladej(QWidget* formular, const char* jmenoTlacitka, int vyskaBloku,
+                   std::initializer_list<PopisPanelu> panely, Udalost aktivni,
+                   std::optional<QRect> tlacitkoVeFormulari = std::nullopt);
+    QPushButton* tlacitko() const { return m_tlacitko; }
+    // Shows what the generator returned and remembers its Draw lines; false when it refused.
+    // `pozice` are the inputs' position texts the lines were generated from.
+    bool ukaz(Skript&& skript, std::vector<nahled::TextyPozice> pozice = {});
+    const PosledniKresby& kresby() const { return m_kresby; }
+    // Puts the focus in the form's field, picked from the list of what cannot be read.
+    virtual void ukazPole(const Vlozeni& pole) = 0;
+
+private:
+    QString m_titulek;
+    QPushButton* m_tlacitko = nullptr;
+    BlokPanelu* m_panely = nullptr;
+    KontrolaStranky* m_kontrola = nullptr;
+    PosledniKresby m_kresby;
+};
+
+// A page whose form is the input value of the generator it runs.
+template <typename V, Skript (*Generator)(const V&)>
+class ZalozkaSVstupem : public ZalozkaGeneratoru {
+public:
+    using Vstup = V;
+    using ZalozkaGeneratoru::ZalozkaGeneratoru;
+
+    // The form as the generator reads it.
+    virtual Vstup vstup() const = 0;
+    // Sets the whole form as if the value were typed into it; the boxes' guards apply, their
+    // error boxes do not (generating reports the same error). Edit indices stay as they are.
+    virtual void nastavVstup(const Vstup& vstup) = 0;
+
+    void generuj() override { ukaz(Generator(vstup())); }
+};

@@ -1,0 +1,253 @@
+#include "preview/konstanty.h"
+#include "preview/parser.h"
+#include "preview/vestavene.h"
+
+#include <algorithm>
+#include <iterator>
+#include <unordered_set>
+
+namespace nahled {
+
+namespace {
+
+bool jeVyhrazene(std::string_view slovo) {
+    if (slovo.size() < 2 || slovo.size() > 9 || slovo[0] < 'a' || slovo[0] > 'w')
+        return false;
+    static const std::unordered_set<std::string_view> slova = [] {
+        std::unordered_set<std::string_view> s(KlicovaSlova().begin(), KlicovaSlova().end());
+        s.insert("xor");
+        return s;
+    }();
+    return slova.count(slovo) > 0;
+}
+
+bool jeObjekt(std::string_view slovo) {
+    return slovo == "global" || slovo == "self" || slovo == "other";
+}
+
+} // namespace
+
+Parser::Hloubka::Hloubka(Parser& p) : m_p(p) {
+    if (++m_p.m_hloubka > NejvetsiHloubka)
+        m_p.chyba("příliš hluboké vnoření");
+}
+
+bool Parser::vezmiSymbol(std::string_view s) {
+    if (!jeSymbol(s))
+        return false;
+    posun();
+    return true;
+}
+
+void Parser::ocekavej(std::string_view symbol) {
+    if (!vezmiSymbol(symbol))
+        chyba("čekám '" + std::string(symbol) + "', stojí tu " + popis(ted()));
+}
+
+// An unreadable character is the first thing wrong wherever the parser stopped at it.
+void Parser::chyba(int radek, std::string zprava) const {
+    if (m_ted.druh == Token::Druh::Chyba)
+        throw Necitelne{{m_ted.radek, std::string(m_ted.text)}};
+    throw Necitelne{{radek, std::move(zprava)}};
+}
+
+std::string Parser::popis(const Token& t) {
+    switch (t.druh) {
+    case Token::Druh::Konec:
+        return "konec skriptu";
+    case Token::Druh::Text:
+        return "text \"" + std::string(t.text.substr(0, 40)) + (t.text.size() > 40 ? "…\"" : "\"");
+    case Token::Druh::Cislo:
+        return "číslo " + std::string(t.text.substr(0, 40));
+    default:
+        break;
+    }
+    return vUvozovkach(t.text);
+}
+
+// Operands joined by binary operators, read in one loop: each precedence level open at the
+// moment is one flat chain on a stack, so neither a long chain nor a mix of levels recurses.
+Vyraz Parser::vyraz() {
+    Hloubka h(*this);
+    struct Otevreny {
+        std::uint8_t uroven;
+        Op dalsi; // joins the operand that comes next
+        Vyraz retez;
+    };
+    std::vector<Otevreny> otevrene;
+    const auto pripoj = [](Otevreny& o, Vyraz v) {
+        v.spojka = o.dalsi;
+        o.retez.deti.push_back(std::move(v));
+    };
+    Vyraz v = unarni();
+    while (ted().uroven != Token::Zadne) {
+        const std::uint8_t u = ted().uroven;
+        const Op op = ted().op;
+        posun();
+        while (!otevrene.empty() && otevrene.back().uroven > u) {
+            pripoj(otevrene.back(), std::move(v));
+            v = std::move(otevrene.back().retez);
+            otevrene.pop_back();
+        }
+        if (!otevrene.empty() && otevrene.back().uroven == u) {
+            pripoj(otevrene.back(), std::move(v));
+            otevrene.back().dalsi = op;
+        } else {
+            Otevreny o{u, op, {}};
+            o.retez.druh = Vyraz::Druh::Retez;
+            o.retez.radek = v.radek;
+            o.retez.deti.reserve(2);
+            o.retez.deti.push_back(std::move(v));
+            otevrene.push_back(std::move(o));
+        }
+        v = unarni();
+    }
+    while (!otevrene.empty()) {
+        pripoj(otevrene.back(), std::move(v));
+        v = std::move(otevrene.back().retez);
+        otevrene.pop_back();
+    }
+    return v;
+}
+
+Vyraz Parser::unarni() {
+    const Token t = ted();
+    Op op = Op::Zadny;
+    if (jeSymbol("-"))
+        op = Op::Minus;
+    else if (jeSymbol("+"))
+        op = Op::Plus;
+    else if (jeSymbol("!") || jeSlovo("not"))
+        op = Op::Ne;
+    else if (jeSymbol("~"))
+        op = Op::BitNe;
+    else if (jeSymbol("++") || jeSymbol("--")) {
+        posun();
+        Vyraz v;
+        v.druh = Vyraz::Druh::Krok;
+        v.radek = t.radek;
+        v.op = t.text == "++" ? Op::Plus : Op::Minus;
+        v.znacka = 1;
+        if (ted().druh != Token::Druh::Jmeno || (jeVyhrazene(ted().text) && !jeObjekt(ted().text)))
+            chyba("za '" + std::string(t.text) + "' čekám proměnnou, stojí tu " + popis(ted()));
+        v.deti.push_back(cesta());
+        if (v.deti[0].druh == Vyraz::Druh::Volani)
+            chyba(vUvozovkach(t.text) + " patří k proměnné, ne k volání funkce");
+        return v;
+    }
+    if (op == Op::Zadny)
+        return primarni();
+    Hloubka h(*this);
+    posun();
+    Vyraz v;
+    v.druh = Vyraz::Druh::Unarni;
+    v.radek = t.radek;
+    v.op = op;
+    v.deti.push_back(unarni());
+    return v;
+}
+
+Vyraz Parser::primarni() {
+    const Token t = ted();
+    Vyraz v;
+    v.radek = t.radek;
+    if (t.druh == Token::Druh::Cislo || jeSlovo("true") || jeSlovo("false")) {
+        posun();
+        v.cislo = t.druh == Token::Druh::Cislo ? t.cislo : (t.text == "true" ? 1 : 0);
+        return v;
+    }
+    if (t.druh == Token::Druh::Text) {
+        posun();
+        v.druh = Vyraz::Druh::Text;
+        v.text = usek(t.text);
+        return v;
+    }
+    if (vezmiSymbol("(")) {
+        v = vyraz();
+        ocekavej(")");
+        return v;
+    }
+    if (t.druh == Token::Druh::Jmeno && (!jeVyhrazene(t.text) || jeObjekt(t.text))) {
+        v = cesta();
+        if (v.druh == Vyraz::Druh::Promenna && !v.znacka)
+            if (const auto konstanta = HodnotaKonstanty(m_text.substr(v.text.od, v.text.delka))) {
+                v.druh = Vyraz::Druh::Cislo;
+                v.cislo = *konstanta;
+            }
+        if (jeSymbol("++") || jeSymbol("--")) {
+            if (v.druh != Vyraz::Druh::Promenna && v.druh != Vyraz::Druh::Prvek)
+                chyba("'" + std::string(ted().text) + "' patří k proměnné");
+            Vyraz krok;
+            krok.druh = Vyraz::Druh::Krok;
+            krok.radek = t.radek;
+            krok.op = jeSymbol("++") ? Op::Plus : Op::Minus;
+            krok.deti.push_back(std::move(v));
+            posun();
+            return krok;
+        }
+        return v;
+    }
+    if (t.druh == Token::Druh::Jmeno && t.text != "true" && t.text != "false")
+        chyba(vUvozovkach(t.text) + " tu nemůže stát, čekám výraz");
+    chyba("čekám výraz, stojí tu " + popis(t));
+}
+
+// A variable, an array element or a call, starting at a name.
+Vyraz Parser::cesta() {
+    const Token t = ted();
+    posun();
+    Vyraz v;
+    v.radek = t.radek;
+    v.druh = Vyraz::Druh::Promenna;
+    v.text = usek(t.text);
+    if (jeObjekt(t.text)) {
+        const std::string objekt(t.text);
+        ocekavej(".");
+        if (ted().druh != Token::Druh::Jmeno || jeVyhrazene(ted().text))
+            chyba("za '" + objekt + ".' čekám jméno proměnné, stojí tu " + popis(ted()));
+        v.znacka = objekt == "global";
+        v.text = usek(ted().text);
+        posun();
+    } else if (jeSymbol(".")) {
+        chyba("náhled zná jen proměnné 'global.', 'self.' a 'other.', ne '" + std::string(t.text) +
+              ".'");
+    } else if (jeSymbol("(")) {
+        return volani(t);
+    }
+    if (vezmiSymbol("[")) {
+        v.druh = Vyraz::Druh::Prvek;
+        v.deti.push_back(vyraz());
+        if (vezmiSymbol(","))
+            v.deti.push_back(vyraz());
+        ocekavej("]");
+    }
+    return v;
+}
+
+// The arguments are gathered on a list shared by all calls first, so that the call keeps no
+// spare room and reading it allocates once.
+Vyraz Parser::volani(const Token& jmeno) {
+    Vyraz v;
+    v.druh = Vyraz::Druh::Volani;
+    v.radek = jmeno.radek;
+    posun();
+    if (!vezmiSymbol(")")) {
+        struct Uklid {
+            std::vector<Vyraz>& seznam;
+            std::size_t od;
+            ~Uklid() { seznam.resize(od); }
+        } uklid{m_argumenty, m_argumenty.size()};
+        do
+            m_argumenty.push_back(vyraz());
+        while (vezmiSymbol(","));
+        ocekavej(")");
+        const auto od = m_argumenty.begin() + static_cast<std::ptrdiff_t>(uklid.od);
+        v.deti.reserve(static_cast<std::size_t>(m_argumenty.end() - od));
+        std::move(od, m_argumenty.end(), std::back_inserter(v.deti));
+    }
+    v.znacka = static_cast<std::uint8_t>(IndexVestavene(jmeno.text));
+    v.text = v.znacka ? usek(jmeno.text) : Usek{jmeno.zacatek, m_predKonec - jmeno.zacatek};
+    return v;
+}
+
+} // namespace nahled

@@ -1,0 +1,19 @@
+#pragma once
+
+// What the operators do with values: numbers with numbers, texts with texts.
+
+#include "preview/hodnota.h"
+#include "preview/strom.h"
+
+namespace nahled {
+
+// As written in messages.
+const char* ZnakOperatoru(Op op);
+
+// a op b, computed into a: a text grows in place, so a long chain of "+" stays linear.
+// Throws ChybaBehu on text mixed with a number, dividing by zero and the like.
+void Spocti(Op op, Hodnota& a, const Hodnota& b, int radek);
+
+double Unarne(Op op, double x, int radek);
+
+} // namespace nahled
