@@ -7,8 +7,10 @@
 #include "app/zalozka_menu.h"
 #include "app/zalozka_nastaveni.h"
 #include "app/zalozka_titulky.h"
+#include "dialogs/dialog_nacteni.h"
 #include "preview/okno_nahledu.h"
 #include "ui/blok_panelu.h"
+#include "ui/hlaseni.h"
 #include "ui/klavesa_nabidky.h"
 #include "ui/kontextova_nabidka.h"
 
@@ -105,6 +107,11 @@ void THlavni::vytvorMenu() {
 
     QMenu* soubor = menuBar()->addMenu(QStringLiteral("Soubor"));
     soubor->setObjectName(QStringLiteral("Soubor1"));
+    QAction* nacist = soubor->addAction(QStringLiteral("Načíst ze skriptu…"));
+    nacist->setObjectName(QStringLiteral("NacistZeSkriptu1"));
+    nacist->setShortcut(Qt::CTRL | Qt::Key_O);
+    connect(nacist, &QAction::triggered, this, &THlavni::NacistZeSkriptu1Click);
+    soubor->addSeparator();
     QAction* konec = soubor->addAction(QStringLiteral("Konec"));
     konec->setObjectName(QStringLiteral("Konec1"));
     connect(konec, &QAction::triggered, this, &THlavni::Konec1Click);
@@ -195,6 +202,24 @@ void THlavni::NastavKtere2(int index) {
 
 bool THlavni::JePozice(const QTreeWidgetItem* uzel) const {
     return m_titulky->JePozice(uzel);
+}
+
+// The active tab's script pasted back into its form. The dialog asks the tab, and the tab asks
+// the author before it replaces what it holds.
+void THlavni::NacistZeSkriptu1Click() {
+    ZalozkaGeneratoru* stranka = aktivniStranka();
+    const auto smiNahradit = [stranka] {
+        return Hlaseni::Zeptej(
+            QApplication::activeModalWidget(),
+            QStringLiteral("Nahradit obsah záložky %1?").arg(stranka->titulek()));
+    };
+    TNacteniSkriptu dialog(
+        stranka->titulek(), stranka->udalostiPanelu(),
+        [stranka, smiNahradit](const VlozenyKod& kod) {
+            return stranka->nactiSkript(kod, smiNahradit);
+        },
+        this);
+    dialog.exec();
 }
 
 void THlavni::Konec1Click() {

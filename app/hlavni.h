@@ -44,6 +44,7 @@ public:
     bool JePozice(const QTreeWidgetItem* uzel) const;
 
 public Q_SLOTS:
+    void NacistZeSkriptu1Click();
     void Konec1Click();
     void Funkce1Click();
     void OProgramu1Click();

@@ -18,6 +18,8 @@ void ZalozkaGeneratoru::poskladej(QWidget* formular, const char* jmenoTlacitka, 
     m_panely = new BlokPanelu(vyskaBloku, panely, aktivni, this);
     m_kontrola = new KontrolaStranky(
         m_panely, [this](const Vlozeni& pole) { ukazPole(pole); }, this);
+    for (const PopisPanelu& panel : panely)
+        m_udalosti.push_back(panel.udalost);
     connect(m_tlacitko, &QPushButton::clicked, this, [this] { generuj(); });
 
     auto* rozlozeni = new QVBoxLayout(this);

@@ -6,14 +6,19 @@
 // a value: the generator's input out, and in as if typed.
 
 #include "app/posledni_kresby.h"
+#include "dialogs/dialog_nacteni.h"
+#include "generators/cteni_skriptu.h"
 #include "generators/skript.h"
 #include "ui/blok_panelu.h"
 
 #include <QWidget>
 
+#include <functional>
 #include <initializer_list>
 #include <memory>
 #include <optional>
+#include <variant>
+#include <vector>
 
 class KontrolaStranky;
 class QPushButton;
@@ -32,6 +37,14 @@ public:
     virtual Umisteni* umisteni() { return nullptr; }
     // The script last generated, with the fields behind its lines, while the panes hold it.
     std::shared_ptr<const Skript> skriptPanelu() const;
+    // The events of the page's panes, in their order.
+    const std::vector<Udalost>& udalostiPanelu() const { return m_udalosti; }
+    // Reads pasted events back into the form as if typed, then generates, as the author would
+    // by hand; over a form that is not a new window's only when `smiNahradit` allows it. A script
+    // the reader refuses, or one holding a value the form's fields cannot (a colour off the
+    // list, say), changes nothing.
+    virtual TNacteniSkriptu::Vysledek nactiSkript(const VlozenyKod& kod,
+                                                  const std::function<bool()>& smiNahradit) = 0;
 
 Q_SIGNALS:
     // A text for the main window's status panel.
@@ -59,11 +72,13 @@ private:
     QPushButton* m_tlacitko = nullptr;
     BlokPanelu* m_panely = nullptr;
     KontrolaStranky* m_kontrola = nullptr;
+    std::vector<Udalost> m_udalosti;
     PosledniKresby m_kresby;
 };
 
-// A page whose form is the input value of the generator it runs.
-template <typename V, Skript (*Generator)(const V&)>
+// A page whose form is the input value of the generator it runs, and of the reader that takes
+// the generator's script back.
+template <typename V, Skript (*Generator)(const V&), Precteno<V> (*Ctenar)(const VlozenyKod&)>
 class ZalozkaSVstupem : public ZalozkaGeneratoru {
 public:
     using Vstup = V;
@@ -74,6 +89,30 @@ public:
     // Sets the whole form as if the value were typed into it; the boxes' guards apply, their
     // error boxes do not (generating reports the same error). Edit indices stay as they are.
     virtual void nastavVstup(const Vstup& vstup) = 0;
+    // The form of a new window.
+    virtual Vstup novyVstup() const { return {}; }
 
     void generuj() override { ukaz(Generator(vstup())); }
+
+    TNacteniSkriptu::Vysledek nactiSkript(const VlozenyKod& kod,
+                                          const std::function<bool()>& smiNahradit) override {
+        const Precteno<V> precteno = Ctenar(kod);
+        if (const auto* odmitnuti = std::get_if<OdmitnutiCteni>(&precteno))
+            return *odmitnuti;
+        const V& novy = std::get<V>(precteno);
+        const V stary = vstup();
+        if (!(stary == novyVstup()) && !smiNahradit())
+            return TNacteniSkriptu::Ponechano{};
+        nastavVstup(novy);
+        if (!(vstup() == novy)) {
+            nastavVstup(stary);
+            return OdmitnutiCteni{"Záložka " + titulek().toStdString() +
+                                      " tento skript nepřevezme: některou jeho hodnotu (třeba "
+                                      "barvu, která není v seznamu) její pole neudrží, a kód by "
+                                      "pak byl jiný. Nic se nezměnilo.",
+                                  std::nullopt, 0};
+        }
+        generuj();
+        return TNacteniSkriptu::Nacteno{};
+    }
 };

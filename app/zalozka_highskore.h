@@ -8,12 +8,14 @@
 #include "app/zalozka_generatoru.h"
 #include "dialogs/dialog_highskore.h"
 #include "generators/generuj_highskore.h"
+#include "generators/precti_highskore.h"
 
 #include <vector>
 
 class QTreeView;
 
-class ZalozkaHighskore : public ZalozkaSVstupem<std::vector<PolozkaHighskore>, GenerujHighskore> {
+class ZalozkaHighskore
+    : public ZalozkaSVstupem<std::vector<PolozkaHighskore>, GenerujHighskore, PrectiHighskore> {
     Q_OBJECT
 public:
     explicit ZalozkaHighskore(QWidget* rodic = nullptr);

@@ -6,6 +6,8 @@
 
 #include "app/zalozka_generatoru.h"
 #include "generators/generuj_menu.h"
+#include "generators/nove_vstupy.h"
+#include "generators/precti_menu.h"
 #include "preview/umisteni.h"
 
 #include <array>
@@ -15,7 +17,7 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 
-class ZalozkaMenu : public ZalozkaSVstupem<VstupMenu, GenerujMenu>, public Umisteni {
+class ZalozkaMenu : public ZalozkaSVstupem<VstupMenu, GenerujMenu, PrectiMenu>, public Umisteni {
     Q_OBJECT
 public:
     explicit ZalozkaMenu(QWidget* rodic = nullptr);
@@ -24,6 +26,7 @@ public:
 
     VstupMenu vstup() const override;
     void nastavVstup(const VstupMenu& vstup) override;
+    VstupMenu novyVstup() const override { return NoveMenu(); }
     // The status panel reads "0%" while it runs and keeps it when the count stops it.
     void generuj() override;
     Umisteni* umisteni() override { return this; }

@@ -9,6 +9,7 @@
 #include "app/zalozka_generatoru.h"
 #include "dialogs/dialog_nastaveni.h"
 #include "generators/generuj_nastaveni.h"
+#include "generators/precti_nastaveni.h"
 #include "preview/umisteni.h"
 
 #include <vector>
@@ -16,8 +17,9 @@
 class HlidacZmen;
 class QTreeView;
 
-class ZalozkaNastaveni : public ZalozkaSVstupem<std::vector<PolozkaNastaveni>, GenerujNastaveni>,
-                         public Umisteni {
+class ZalozkaNastaveni
+    : public ZalozkaSVstupem<std::vector<PolozkaNastaveni>, GenerujNastaveni, PrectiNastaveni>,
+      public Umisteni {
     Q_OBJECT
 public:
     explicit ZalozkaNastaveni(QWidget* rodic = nullptr);

@@ -5,6 +5,8 @@
 
 #include "app/zalozka_generatoru.h"
 #include "generators/generuj_titulky.h"
+#include "generators/nove_vstupy.h"
+#include "generators/precti_titulky.h"
 
 #include <array>
 #include <memory>
@@ -17,7 +19,7 @@ class QTreeWidgetItem;
 class StromTitulku;
 class VolbaBarvy;
 
-class ZalozkaTitulky : public ZalozkaSVstupem<VstupTitulku, GenerujTitulky> {
+class ZalozkaTitulky : public ZalozkaSVstupem<VstupTitulku, GenerujTitulky, PrectiTitulky> {
     Q_OBJECT
 public:
     explicit ZalozkaTitulky(QWidget* rodic = nullptr);
@@ -26,6 +28,7 @@ public:
     // A font row that is off reads as no font; setting one off leaves its hidden fields alone.
     VstupTitulku vstup() const override;
     void nastavVstup(const VstupTitulku& vstup) override;
+    VstupTitulku novyVstup() const override { return NoveTitulky(); }
 
     bool JePozice(const QTreeWidgetItem* uzel) const;
     // The remembered colour names at start, with their swatches painted.

@@ -53,6 +53,18 @@ for nazev, body in rady.items():
                   t2 / t1 / 10, 1.1)
     print(f"| complexity {nazev[3:]} | {rady.get(nazev + '_bigo', '?')} | O(N) | | | |")
 
+precti = vysledky / "precti.json"
+if precti.exists():
+    casy = {b["name"]: b["cpu_time"] for b in json.loads(precti.read_text())["benchmarks"]}
+    for druh, popis in (("Nastaveni", "settings (1,000 entries x 10 values, 10 actions)"),
+                        ("Titulky", "credits (20,000 positions and persons)")):
+        cteni_ns, generovani_ns = casy[f"BM_{druh}_precti_min"], casy[f"BM_{druh}_generuj_min"]
+        radek(f"read back against generate: {popis}", f"{cteni_ns / 1e6:.2f} ms",
+              f"{generovani_ns / 1e6:.2f} ms", cteni_ns / generovani_ns, 2.0)
+    nejdele_ns = casy["BM_Titulky_10MB_min"]
+    radek("refusing a 10 MB paste (slowest case)", f"{nejdele_ns / 1e6:.2f} ms", "1000 ms",
+          nejdele_ns / 1e9, 1.0)
+
 start = vysledky / "start.txt"
 if start.exists():
     hodnoty = dict(line.split("\t") for line in start.read_text().splitlines())

@@ -1,6 +1,9 @@
-// Feeds GenerujHighskore random rows: two lines per row, in order, and two runs agree.
+// Feeds GenerujHighskore random rows: two lines per row, in order, two runs agree, and the
+// script reads back into rows that write it again.
 
 #include "generators/generuj_highskore.h"
+#include "generators/precti_highskore.h"
+#include "zpet.h"
 
 #include "puvod_radku.h"
 
@@ -27,6 +30,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                                   0) != 0)
             std::abort();
     }
+
+    bool zlom = false;
+    for (const PolozkaHighskore& r : radky)
+        zlom = zlom || maZlom(r.nick) || maZlom(r.skore);
+    overZpet<std::vector<PolozkaHighskore>>(Generator::Highskore, s, zlom, GenerujHighskore,
+                                            PrectiHighskore);
     OverPuvodRadku(s);
     return 0;
 }

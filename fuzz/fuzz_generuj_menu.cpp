@@ -1,8 +1,11 @@
 // Feeds GenerujMenu random records and checks its line counts against the count text's
-// value, the count text copied unconverted, each Draw line's row, and that two runs agree.
+// value, the count text copied unconverted, each Draw line's row, that two runs agree, and that
+// the script reads back into a record that writes it again.
 
 #include "generators/cele_cislo.h"
 #include "generators/generuj_menu.h"
+#include "generators/precti_menu.h"
+#include "zpet.h"
 
 #include "puvod_radku.h"
 
@@ -42,6 +45,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     } else if (!s.chyba || s.create.size() != 1 || !s.step.empty() || !s.draw.empty()) {
         std::abort();
     }
+
+    bool zlom = maZlom(vstup.pocet);
+    for (const RadekMenu& r : vstup.radky)
+        zlom = zlom || maZlom(r.text) || maZlom(r.x) || maZlom(r.y) || maZlom(r.akce);
+    overZpet<VstupMenu>(Generator::Menu, s, zlom, GenerujMenu, PrectiMenu);
     OverPuvodRadku(s);
     return 0;
 }

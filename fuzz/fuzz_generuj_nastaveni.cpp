@@ -1,9 +1,12 @@
 // Feeds GenerujNastaveni random entries and checks its line counts against the entries'
-// numbers of values and actions, which Draw lines its entries place, and that two runs agree.
+// numbers of values and actions, which Draw lines its entries place, that two runs agree, and
+// that the script reads back into entries that write it again.
 
 #include "generators/cele_cislo.h"
 #include "generators/explode.h"
 #include "generators/generuj_nastaveni.h"
+#include "generators/precti_nastaveni.h"
+#include "zpet.h"
 
 #include "puvod_radku.h"
 
@@ -71,6 +74,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                       [](const std::optional<Puvod>& p) { return p.has_value(); });
     if (!s.chyba && static_cast<std::size_t>(umistenych) != n + hodnot)
         std::abort();
+
+    bool zlom = false;
+    for (const PolozkaNastaveni& p : polozky)
+        zlom = zlom || maZlom(p.Nazev) || maZlom(p.PoziceX) || maZlom(p.PoziceY) ||
+               maZlom(p.Hodnoty) || maZlom(p.Akce);
+    overZpet<std::vector<PolozkaNastaveni>>(Generator::Nastaveni, s, zlom, GenerujNastaveni,
+                                            PrectiNastaveni);
     OverPuvodRadku(s);
     return 0;
 }

@@ -1,7 +1,10 @@
 // Feeds GenerujTitulky random trees and options: the line counts follow the number of
-// nodes and the fonts switched on, and two runs agree.
+// nodes and the fonts switched on, two runs agree, and the script reads back into a tree and
+// options that write it again.
 
 #include "generators/generuj_titulky.h"
+#include "generators/precti_titulky.h"
+#include "zpet.h"
 
 #include "puvod_radku.h"
 
@@ -48,6 +51,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (s.odmitnuti || s.chyba || s.create.size() != 1 + pisma + m || s.alarm0.size() != 1 + m ||
         s.draw.size() != m + sPismem)
         std::abort();
+
+    bool zlom = maZlom(vstup.barvaPozice) || maZlom(vstup.barvaOsob);
+    for (const PismoTitulku& p : {vstup.pismoPozice, vstup.pismoOsob})
+        zlom = zlom || (p.zapnuto && (maZlom(p.nazevPisma) || maZlom(p.velikost)));
+    for (const PolozkaTitulku& p : vstup.polozky)
+        zlom = zlom || maZlom(p.text);
+    overZpet<VstupTitulku>(Generator::Titulky, s, zlom, GenerujTitulky, PrectiTitulky);
     OverPuvodRadku(s);
     return 0;
 }

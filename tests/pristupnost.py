@@ -373,6 +373,25 @@ def titulky(aplikace, hlavni):
     na_kartu(hlavni, "Nastavení", "ctrl+shift+Tab")
 
 
+UDALOSTI_ZALOZEK = {"Menu": ["Create", "Step", "Draw"], "Nastavení": ["Create", "Step", "Draw"],
+                    "HighSkóre": ["Draw"], "Titulky": ["Create", "Alarm[0]", "Draw"]}
+
+
+def nacteni(aplikace, hlavni):
+    """Ctrl+O opens the read-back dialog of the active tab; Tab reaches each box by its event."""
+    klavesy("ctrl+o")
+    dialog = okno(aplikace, "Kodovar - Načíst ze skriptu: ")
+    zkontroluj(dialog, "read-back dialog")
+    zalozka = dialog.name.split(": ", 1)[1]
+    for udalost in UDALOSTI_ZALOZEK[zalozka]:
+        tabulatorem(dialog, lambda a, u=udalost: a.getRoleName() == "text" and a.name == u,
+                    f"the {udalost} box")
+    tabulatorem(dialog, lambda a: a.getRoleName() == "push button" and a.name == "Zrušit",
+                "the Zrušit button")
+    klavesy("space")
+    cekej(lambda: zavrene(dialog), "the read-back dialog to close")
+
+
 def o_programu(aplikace):
     # Alt alone enters the menu bar on "Soubor"; "O Programu" heads the third menu.
     klavesy("alt")
@@ -399,6 +418,7 @@ def po_klavesach(aplikace, hlavni):
     nastaveni(aplikace, hlavni)
     highskore(aplikace, hlavni)
     titulky(aplikace, hlavni)
+    nacteni(aplikace, hlavni)
     o_programu(aplikace)
     nahled(aplikace)
 

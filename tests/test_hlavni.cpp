@@ -52,6 +52,12 @@ void TestHlavni::startovniStav() {
         menu << a->text();
     QCOMPARE(menu, (QStringList{"Soubor", "Zobrazit", "Nápověda"}));
     QCOMPARE(najdi<QAction>(&okno, "Konec1")->text(), QStringLiteral("Konec"));
+    QStringList soubor;
+    for (QAction* a : najdi<QMenu>(&okno, "Soubor1")->actions())
+        soubor << (a->isSeparator() ? QStringLiteral("—") : a->text());
+    QCOMPARE(soubor, (QStringList{"Načíst ze skriptu…", "—", "Konec"}));
+    QCOMPARE(najdi<QAction>(&okno, "NacistZeSkriptu1")->shortcut(),
+             QKeySequence(Qt::CTRL | Qt::Key_O));
     QCOMPARE(najdi<QAction>(&okno, "OProgramu1")->text(), QStringLiteral("O Programu"));
     QVERIFY(najdi<QAction>(&okno, "Funkce1")->isChecked());
 

@@ -1,6 +1,6 @@
 // Fills each tab with a small realistic example, generates its script and saves a picture of
-// the main window per tab, and one of the preview while a text is dragged, into the folder given
-// as the only argument.
+// the main window per tab, one of the preview while a text is dragged and one of reading a
+// script back, into the folder given as the only argument.
 
 #include "app/hlavni.h"
 #include "app/model_highskore.h"
@@ -15,8 +15,12 @@
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTimer>
+
+#include <utility>
 
 namespace {
 
@@ -104,6 +108,37 @@ QPixmap tazeni(THlavni& okno) {
     return nahled->grab();
 }
 
+// The settings tab's script pasted back into the read-back dialog with one value line moved by
+// hand, and the dialog's answer to it.
+QPixmap nacteni(THlavni& okno) {
+    najdi<QTabWidget>(&okno, "PageControl1")->setCurrentIndex(1);
+    QPixmap snimek;
+    auto* casovac = new QTimer(&okno);
+    casovac->setInterval(20);
+    QObject::connect(casovac, &QTimer::timeout, casovac, [&okno, &snimek, casovac] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        if (!dialog)
+            return;
+        casovac->stop();
+        const std::pair<const char*, const char*> panely[] = {{"RichEdit4", "VlozeniCreate"},
+                                                              {"RichEdit5", "VlozeniStep"},
+                                                              {"RichEdit6", "VlozeniDraw"}};
+        for (const auto& [panel, box] : panely) {
+            QString text = najdi<QPlainTextEdit>(&okno, panel)->toPlainText();
+            text.replace(QStringLiteral("(380,180,\"střední\""),
+                         QStringLiteral("(380,190,\"střední\""));
+            najdi<QPlainTextEdit>(dialog, box)->setPlainText(text);
+        }
+        najdi<QPushButton>(dialog, "Nacist")->click();
+        pockej(100);
+        snimek = dialog->grab();
+        dialog->close();
+    });
+    casovac->start();
+    najdi<QAction>(&okno, "NacistZeSkriptu1")->trigger();
+    return snimek;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -129,5 +164,7 @@ int main(int argc, char* argv[]) {
     }
     if (!tazeni(okno).save(cil.filePath(QStringLiteral("tazeni.png")), "PNG", 0))
         qFatal("cannot write tazeni.png");
+    if (!nacteni(okno).save(cil.filePath(QStringLiteral("nacteni.png")), "PNG", 0))
+        qFatal("cannot write nacteni.png");
     return 0;
 }

@@ -1,6 +1,7 @@
 #include "ui/hlaseni.h"
 
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace Hlaseni {
 
@@ -37,6 +38,20 @@ void UkazChybu(QWidget* rodic, const QString& zprava) {
 
 void UkazOdmitnuti(QWidget* rodic, const QString& text) {
     ukaz(rodic, Druh::Odmitnuti, text);
+}
+
+bool Zeptej(QWidget* rodic, const QString& otazka) {
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Kodovar"), otazka, QMessageBox::NoButton,
+                    rodic);
+    box.setObjectName(QStringLiteral("Otazka"));
+    QPushButton* ano = box.addButton(QStringLiteral("Ano"), QMessageBox::YesRole);
+    QPushButton* ne = box.addButton(QStringLiteral("Ne"), QMessageBox::NoRole);
+    ano->setObjectName(QStringLiteral("Ano"));
+    ne->setObjectName(QStringLiteral("Ne"));
+    box.setDefaultButton(ne);
+    box.setEscapeButton(ne);
+    box.exec();
+    return box.clickedButton() == ano;
 }
 
 void NastavLapac(Lapac novy) {

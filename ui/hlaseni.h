@@ -1,7 +1,8 @@
 #pragma once
 
 // The one place that shows the program's message boxes: the error box for errors that stop a
-// handler, and the plain box for refusals ("Musíte …!"). Tests can capture instead of click.
+// handler, the plain box for refusals ("Musíte …!") and the yes-or-no question. Tests can capture
+// the first two instead of clicking.
 
 #include <QString>
 
@@ -18,6 +19,9 @@ void UkazChybu(QWidget* rodic, const QString& zprava);
 
 // Shows a refusal: title "Kodovar", one OK button.
 void UkazOdmitnuti(QWidget* rodic, const QString& text);
+
+// Asks a question with "Ano" and "Ne", "Ne" the default; true for "Ano".
+bool Zeptej(QWidget* rodic, const QString& otazka);
 
 // The error box text: a full stop is added unless the message is empty or already ends in a
 // character whose code is at most that of the full stop.

@@ -17,7 +17,7 @@
 
 namespace {
 
-const std::array<Hrac::Akce, 36> akce{{
+const std::array<Hrac::Akce, 37> akce{{
     {"přepni záložku", 4, &Hrac::prepniZalozku},
     {"piš do položky menu", 8, &Hrac::pisDoMenu},
     {"piš počet položek", 4, &Hrac::pisPocet},
@@ -54,6 +54,7 @@ const std::array<Hrac::Akce, 36> akce{{
     {"hledej funkci", 3, &Hrac::hledej},
     {"o programu", 1, &Hrac::oProgramu},
     {"táhni text v náhledu", 5, &Hrac::tahniVNahledu},
+    {"načti ze skriptu", 3, &Hrac::nactiZeSkriptu},
 }};
 
 const std::array<const char*, 20> menuPole{"sEdit1",  "sEdit6",  "sEdit7",  "sEdit8",  "sEdit2",

@@ -77,6 +77,7 @@ public:
     void hledej();
     void oProgramu();
     void tahniVNahledu();
+    void nactiZeSkriptu();
 
 private:
     void naZalozku(int index);

@@ -111,4 +111,14 @@ public:
     void smazPanel(int zalozka, const QString& udalost);
 
     bool obsahujeUzel(const QString& text) const;
+
+    // Reading a tab's script back. Whether its script reads back into one form only: no text
+    // holds a line break, and no two texts meet where the reader must guess the cut.
+    bool citelne(int zalozka) const;
+    // Whether the tab's form is a new window's, so that reading back asks nothing.
+    bool jakoNova(int zalozka) const;
+    // The tab takes the form `puvodni` had, but for what its script does not hold: menu rows past
+    // the count, colours of a kind without nodes and font rows switched off as in a new window,
+    // highscore IDs numbered anew; and the panes show its script.
+    void nactiZpet(int zalozka, const Stin& puvodni);
 };

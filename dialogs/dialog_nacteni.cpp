@@ -1,0 +1,134 @@
+#include "dialogs/dialog_nacteni.h"
+
+#include "ui/ovladace.h"
+#include "ui/pevny_dialog.h"
+#include "ui/vzhled.h"
+
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QVBoxLayout>
+
+#include <string>
+
+namespace {
+
+// The text as pasted: the plain text would turn no-break spaces into plain ones, and the script
+// holds what the game holds.
+std::string textBoxu(const QPlainTextEdit* box) {
+    QString text = box->document()->toRawText();
+    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    return text.toStdString();
+}
+
+} // namespace
+
+TNacteniSkriptu::TNacteniSkriptu(const QString& zalozka, const std::vector<Udalost>& udalosti,
+                                 Nacti nacti, QWidget* rodic)
+    : QDialog(rodic), m_nacti(std::move(nacti)) {
+    setWindowTitle(QStringLiteral("Kodovar - Načíst ze skriptu: ") + zalozka);
+    setObjectName(QStringLiteral("TNacteniSkriptu"));
+    auto* rozvrzeni = new QVBoxLayout(this);
+    auto* pokyn = new QLabel(
+        QStringLiteral("Vložte do každého pole kód jeho události tak, jak je ve hře."), this);
+    rozvrzeni->addWidget(pokyn);
+
+    auto* sloupce = new QHBoxLayout;
+    for (Udalost udalost : udalosti) {
+        const QString nazev = QString::fromUtf8(TitulekUdalosti(udalost));
+        auto* sloupec = new QVBoxLayout;
+        auto* popisek = new QLabel(nazev, this);
+        auto* box = new QPlainTextEdit(this);
+        box->setObjectName(QStringLiteral("Vlozeni") + nazev);
+        box->setAccessibleName(nazev);
+        popisek->setBuddy(box);
+        box->setLineWrapMode(QPlainTextEdit::NoWrap);
+        box->setTabChangesFocus(true);
+        box->setFont(PismoBodu(8));
+        sloupec->addWidget(popisek);
+        sloupec->addWidget(box);
+        sloupce->addLayout(sloupec);
+        m_boxy.emplace_back(udalost, box);
+    }
+    rozvrzeni->addLayout(sloupce, 1);
+
+    m_zprava = new QLabel(this);
+    m_zprava->setObjectName(QStringLiteral("Zprava"));
+    m_zprava->setAccessibleName(QStringLiteral("Zpráva"));
+    m_zprava->setWordWrap(true);
+    m_zprava->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_zprava->setStyleSheet(QStringLiteral("color: rgb(160, 0, 0)"));
+    m_zprava->hide();
+    rozvrzeni->addWidget(m_zprava);
+
+    auto* tlacitka = new QHBoxLayout;
+    tlacitka->addStretch();
+    QPushButton* nacist = Tlacitko(this, "Nacist", QStringLiteral("Načíst"));
+    QPushButton* zrusit = Tlacitko(this, "Zrusit", QStringLiteral("Zrušit"));
+    for (QPushButton* t : {nacist, zrusit}) {
+        t->setAutoDefault(false);
+        tlacitka->addWidget(t);
+    }
+    rozvrzeni->addLayout(tlacitka);
+    connect(nacist, &QPushButton::clicked, this, &TNacteniSkriptu::NacistClick);
+    connect(zrusit, &QPushButton::clicked, this, &QDialog::reject);
+
+    resize(960, 540);
+    VystredNaObrazovce(this);
+}
+
+void TNacteniSkriptu::NacistClick() {
+    std::vector<std::string> texty;
+    texty.reserve(m_boxy.size());
+    VlozenyKod kod;
+    for (const auto& [udalost, box] : m_boxy) {
+        texty.push_back(textBoxu(box));
+        kod.text(udalost) = texty.back();
+    }
+    const Vysledek vysledek = m_nacti(kod);
+    if (std::holds_alternative<Nacteno>(vysledek))
+        accept();
+    else if (const auto* odmitnuti = std::get_if<OdmitnutiCteni>(&vysledek))
+        ukazOdmitnuti(*odmitnuti);
+}
+
+void TNacteniSkriptu::ukazOdmitnuti(const OdmitnutiCteni& odmitnuti) {
+    m_zprava->setText(QString::fromStdString(odmitnuti.zprava));
+    m_zprava->show();
+    for (const auto& [udalost, box] : m_boxy) {
+        if (!odmitnuti.udalost || udalost != *odmitnuti.udalost)
+            continue;
+        // The cursor goes to the line the message names, without changing the text.
+        const QTextBlock radek =
+            box->document()->findBlockByNumber(static_cast<int>(odmitnuti.radek) - 1);
+        if (radek.isValid()) {
+            QTextCursor kurzor = box->textCursor();
+            kurzor.setPosition(radek.position());
+            box->setTextCursor(kurzor);
+            box->centerCursor();
+        }
+        box->setFocus();
+    }
+}
+
+// Enter in a box makes a new line and Escape throws no pasted text away; Enter on a focused
+// button presses it.
+void TNacteniSkriptu::keyPressEvent(QKeyEvent* udalost) {
+    switch (udalost->key()) {
+    case Qt::Key_Enter:
+    case Qt::Key_Return:
+        if (auto* tlacitko = qobject_cast<QPushButton*>(focusWidget()))
+            tlacitko->click();
+        udalost->accept();
+        return;
+    case Qt::Key_Escape:
+        udalost->accept();
+        return;
+    default:
+        QDialog::keyPressEvent(udalost);
+    }
+}

@@ -1,0 +1,276 @@
+#include "app/hlavni.h"
+#include "app/zalozka_highskore.h"
+#include "app/zalozka_menu.h"
+#include "app/zalozka_nastaveni.h"
+#include "app/zalozka_titulky.h"
+#include "generators/generuj_nastaveni.h"
+#include "generators/generuj_titulky.h"
+#include "pomocnici.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
+
+// "Načíst ze skriptu…" as a person uses it, on a real X server: Ctrl+O, a paste with Ctrl+V into
+// each box, "Načíst" pressed from the keyboard, the question answered either way.
+
+namespace {
+
+const std::vector<PolozkaNastaveni> dvePolozky{
+    {"Zvuk", "200", "150", "ano;ne", "global.zvuk = 1;global.zvuk = 0"},
+    {"Hudba", "200", "180", "nahlas;potichu", "global.hudba = 1;global.hudba = 0"}};
+
+QWidget* fokus() {
+    return QApplication::focusWidget();
+}
+
+void aktivuj(QWidget* okno) {
+    okno->show();
+    okno->activateWindow();
+    QTRY_VERIFY(okno->isActiveWindow());
+}
+
+void tabulatoremNa(const QString& jmeno) {
+    for (int i = 0; i < 12 && fokus()->objectName() != jmeno; ++i)
+        QTest::keyClick(fokus(), Qt::Key_Tab);
+    QCOMPARE(fokus()->objectName(), jmeno);
+}
+
+// Pastes the text into the box as a person does: a click into it, Ctrl+A, Ctrl+V.
+void vloz(QPlainTextEdit* box, const QString& text) {
+    QGuiApplication::clipboard()->setText(text);
+    QTest::mouseClick(box->viewport(), Qt::LeftButton);
+    QTRY_VERIFY(box->hasFocus());
+    QTest::keyClick(fokus(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(fokus(), Qt::Key_V, Qt::ControlModifier);
+}
+
+// Answers the question box once it stands over the dialog.
+void odpovez(bool ano, bool& polozena) {
+    auto* casovac = new QTimer;
+    casovac->setInterval(10);
+    QObject::connect(casovac, &QTimer::timeout, casovac, [casovac, ano, &polozena] {
+        QWidget* otazka = QApplication::activeModalWidget();
+        if (!otazka || otazka->objectName() != QLatin1String("Otazka"))
+            return;
+        casovac->stop();
+        casovac->deleteLater();
+        polozena = true;
+        aktivuj(otazka);
+        QCOMPARE(fokus()->objectName(), QStringLiteral("Ne"));
+        QCOMPARE(otazka->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))->text(),
+                 QStringLiteral("Nahradit obsah záložky Nastavení?"));
+        if (ano)
+            tabulatoremNa(QStringLiteral("Ano"));
+        QTest::keyClick(fokus(), Qt::Key_Space);
+    });
+    casovac->start();
+}
+
+QStringList textyBoxu(QWidget* dialog) {
+    QStringList texty;
+    for (const QPlainTextEdit* box : dialog->findChildren<QPlainTextEdit*>())
+        texty << box->toPlainText();
+    return texty;
+}
+
+// The settings tab holding the two entries, their script in the panes.
+struct Okno {
+    THlavni hlavni;
+    ZalozkaNastaveni* nastaveni = hlavni.findChild<ZalozkaNastaveni*>();
+    Skript skript = GenerujNastaveni(dvePolozky);
+
+    Okno() {
+        najdi<QTabWidget>(&hlavni, "PageControl1")->setCurrentIndex(1);
+        aktivuj(&hlavni);
+    }
+    QString text(Udalost udalost) const { return textRadku(skript.radky(udalost)); }
+};
+
+} // namespace
+
+class TestNacteniSkriptu : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void dialogZalozky_data();
+    void dialogZalozky();
+    void nacteni_data();
+    void nacteni();
+    void odmitnutiNechaTexty();
+    void barvaMimoSeznam();
+    void novaOkna();
+};
+
+// Ctrl+O opens the dialog of the active tab: its caption, one box per pane named by its event,
+// and Enter in a box makes a new line without pressing a button.
+void TestNacteniSkriptu::dialogZalozky_data() {
+    QTest::addColumn<int>("zalozka");
+    QTest::addColumn<QString>("nazev");
+    QTest::addColumn<QStringList>("udalosti");
+    QTest::addRow("Menu") << 0 << "Menu" << QStringList{"Create", "Step", "Draw"};
+    QTest::addRow("Nastavení") << 1 << "Nastavení" << QStringList{"Create", "Step", "Draw"};
+    QTest::addRow("HighSkóre") << 2 << "HighSkóre" << QStringList{"Draw"};
+    QTest::addRow("Titulky") << 3 << "Titulky" << QStringList{"Create", "Alarm[0]", "Draw"};
+}
+
+void TestNacteniSkriptu::dialogZalozky() {
+    QFETCH(int, zalozka);
+    QFETCH(QString, nazev);
+    QFETCH(QStringList, udalosti);
+    THlavni okno;
+    najdi<QTabWidget>(&okno, "PageControl1")->setCurrentIndex(zalozka);
+    aktivuj(&okno);
+
+    bool otevren = false;
+    obsluzModalni([&](QWidget* dialog) {
+        otevren = true;
+        aktivuj(dialog);
+        QCOMPARE(dialog->windowTitle(), "Kodovar - Načíst ze skriptu: " + nazev);
+        QStringList nazvy;
+        for (const QPlainTextEdit* box : dialog->findChildren<QPlainTextEdit*>())
+            nazvy << box->accessibleName();
+        QCOMPARE(nazvy, udalosti);
+        auto* prvni = dialog->findChildren<QPlainTextEdit*>().front();
+        QTest::mouseClick(prvni->viewport(), Qt::LeftButton);
+        QTest::keyClicks(fokus(), QStringLiteral("a"));
+        QTest::keyClick(fokus(), Qt::Key_Return);
+        QTest::keyClicks(fokus(), QStringLiteral("b"));
+        QCOMPARE(prvni->toPlainText(), QStringLiteral("a\nb"));
+        QVERIFY(dialog->isVisible());
+        QTest::keyClick(fokus(), Qt::Key_Escape);
+        QVERIFY(dialog->isVisible());
+        tabulatoremNa(QStringLiteral("Zrusit"));
+        QTest::keyClick(fokus(), Qt::Key_Space);
+        QVERIFY(!dialog->isVisible());
+    });
+    QTest::keyClick(&okno, Qt::Key_O, Qt::ControlModifier);
+    QTRY_VERIFY(otevren);
+}
+
+// Pasted into the boxes, the script becomes the form again; over a form that is not a new
+// window's, only when the author answers "Ano".
+void TestNacteniSkriptu::nacteni_data() {
+    QTest::addColumn<bool>("prazdna");
+    QTest::addColumn<bool>("ano");
+    QTest::addRow("empty tab, no question") << true << false;
+    QTest::addRow("question answered Ano") << false << true;
+    QTest::addRow("question answered Ne") << false << false;
+}
+
+void TestNacteniSkriptu::nacteni() {
+    QFETCH(bool, prazdna);
+    QFETCH(bool, ano);
+    Okno o;
+    const std::vector<PolozkaNastaveni> jina{{"Jazyk", "10", "20", "cs;en", "a();b()"}};
+    if (!prazdna)
+        o.nastaveni->nastavVstup(jina);
+
+    bool otazka = false;
+    bool zustalOtevren = false;
+    obsluzModalni([&](QWidget* dialog) {
+        aktivuj(dialog);
+        for (Udalost u : {Udalost::Create, Udalost::Step, Udalost::Draw})
+            vloz(najdi<QPlainTextEdit>(dialog, qPrintable(QStringLiteral("Vlozeni") +
+                                                          QString::fromUtf8(TitulekUdalosti(u)))),
+                 o.text(u));
+        if (!prazdna)
+            odpovez(ano, otazka);
+        tabulatoremNa(QStringLiteral("Nacist"));
+        QTest::keyClick(fokus(), Qt::Key_Space);
+        zustalOtevren = dialog->isVisible();
+        if (zustalOtevren) {
+            QCOMPARE(textyBoxu(dialog), (QStringList{o.text(Udalost::Create), o.text(Udalost::Step),
+                                                     o.text(Udalost::Draw)}));
+            dialog->close();
+        }
+    });
+    QTest::keyClick(&o.hlavni, Qt::Key_O, Qt::ControlModifier);
+    QTRY_VERIFY(!QApplication::activeModalWidget());
+
+    QCOMPARE(otazka, !prazdna);
+    const bool nacteno = prazdna || ano;
+    QCOMPARE(zustalOtevren, !nacteno);
+    QCOMPARE(o.nastaveni->vstup(), nacteno ? dvePolozky : jina);
+    QCOMPARE(o.hlavni.KtereUpravit(), -1);
+    QCOMPARE(o.hlavni.Ktere2Upravit(), -1);
+    if (nacteno)
+        for (Udalost u : {Udalost::Create, Udalost::Step, Udalost::Draw})
+            QCOMPARE(o.nastaveni->panely()->panel(u)->toPlainText(), o.text(u));
+}
+
+// A refusal changes nothing: the message stands in the dialog, every pasted text stays, and
+// the cursor waits on the line it names.
+void TestNacteniSkriptu::odmitnutiNechaTexty() {
+    Okno o;
+    QString draw = o.text(Udalost::Draw);
+    draw.replace(QStringLiteral("(380,180,\"potichu\""), QStringLiteral("(380,190,\"potichu\""));
+    const int radek = draw.left(draw.indexOf(QStringLiteral("potichu"))).count(u'\n') + 1;
+
+    obsluzModalni([&](QWidget* dialog) {
+        aktivuj(dialog);
+        const QStringList texty{o.text(Udalost::Create), o.text(Udalost::Step), draw};
+        const auto boxy = dialog->findChildren<QPlainTextEdit*>();
+        for (int i = 0; i < 3; ++i)
+            vloz(boxy[i], texty[i]);
+        tabulatoremNa(QStringLiteral("Nacist"));
+        QTest::keyClick(fokus(), Qt::Key_Space);
+        QVERIFY(dialog->isVisible());
+        auto* zprava = najdi<QLabel>(dialog, "Zprava");
+        QVERIFY(zprava->isVisible());
+        QVERIFY2(zprava->text().startsWith(QStringLiteral("Draw, řádek %1:").arg(radek)),
+                 qPrintable(zprava->text()));
+        QCOMPARE(textyBoxu(dialog), texty);
+        QCOMPARE(fokus(), boxy[2]);
+        QCOMPARE(boxy[2]->textCursor().blockNumber(), radek - 1);
+        dialog->close();
+    });
+    QTest::keyClick(&o.hlavni, Qt::Key_O, Qt::ControlModifier);
+    QTRY_VERIFY(!QApplication::activeModalWidget());
+    QVERIFY(o.nastaveni->vstup().empty());
+    QVERIFY(o.nastaveni->panely()->panel(Udalost::Draw)->toPlainText().isEmpty());
+}
+
+// A script whose colour no colour box can hold is refused, and the tab keeps what it held.
+void TestNacteniSkriptu::barvaMimoSeznam() {
+    THlavni okno;
+    najdi<QTabWidget>(&okno, "PageControl1")->setCurrentIndex(3);
+    aktivuj(&okno);
+    auto* titulky = okno.findChild<ZalozkaTitulky*>();
+    VstupTitulku vstup = titulky->vstup();
+    vstup.polozky = {{"Programovani", true}};
+    vstup.barvaPozice = "c_orange";
+    const Skript skript = GenerujTitulky(vstup);
+
+    obsluzModalni([&](QWidget* dialog) {
+        aktivuj(dialog);
+        const auto boxy = dialog->findChildren<QPlainTextEdit*>();
+        for (int i = 0; i < 3; ++i)
+            vloz(boxy[i], textRadku(skript.radky(titulky->udalostiPanelu()[i])));
+        tabulatoremNa(QStringLiteral("Nacist"));
+        QTest::keyClick(fokus(), Qt::Key_Space);
+        QVERIFY(dialog->isVisible());
+        QVERIFY2(najdi<QLabel>(dialog, "Zprava")->text().contains(QStringLiteral("nepřevezme")),
+                 qPrintable(najdi<QLabel>(dialog, "Zprava")->text()));
+        dialog->close();
+    });
+    QTest::keyClick(&okno, Qt::Key_O, Qt::ControlModifier);
+    QTRY_VERIFY(!QApplication::activeModalWidget());
+    QVERIFY(titulky->vstup() == titulky->novyVstup());
+    QVERIFY(titulky->panely()->panel(Udalost::Create)->toPlainText().isEmpty());
+}
+
+// A new window's forms ask no question before they are replaced.
+void TestNacteniSkriptu::novaOkna() {
+    THlavni okno;
+    const auto nova = [](const auto* stranka) { return stranka->vstup() == stranka->novyVstup(); };
+    QVERIFY(nova(okno.findChild<ZalozkaMenu*>()));
+    QVERIFY(nova(okno.findChild<ZalozkaNastaveni*>()));
+    QVERIFY(nova(okno.findChild<ZalozkaHighskore*>()));
+    QVERIFY(nova(okno.findChild<ZalozkaTitulky*>()));
+}
+
+QTEST_MAIN(TestNacteniSkriptu)
+#include "test_nacteni_skriptu.moc"

@@ -1,0 +1,167 @@
+#include "generators/nove_vstupy.h"
+#include "generators/precti_menu.h"
+#include "vlozeny_skript.h"
+
+#include <QTest>
+
+namespace {
+
+QString popis(const VstupMenu& v) {
+    QString text = QString::fromStdString("počet " + v.pocet);
+    for (const RadekMenu& r : v.radky)
+        text += QString::fromStdString(" | " + r.text + " ; " + r.x + " ; " + r.y + " ; " + r.akce);
+    return text;
+}
+
+VstupMenu menu(std::string pocet, std::vector<RadekMenu> radky) {
+    VstupMenu v = NoveMenu();
+    v.pocet = std::move(pocet);
+    for (std::size_t k = 0; k < radky.size(); ++k)
+        v.radky[k] = radky[k];
+    return v;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(VstupMenu)
+
+class TestPrectiMenu : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void zpet_data();
+    void zpet();
+    void upravy_data();
+    void upravy();
+};
+
+// What the generator wrote reads back into an input that writes it again byte for byte; where the
+// script leaves no choice, into the very input.
+void TestPrectiMenu::zpet_data() {
+    QTest::addColumn<VstupMenu>("vstup");
+    QTest::addColumn<bool>("tentyz");
+
+    QTest::addRow("a new window") << NoveMenu() << true;
+    QTest::addRow("three items, rows 4 and 5 as new")
+        << menu("3", {{"Hrát", "100", "50", "room_goto(hra)"},
+                      {"Volby", "100", "80", "room_goto(volby)"},
+                      {"Konec", "100", "110", "game_end()"}})
+        << true;
+    QTest::addRow("count 7 is written as typed") << menu("7", {{"A", "1", "2", "a()"}}) << true;
+    QTest::addRow("count with a blank") << menu(" 3", {}) << true;
+    QTest::addRow("count in hexadecimal") << menu("$3", {}) << true;
+    QTest::addRow("count 0x2") << menu("0x2", {}) << true;
+    QTest::addRow("count 00 draws nothing") << menu("00", {}) << true;
+    QTest::addRow("count -2") << menu("-2", {}) << true;
+    QTest::addRow("empty texts and positions")
+        << menu("2", {{"", "", "", ""}, {"", "", "", ""}}) << true;
+    QTest::addRow("blanks at the ends of texts and actions")
+        << menu("2", {{" a ", " 1 ", " 2 ", "akce()  "}, {"b\t", "3", "4", " \t"}}) << true;
+    QTest::addRow("quotes and separators inside texts")
+        << menu("5", {{"a\",\"b", "1,2", "3,\"4", "x(\"){\")"},
+                      {"\",barva_2,", ",", ",\"", ")"},
+                      {"řádek ž", "x", "y", "if(a){b}"}})
+        << false;
+}
+
+void TestPrectiMenu::zpet() {
+    QFETCH(VstupMenu, vstup);
+    QFETCH(bool, tentyz);
+    const Skript skript = GenerujMenu(vstup);
+    const VlozenySkript vlozeny = VlozenySkript::z(skript);
+    const auto precteno = PrectiMenu(vlozeny.kod());
+    if (const auto* odmitnuti = std::get_if<OdmitnutiCteni>(&precteno))
+        QFAIL(odmitnuti->zprava.c_str());
+    const VstupMenu& nalezeny = std::get<VstupMenu>(precteno);
+    const Skript znovu = GenerujMenu(nalezeny);
+    QCOMPARE(znovu.create, skript.create);
+    QCOMPARE(znovu.step, skript.step);
+    QCOMPARE(znovu.draw, skript.draw);
+    if (tentyz)
+        QCOMPARE(popis(nalezeny), popis(vstup));
+}
+
+// Edits made in the game: accepted when consistent, otherwise refused at the line that shows it.
+void TestPrectiMenu::upravy_data() {
+    QTest::addColumn<VlozenySkript>("vlozeny");
+    QTest::addColumn<bool>("prijato");
+    QTest::addColumn<Udalost>("udalost");
+    QTest::addColumn<int>("radek");
+    QTest::addColumn<QString>("zprava");
+
+    const VlozenySkript zaklad = VlozenySkript::z(GenerujMenu(NoveMenu()));
+    const auto prijato = [](const char* nazev, VlozenySkript v) {
+        QTest::addRow("%s", nazev) << v << true << Udalost::Create << 0 << QString();
+    };
+    const auto odmitnuto = [](const char* nazev, VlozenySkript v, Udalost u, int radek,
+                              const char* zprava) {
+        QTest::addRow("%s", nazev) << v << false << u << radek << QString::fromUtf8(zprava);
+    };
+
+    VlozenySkript v = zaklad;
+    v.draw = nahradVse(v.draw, "(250,150,", "(300,160,");
+    prijato("position changed", v);
+    v = zaklad;
+    v.draw = nahradVse(v.draw, "Nova hra", "Hrát");
+    v.step = nahradVse(v.step, "room_goto(novahra)", "room_goto(hra)");
+    prijato("text renamed and action changed", v);
+    v = zaklad;
+    v.step = nahradVse(v.step, "< 5", "< 7");
+    prijato("count changed in both its lines", v);
+    v = zaklad;
+    v.create = nahradVse(v.create, "\n", "\r\n");
+    v.step = nahradVse(v.step, "\n", "\r");
+    prijato("CRLF and CR line endings", v);
+    v = zaklad;
+    v.step = nahradVse(v.step, "\n", " \t\n") + "  \n\n \n";
+    prijato("blanks at line ends and empty lines at the end", v);
+
+    v = zaklad;
+    v.step = nahradVse(v.step, "   if(global.m_vybrany < 5)", "   if(global.m_vybrany < 4)");
+    odmitnuto("count changed in one line", v, Udalost::Step, 3, "< 5)global");
+    v = zaklad;
+    v.step = nahradVse(v.step, " if(global.m_vybrany < 5){", " if(global.m_vybrany < 3){");
+    odmitnuto("count that draws other rows than Create", v, Udalost::Step, 2, "Create");
+    v = zaklad;
+    v.step = nahradVse(v.step, "< 5", "< pet");
+    odmitnuto("count that is no whole number", v, Udalost::Step, 2, "celé číslo");
+    v = zaklad;
+    nahradRadek(v.step, 5, {"     barva_2 = c_yellow", "     show_debug_message(2)"});
+    odmitnuto("a line added", v, Udalost::Step, 6, "show_debug_message(2)");
+    v = zaklad;
+    nahradRadek(v.draw, 3, {});
+    odmitnuto("a line removed", v, Udalost::Draw, 3, "barva_3");
+    v = zaklad;
+    std::swap(v.step, v.draw);
+    odmitnuto("Step and Draw swapped", v, Udalost::Step, 1, "V poli Step je kód události Draw.");
+    v = zaklad;
+    v.step = v.step.substr(0, v.step.find("if(keyboard_check_pressed(vk_up))"));
+    odmitnuto("half of Step", v, Udalost::Step, 22, "končí");
+    v = VlozenySkript::z(GenerujMenu(menu("x", {})));
+    odmitnuto("a script that stopped with an error", v, Udalost::Create, 1, "zastavil chybou");
+}
+
+void TestPrectiMenu::upravy() {
+    QFETCH(VlozenySkript, vlozeny);
+    QFETCH(bool, prijato);
+    QFETCH(Udalost, udalost);
+    QFETCH(int, radek);
+    QFETCH(QString, zprava);
+    const auto precteno = PrectiMenu(vlozeny.kod());
+    if (prijato) {
+        if (const auto* odmitnuti = std::get_if<OdmitnutiCteni>(&precteno))
+            QFAIL(odmitnuti->zprava.c_str());
+        const VlozenySkript znovu = VlozenySkript::z(GenerujMenu(std::get<VstupMenu>(precteno)));
+        QCOMPARE(normalizuj(znovu.create), normalizuj(vlozeny.create));
+        QCOMPARE(normalizuj(znovu.step), normalizuj(vlozeny.step));
+        QCOMPARE(normalizuj(znovu.draw), normalizuj(vlozeny.draw));
+        return;
+    }
+    QVERIFY(std::holds_alternative<OdmitnutiCteni>(precteno));
+    const OdmitnutiCteni& odmitnuti = std::get<OdmitnutiCteni>(precteno);
+    QCOMPARE(odmitnuti.udalost, std::optional(udalost));
+    QCOMPARE(odmitnuti.radek, std::size_t(radek));
+    QVERIFY2(QString::fromStdString(odmitnuti.zprava).contains(zprava), odmitnuti.zprava.c_str());
+}
+
+QTEST_APPLESS_MAIN(TestPrectiMenu)
+#include "test_precti_menu.moc"
