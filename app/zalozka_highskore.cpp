@@ -6,6 +6,9 @@
 #include <QHeaderView>
 #include <QTreeView>
 
+using generatory::Pole;
+using generatory::Vlozeni;
+
 ZalozkaHighskore::ZalozkaHighskore(QWidget* rodic)
     : ZalozkaSVstupem(QStringLiteral("HighSkóre"), rodic), m_model(new ModelHighskore(this)),
       m_seznam(VytvorSeznamRadku(this, "ListView1", m_model)), m_upravy(m_model, m_seznam) {
@@ -58,4 +61,14 @@ std::vector<generatory::PolozkaHighskore> ZalozkaHighskore::vstup() const {
 
 void ZalozkaHighskore::nastavVstup(const std::vector<generatory::PolozkaHighskore>& polozky) {
     m_model->nastav(polozky);
+}
+
+void ZalozkaHighskore::ukazPole(const Vlozeni& pole) {
+    const QModelIndex index =
+        m_model->index(static_cast<int>(pole.vstup), pole.pole == Pole::HighskoreNick ? 1 : 2);
+    if (!index.isValid())
+        return;
+    m_seznam->setCurrentIndex(index);
+    m_seznam->scrollTo(index);
+    m_seznam->setFocus(Qt::OtherFocusReason);
 }

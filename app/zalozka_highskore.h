@@ -35,6 +35,8 @@ public Q_SLOTS:
     void sButton3Click();
 
 private:
+    void ukazPole(const generatory::Vlozeni& pole) override;
+
     ModelHighskore* m_model;
     QTreeView* m_seznam;
     UpravySeznamu<ModelHighskore, THighskore> m_upravy;

@@ -50,6 +50,7 @@ private:
         std::array<QLineEdit*, 4> pole; // text, x, y, action
     };
 
+    void ukazPole(const generatory::Vlozeni& pole) override;
     // The count box's guard, then the rows the count shows; the conversion error, if any.
     std::optional<generatory::Chyba> ukazRadky();
 

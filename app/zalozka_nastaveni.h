@@ -47,6 +47,7 @@ public Q_SLOTS:
     void sButton2Click();
 
 private:
+    void ukazPole(const generatory::Vlozeni& pole) override;
     void vytvorSeznam();
 
     ModelNastaveni* m_model;

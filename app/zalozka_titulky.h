@@ -60,6 +60,7 @@ private:
         void nastav(const generatory::PismoTitulku& pismo) const;
     };
 
+    void ukazPole(const generatory::Vlozeni& pole) override;
     void vytvorMenu();
     // Names in order: switch, size, bold, italic, font name.
     static RadekPisma vytvorRadekPisma(QWidget* plocha, int vrch, int vrchEditu, int sirkaSpinace,

@@ -5,6 +5,8 @@
 #include "generators/precti_highskore.h"
 #include "zpet.h"
 
+#include "puvod_radku.h"
+
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cstdlib>
@@ -36,5 +38,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     overZpet<std::vector<generatory::PolozkaHighskore>>(generatory::Generator::Highskore, s, zlom,
                                                         generatory::GenerujHighskore,
                                                         generatory::PrectiHighskore);
+    OverPuvodRadku(s);
     return 0;
 }

@@ -7,6 +7,8 @@
 #include "generators/precti_menu.h"
 #include "zpet.h"
 
+#include "puvod_radku.h"
+
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <algorithm>
@@ -49,5 +51,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         zlom = zlom || maZlom(r.text) || maZlom(r.x) || maZlom(r.y) || maZlom(r.akce);
     overZpet<generatory::VstupMenu>(generatory::Generator::Menu, s, zlom, generatory::GenerujMenu,
                                     generatory::PrectiMenu);
+    OverPuvodRadku(s);
     return 0;
 }

@@ -8,6 +8,8 @@
 #include "generators/precti_nastaveni.h"
 #include "zpet.h"
 
+#include "puvod_radku.h"
+
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <algorithm>
@@ -83,5 +85,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     overZpet<std::vector<PolozkaNastaveni>>(generatory::Generator::Nastaveni, s, zlom,
                                             generatory::GenerujNastaveni,
                                             generatory::PrectiNastaveni);
+    OverPuvodRadku(s);
     return 0;
 }

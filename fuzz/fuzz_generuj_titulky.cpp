@@ -6,6 +6,8 @@
 #include "generators/precti_titulky.h"
 #include "zpet.h"
 
+#include "puvod_radku.h"
+
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cstdlib>
@@ -57,5 +59,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         zlom = zlom || maZlom(p.text);
     overZpet<generatory::VstupTitulku>(generatory::Generator::Titulky, s, zlom,
                                        generatory::GenerujTitulky, generatory::PrectiTitulky);
+    OverPuvodRadku(s);
     return 0;
 }
