@@ -2,30 +2,19 @@
 
 #include "ui/ovladace.h"
 #include "ui/pevny_dialog.h"
+#include "ui/pole_kodu.h"
 #include "ui/vzhled.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QPlainTextEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QVBoxLayout>
 
 #include <string>
-
-namespace {
-
-// The text as pasted: the plain text would turn no-break spaces into plain ones, and the script
-// holds what the game holds.
-std::string textBoxu(const QPlainTextEdit* box) {
-    QString text = box->document()->toRawText();
-    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
-    return text.toStdString();
-}
-
-} // namespace
 
 TNacteniSkriptu::TNacteniSkriptu(const QString& zalozka, const std::vector<Udalost>& udalosti,
                                  Nacti nacti, QWidget* rodic)
@@ -42,7 +31,9 @@ TNacteniSkriptu::TNacteniSkriptu(const QString& zalozka, const std::vector<Udalo
         const QString nazev = QString::fromUtf8(TitulekUdalosti(udalost));
         auto* sloupec = new QVBoxLayout;
         auto* popisek = new QLabel(nazev, this);
-        auto* box = new QPlainTextEdit(this);
+        auto* box = new PoleKodu(this);
+        box->omezVlozeni(NejvetsiVlozeniKodu);
+        connect(box, &PoleKodu::vlozeniOdmitnuto, this, &TNacteniSkriptu::ukazDlouheVlozeni);
         box->setObjectName(QStringLiteral("Vlozeni") + nazev);
         box->setAccessibleName(nazev);
         popisek->setBuddy(box);
@@ -86,7 +77,7 @@ void TNacteniSkriptu::NacistClick() {
     texty.reserve(m_boxy.size());
     VlozenyKod kod;
     for (const auto& [udalost, box] : m_boxy) {
-        texty.push_back(textBoxu(box));
+        texty.push_back(box->celyText().toStdString());
         kod.text(udalost) = texty.back();
     }
     const Vysledek vysledek = m_nacti(kod);
@@ -94,6 +85,15 @@ void TNacteniSkriptu::NacistClick() {
         accept();
     else if (const auto* odmitnuti = std::get_if<OdmitnutiCteni>(&vysledek))
         ukazOdmitnuti(*odmitnuti);
+}
+
+void TNacteniSkriptu::ukazDlouheVlozeni(qsizetype delka, qsizetype nejvic) {
+    const QLocale cesky(QLocale::Czech);
+    m_zprava->setText(QStringLiteral("Vložený text je pro toto pole příliš dlouhý (%1 znaků). "
+                                     "Pole přijme najednou nejvýše %2 znaků; "
+                                     "nic z vloženého textu nebylo vloženo.")
+                          .arg(cesky.toString(delka), cesky.toString(nejvic)));
+    m_zprava->show();
 }
 
 void TNacteniSkriptu::ukazOdmitnuti(const OdmitnutiCteni& odmitnuti) {
