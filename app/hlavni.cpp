@@ -245,7 +245,8 @@ void THlavni::Nahled1Click() {
     ZalozkaGeneratoru* stranka = aktivniStranka();
     const BlokPanelu* blok = stranka->panely();
     m_nahled->nastav(
-        stranka->titulek(), [blok] { return SkriptyBloku(*blok); }, stranka->umisteni());
+        stranka->titulek(), [blok] { return SkriptyBloku(*blok); }, stranka->umisteni(),
+        [stranka] { return stranka->skriptPanelu(); });
     m_nahled->setWindowState(m_nahled->windowState() & ~Qt::WindowMinimized);
     m_nahled->show();
     m_nahled->raise();

@@ -2,10 +2,7 @@
 
 #include <algorithm>
 
-namespace {
-
-// The text of a pane holding these lines.
-bool drziRadky(const std::string& text, const std::vector<std::string>& radky) {
+bool DrziRadky(const std::string& text, const std::vector<std::string>& radky) {
     std::size_t i = 0;
     for (std::size_t r = 0; r < radky.size(); ++r) {
         if (r > 0 && (i == text.size() || text[i++] != '\n'))
@@ -16,8 +13,6 @@ bool drziRadky(const std::string& text, const std::vector<std::string>& radky) {
     }
     return i == text.size();
 }
-
-} // namespace
 
 void PosledniKresby::zapamatuj(Skript&& skript, std::vector<nahled::TextyPozice> pozice) {
     if (skript.odmitnuti)
@@ -36,7 +31,7 @@ void PosledniKresby::zapamatuj(Skript&& skript, std::vector<nahled::TextyPozice>
 }
 
 std::vector<std::optional<Puvod>> PosledniKresby::puvodRadku(const std::string& draw) const {
-    return drziRadky(draw, m_radky) ? m_puvod : std::vector<std::optional<Puvod>>{};
+    return DrziRadky(draw, m_radky) ? m_puvod : std::vector<std::optional<Puvod>>{};
 }
 
 std::optional<nahled::TextyPozice> PosledniKresby::pozice(std::size_t vstup) const {

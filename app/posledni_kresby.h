@@ -11,6 +11,9 @@
 #include <string>
 #include <vector>
 
+// Whether a pane's text is exactly these lines, as the pane shows them.
+bool DrziRadky(const std::string& text, const std::vector<std::string>& radky);
+
 class PosledniKresby {
 public:
     // After the generator's lines went into the panes; a refusal wrote none and changes nothing.

@@ -5,6 +5,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTreeWidgetItemIterator>
 
 #include <algorithm>
 
@@ -100,6 +101,13 @@ std::vector<PolozkaTitulku> StromTitulku::polozky() const {
     for (const QTreeWidgetItem* uzel : uzlyVPoradi(*this))
         vysledek.push_back({uzel->text(0).toStdString(), JePozice(uzel)});
     return vysledek;
+}
+
+QTreeWidgetItem* StromTitulku::uzel(std::size_t poradi) {
+    QTreeWidgetItemIterator it(this);
+    for (std::size_t i = 0; *it && i < poradi; ++i)
+        ++it;
+    return *it;
 }
 
 // The look draws only the expand arrows, so the connecting lines are drawn here.

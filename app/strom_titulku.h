@@ -23,6 +23,8 @@ public:
     QTreeWidgetItem* vybrany() const;
     // Every node in depth-first pre-order.
     std::vector<PolozkaTitulku> polozky() const;
+    // The node at this place in that order, or nullptr.
+    QTreeWidgetItem* uzel(std::size_t poradi);
     // Replaces every node by these, in pre-order, with each position that has persons open;
     // persons before the first position have no place and are left out.
     void nastavPolozky(const std::vector<PolozkaTitulku>& polozky);

@@ -1,5 +1,6 @@
 #include "app/zalozka_generatoru.h"
 
+#include "app/kontrola_stranky.h"
 #include "app/ukaz_skript.h"
 #include "ui/ovladace.h"
 
@@ -15,6 +16,8 @@ void ZalozkaGeneratoru::poskladej(QWidget* formular, const char* jmenoTlacitka, 
     m_tlacitko = Tlacitko(tlacitkoVeFormulari ? formular : this, jmenoTlacitka,
                           QStringLiteral("Vygenerovat kód"));
     m_panely = new BlokPanelu(vyskaBloku, panely, aktivni, this);
+    m_kontrola = new KontrolaStranky(
+        m_panely, [this](const Vlozeni& pole) { ukazPole(pole); }, this);
     for (const PopisPanelu& panel : panely)
         m_udalosti.push_back(panel.udalost);
     connect(m_tlacitko, &QPushButton::clicked, this, [this] { generuj(); });
@@ -29,11 +32,17 @@ void ZalozkaGeneratoru::poskladej(QWidget* formular, const char* jmenoTlacitka, 
         m_tlacitko->setFixedHeight(32);
         rozlozeni->addWidget(m_tlacitko);
     }
-    rozlozeni->addWidget(m_panely);
+    rozlozeni->addWidget(m_kontrola->radek());
 }
 
 bool ZalozkaGeneratoru::ukaz(Skript&& skript, std::vector<nahled::TextyPozice> pozice) {
     const bool ukazano = UkazSkript(skript, m_panely, this);
+    if (ukazano)
+        m_kontrola->zkontroluj(skript);
     m_kresby.zapamatuj(std::move(skript), std::move(pozice));
     return ukazano;
+}
+
+std::shared_ptr<const Skript> ZalozkaGeneratoru::skriptPanelu() const {
+    return m_kontrola->skriptPanelu();
 }

@@ -1,8 +1,9 @@
 #pragma once
 
 // One generator tab: its form above, the generate button, and the block of code panes docked
-// along the bottom. The main window keeps its pages in one list and knows them only as this.
-// ZalozkaSVstupem adds the form as a value: the generator's input out, and in as if typed.
+// along the bottom with the list of what the preview's reader cannot read beside it. The main
+// window keeps its pages in one list and knows them only as this. ZalozkaSVstupem adds the form as
+// a value: the generator's input out, and in as if typed.
 
 #include "app/posledni_kresby.h"
 #include "dialogs/dialog_nacteni.h"
@@ -14,10 +15,12 @@
 
 #include <functional>
 #include <initializer_list>
+#include <memory>
 #include <optional>
 #include <variant>
 #include <vector>
 
+class KontrolaStranky;
 class QPushButton;
 class Umisteni;
 
@@ -32,6 +35,8 @@ public:
     virtual void generuj() = 0;
     // Where the preview may place the page's texts; nullptr when formulas place them.
     virtual Umisteni* umisteni() { return nullptr; }
+    // The script last generated, with the fields behind its lines, while the panes hold it.
+    std::shared_ptr<const Skript> skriptPanelu() const;
     // The events of the page's panes, in their order.
     const std::vector<Udalost>& udalostiPanelu() const { return m_udalosti; }
     // Reads pasted events back into the form as if typed, then generates, as the author would
@@ -59,11 +64,14 @@ protected:
     // `pozice` are the inputs' position texts the lines were generated from.
     bool ukaz(Skript&& skript, std::vector<nahled::TextyPozice> pozice = {});
     const PosledniKresby& kresby() const { return m_kresby; }
+    // Puts the focus in the form's field, picked from the list of what cannot be read.
+    virtual void ukazPole(const Vlozeni& pole) = 0;
 
 private:
     QString m_titulek;
     QPushButton* m_tlacitko = nullptr;
     BlokPanelu* m_panely = nullptr;
+    KontrolaStranky* m_kontrola = nullptr;
     std::vector<Udalost> m_udalosti;
     PosledniKresby m_kresby;
 };

@@ -59,3 +59,13 @@ std::vector<PolozkaHighskore> ZalozkaHighskore::vstup() const {
 void ZalozkaHighskore::nastavVstup(const std::vector<PolozkaHighskore>& polozky) {
     m_model->nastav(polozky);
 }
+
+void ZalozkaHighskore::ukazPole(const Vlozeni& pole) {
+    const QModelIndex index =
+        m_model->index(static_cast<int>(pole.vstup), pole.pole == Pole::HighskoreNick ? 1 : 2);
+    if (!index.isValid())
+        return;
+    m_seznam->setCurrentIndex(index);
+    m_seznam->scrollTo(index);
+    m_seznam->setFocus(Qt::OtherFocusReason);
+}

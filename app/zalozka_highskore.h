@@ -34,6 +34,8 @@ public Q_SLOTS:
     void sButton3Click();
 
 private:
+    void ukazPole(const Vlozeni& pole) override;
+
     ModelHighskore* m_model;
     QTreeView* m_seznam;
     UpravySeznamu<ModelHighskore, THighskore> m_upravy;

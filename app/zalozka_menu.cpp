@@ -204,3 +204,15 @@ std::optional<nahled::TextyPozice> ZalozkaMenu::poziceVKodu(std::size_t radek) c
 std::uint64_t ZalozkaMenu::zmeny() const {
     return m_zmeny->pocet();
 }
+
+void ZalozkaMenu::ukazPole(const Vlozeni& pole) {
+    QWidget* cil = m_pocet;
+    if (pole.pole != Pole::MenuPocet && pole.vstup < m_radky.size()) {
+        const auto& radek = m_radky[pole.vstup].pole;
+        cil = pole.pole == Pole::MenuText ? radek[0]
+              : pole.pole == Pole::MenuX  ? radek[1]
+              : pole.pole == Pole::MenuY  ? radek[2]
+                                          : radek[3];
+    }
+    cil->setFocus(Qt::OtherFocusReason);
+}

@@ -47,6 +47,7 @@ private:
         std::array<QLineEdit*, 4> pole; // text, x, y, action
     };
 
+    void ukazPole(const Vlozeni& pole) override;
     // The count box's guard, then the rows the count shows; the conversion error, if any.
     std::optional<Chyba> ukazRadky();
 

@@ -101,3 +101,18 @@ void ZalozkaNastaveni::umisti(std::size_t polozka, const nahled::TextyPozice& te
     nastavVstup(polozky);
     generuj();
 }
+
+// The entry's row, at the column of the field.
+void ZalozkaNastaveni::ukazPole(const Vlozeni& pole) {
+    const int sloupec = pole.pole == Pole::NastaveniX         ? 1
+                        : pole.pole == Pole::NastaveniY       ? 2
+                        : pole.pole == Pole::NastaveniHodnota ? 3
+                        : pole.pole == Pole::NastaveniAkce    ? 4
+                                                              : 0;
+    const QModelIndex index = m_model->index(static_cast<int>(pole.vstup), sloupec);
+    if (!index.isValid())
+        return;
+    m_seznam->setCurrentIndex(index);
+    m_seznam->scrollTo(index);
+    m_seznam->setFocus(Qt::OtherFocusReason);
+}

@@ -45,6 +45,7 @@ public Q_SLOTS:
     void sButton2Click();
 
 private:
+    void ukazPole(const Vlozeni& pole) override;
     void vytvorSeznam();
 
     ModelNastaveni* m_model;

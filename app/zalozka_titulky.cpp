@@ -243,3 +243,41 @@ void ZalozkaTitulky::sComboBox4Change() {
 void ZalozkaTitulky::sComboBox4Select() {
     m_barvaOsob->vyber();
 }
+
+void ZalozkaTitulky::ukazPole(const Vlozeni& pole) {
+    const RadekPisma& pismo = pole.vstup == 0 ? m_pismoPozice : m_pismoOsob;
+    QWidget* cil = nullptr;
+    switch (pole.pole) {
+    case Pole::TitulkyText:
+        if (QTreeWidgetItem* uzel = m_strom->uzel(pole.vstup)) {
+            m_strom->setCurrentItem(uzel);
+            m_strom->scrollToItem(uzel);
+        }
+        cil = m_strom;
+        break;
+    case Pole::TitulkyBarvaPozice:
+        cil = m_barvaPozice->box();
+        break;
+    case Pole::TitulkyBarvaOsob:
+        cil = m_barvaOsob->box();
+        break;
+    case Pole::TitulkyPismo:
+        cil = pismo.spinac;
+        break;
+    case Pole::TitulkyNazevPisma:
+        cil = pismo.nazev;
+        break;
+    case Pole::TitulkyVelikostPisma:
+        cil = pismo.velikost;
+        break;
+    case Pole::TitulkyTucne:
+        cil = pismo.tucne;
+        break;
+    case Pole::TitulkyKurziva:
+        cil = pismo.kurziva;
+        break;
+    default:
+        cil = m_smer;
+    }
+    cil->setFocus(Qt::OtherFocusReason);
+}

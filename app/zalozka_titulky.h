@@ -59,6 +59,7 @@ private:
         void nastav(const PismoTitulku& pismo) const;
     };
 
+    void ukazPole(const Vlozeni& pole) override;
     void vytvorMenu();
     // Names in order: switch, size, bold, italic, font name.
     static RadekPisma vytvorRadekPisma(QWidget* plocha, int vrch, int vrchEditu, int sirkaSpinace,

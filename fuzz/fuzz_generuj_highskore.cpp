@@ -5,6 +5,8 @@
 #include "generators/precti_highskore.h"
 #include "zpet.h"
 
+#include "puvod_radku.h"
+
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cstdlib>
@@ -34,5 +36,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         zlom = zlom || maZlom(r.nick) || maZlom(r.skore);
     overZpet<std::vector<PolozkaHighskore>>(Generator::Highskore, s, zlom, GenerujHighskore,
                                             PrectiHighskore);
+    OverPuvodRadku(s);
     return 0;
 }

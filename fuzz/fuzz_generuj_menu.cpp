@@ -7,6 +7,8 @@
 #include "generators/precti_menu.h"
 #include "zpet.h"
 
+#include "puvod_radku.h"
+
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <algorithm>
@@ -48,5 +50,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const RadekMenu& r : vstup.radky)
         zlom = zlom || maZlom(r.text) || maZlom(r.x) || maZlom(r.y) || maZlom(r.akce);
     overZpet<VstupMenu>(Generator::Menu, s, zlom, GenerujMenu, PrectiMenu);
+    OverPuvodRadku(s);
     return 0;
 }

@@ -8,6 +8,8 @@
 #include "generators/precti_nastaveni.h"
 #include "zpet.h"
 
+#include "puvod_radku.h"
+
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <algorithm>
@@ -79,5 +81,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                maZlom(p.Hodnoty) || maZlom(p.Akce);
     overZpet<std::vector<PolozkaNastaveni>>(Generator::Nastaveni, s, zlom, GenerujNastaveni,
                                             PrectiNastaveni);
+    OverPuvodRadku(s);
     return 0;
 }

@@ -6,6 +6,8 @@
 #include "generators/precti_titulky.h"
 #include "zpet.h"
 
+#include "puvod_radku.h"
+
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cstdlib>
@@ -56,5 +58,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const PolozkaTitulku& p : vstup.polozky)
         zlom = zlom || maZlom(p.text);
     overZpet<VstupTitulku>(Generator::Titulky, s, zlom, GenerujTitulky, PrectiTitulky);
+    OverPuvodRadku(s);
     return 0;
 }

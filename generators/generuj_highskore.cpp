@@ -1,7 +1,5 @@
 #include "generators/generuj_highskore.h"
 
-#include "generators/spoj.h"
-
 #include <cstdint>
 
 Skript GenerujHighskore(const std::vector<PolozkaHighskore>& polozky) {
@@ -11,14 +9,19 @@ Skript GenerujHighskore(const std::vector<PolozkaHighskore>& polozky) {
         return skript;
     }
     constexpr const char* konec = ",c_white,c_white,c_white,c_white,true)";
-    std::vector<std::string>& draw = skript.draw;
-    draw.reserve(2 * polozky.size());
+    skript.draw.reserve(2 * polozky.size());
+    Radek radek;
     for (std::size_t i = 0; i < polozky.size(); ++i) {
         // 64 bits keep the position exact however long the list grows.
         const std::string y =
             std::to_string(std::int64_t{50} + std::int64_t{30} * static_cast<std::int64_t>(i));
-        draw.push_back(Spoj({"draw_text_color(190,", y, ",", polozky[i].nick, konec}));
-        draw.push_back(Spoj({"draw_text_color(380,", y, ",string(", polozky[i].skore, ")", konec}));
+        radek.text("draw_text_color(190,").text(y).text(",");
+        radek.pole(Pole::HighskoreNick, i, polozky[i].nick)
+            .text(konec)
+            .pridej(skript, Udalost::Draw);
+        radek.text("draw_text_color(380,").text(y).text(",string(");
+        radek.pole(Pole::HighskoreSkore, i, polozky[i].skore).text(")").text(konec);
+        radek.pridej(skript, Udalost::Draw);
     }
     return skript;
 }

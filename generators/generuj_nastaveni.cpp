@@ -4,6 +4,7 @@
 #include "generators/explode.h"
 
 #include <cstdint>
+#include <initializer_list>
 #include <optional>
 #include <utility>
 #include <variant>
@@ -26,129 +27,154 @@ std::string hodnotaPolozky(std::size_t e) {
     return "vybrana_hodnota[" + cislo(e) + "]";
 }
 
-std::string textVBarve(const std::string& x, const std::string& y, const std::string& text,
-                       std::size_t k) {
-    const std::string b = barva(k);
-    return "draw_text_color(" + x + "," + y + ",\"" + text + "\"," + b + "," + b + "," + b + "," +
-           b + ",true)";
+// A line of fixed text in an event.
+void pevny(Skript& skript, Udalost udalost, std::string text) {
+    PridejRadek(skript, udalost, std::move(text));
 }
 
 // Blocks S5–S8 of the down key (soused = k − 1) and S19–S22 of the up key (soused = k + 1).
-void pridejPrebarveni(Radky& step, std::size_t k, std::size_t soused) {
-    step.push_back(" if(nastav_vybrany == " + cislo(k) + "){");
-    step.push_back("   " + barva(soused) + " = c_white");
-    step.push_back("   " + barva(k) + " = c_yellow");
-    step.push_back(" }");
+void pridejPrebarveni(Skript& skript, std::size_t k, std::size_t soused) {
+    pevny(skript, Udalost::Step, " if(nastav_vybrany == " + cislo(k) + "){");
+    pevny(skript, Udalost::Step, "   " + barva(soused) + " = c_white");
+    pevny(skript, Udalost::Step, "   " + barva(k) + " = c_yellow");
+    pevny(skript, Udalost::Step, " }");
 }
 
-void pridejVpravo(Radky& step, const PolozkaNastaveni& p, std::size_t e) {
+// Rows R5–R9 and L5–L9: the wrap to the first or last value and its action.
+void pridejZaver(Skript& skript, const std::string& h, const std::string& hodnota, std::size_t e,
+                 std::size_t j, const std::string& akce) {
+    pevny(skript, Udalost::Step, " } else {");
+    pevny(skript, Udalost::Step, "   " + h + " = " + hodnota);
+    Radek().text("   ").pole(Pole::NastaveniAkce, e, akce, j).pridej(skript, Udalost::Step);
+    pevny(skript, Udalost::Step, "}");
+    pevny(skript, Udalost::Step, "}");
+}
+
+void pridejVpravo(Skript& skript, const PolozkaNastaveni& p, std::size_t e) {
     const std::string k = cislo(e + 1);
     const std::string h = hodnotaPolozky(e);
     const Radky hodnoty = Explode(";", p.Hodnoty);
     const Radky akce = Explode(";", p.Akce);
     const std::size_t v = hodnoty.size();
 
-    step.push_back("if(nastav_vybrany == " + k + "){");
-    step.push_back(v >= 1 ? "  if(" + h + " < " + cislo(v) + "){" : " if(" + h + " < 0){");
-    step.push_back("   " + h + " += 1");
+    pevny(skript, Udalost::Step, "if(nastav_vybrany == " + k + "){");
+    pevny(skript, Udalost::Step,
+          v >= 1 ? "  if(" + h + " < " + cislo(v) + "){" : " if(" + h + " < 0){");
+    pevny(skript, Udalost::Step, "   " + h + " += 1");
+    Radek radek;
     for (std::size_t j = 1; j <= akce.size(); ++j) {
         const std::string test = h + " == " + cislo(j);
         const std::string& a = akce[j - 1];
         if (v == 1)
-            step.push_back("if(nastav_vybrany == " + k + ")if(" + test + ")" + a);
+            radek.text("if(nastav_vybrany == " + k + ")if(" + test + ")")
+                .pole(Pole::NastaveniAkce, e, a, j - 1);
         else if (j < v)
-            step.push_back("if(nastav_vybrany == " + k + ")   if(" + test + "){" + a + "} else");
+            radek.text("if(nastav_vybrany == " + k + ")   if(" + test + "){")
+                .pole(Pole::NastaveniAkce, e, a, j - 1)
+                .text("} else");
         else
-            step.push_back("   if(nastav_vybrany == " + k + ")if(" + test + ")" + a);
+            radek.text("   if(nastav_vybrany == " + k + ")if(" + test + ")")
+                .pole(Pole::NastaveniAkce, e, a, j - 1);
+        radek.pridej(skript, Udalost::Step);
     }
-    step.push_back(" } else {");
-    step.push_back("   " + h + " = 1");
-    step.push_back("   " + akce.front());
-    step.push_back("}");
-    step.push_back("}");
+    pridejZaver(skript, h, "1", e, 0, akce.front());
 }
 
-void pridejVlevo(Radky& step, const PolozkaNastaveni& p, std::size_t e) {
+void pridejVlevo(Skript& skript, const PolozkaNastaveni& p, std::size_t e) {
     const std::string h = hodnotaPolozky(e);
     const Radky hodnoty = Explode(";", p.Hodnoty);
     const Radky akce = Explode(";", p.Akce);
     const std::size_t v = hodnoty.size();
 
-    step.push_back("if(nastav_vybrany == " + cislo(e + 1) + "){");
-    step.push_back(v >= 1 ? "  if(" + h + " > 1){" : " if(" + h + " < 0){");
-    step.push_back("   " + h + " -= 1");
+    pevny(skript, Udalost::Step, "if(nastav_vybrany == " + cislo(e + 1) + "){");
+    pevny(skript, Udalost::Step, v >= 1 ? "  if(" + h + " > 1){" : " if(" + h + " < 0){");
+    pevny(skript, Udalost::Step, "   " + h + " -= 1");
+    Radek radek;
     for (std::size_t j = 1; j <= akce.size(); ++j) {
         const std::string zacatek = "   if(" + h + " == " + cislo(j) + ")";
         const std::string& a = akce[j - 1];
         if (v == 1)
-            step.push_back(zacatek + a);
+            radek.text(zacatek).pole(Pole::NastaveniAkce, e, a, j - 1);
         else if (j + 1 < v)
-            step.push_back(zacatek + "{" + a + "} else");
+            radek.text(zacatek + "{").pole(Pole::NastaveniAkce, e, a, j - 1).text("} else");
         else if (j + 1 == v)
-            step.push_back(zacatek + "{" + a + "}");
+            radek.text(zacatek + "{").pole(Pole::NastaveniAkce, e, a, j - 1).text("}");
+        else
+            continue;
+        radek.pridej(skript, Udalost::Step);
     }
-    step.push_back(" } else {");
-    step.push_back("   " + h + " = " + cislo(v));
-    step.push_back("   " + akce.back());
-    step.push_back("}");
-    step.push_back("}");
+    pridejZaver(skript, h, cislo(v), e, akce.size() - 1, akce.back());
 }
 
-void pridejCreate(Radky& create, std::size_t n) {
-    create.push_back(sep);
-    create.push_back("nastav_vybrany = 1");
-    create.push_back("barva_1 = c_yellow");
+void pridejCreate(Skript& skript, std::size_t n) {
+    pevny(skript, Udalost::Create, sep);
+    pevny(skript, Udalost::Create, "nastav_vybrany = 1");
+    pevny(skript, Udalost::Create, "barva_1 = c_yellow");
     for (std::size_t k = 2; k <= n; ++k)
-        create.push_back(barva(k) + " = c_white");
-    create.push_back(sep);
+        pevny(skript, Udalost::Create, barva(k) + " = c_white");
+    pevny(skript, Udalost::Create, sep);
     for (std::size_t e = 0; e < n; ++e)
-        create.push_back(hodnotaPolozky(e) + " = 1");
-    create.push_back(sep);
+        pevny(skript, Udalost::Create, hodnotaPolozky(e) + " = 1");
+    pevny(skript, Udalost::Create, sep);
 }
 
-void pridejStep(Radky& step, const std::vector<PolozkaNastaveni>& polozky) {
+void pridejStep(Skript& skript, const std::vector<PolozkaNastaveni>& polozky) {
     const std::size_t n = polozky.size();
     const std::string pocet = cislo(n);
-    step.push_back(sep);
-    step.push_back("if(keyboard_check_pressed(vk_down)){");
-    step.push_back("if(nastav_vybrany < " + pocet + "){");
-    step.push_back(" nastav_vybrany += 1");
+    const auto step = [&skript](std::initializer_list<std::string> radky) {
+        for (const std::string& radek : radky)
+            pevny(skript, Udalost::Step, radek);
+    };
+    step({sep, "if(keyboard_check_pressed(vk_down)){", "if(nastav_vybrany < " + pocet + "){",
+          " nastav_vybrany += 1"});
     for (std::size_t k = 2; k <= n; ++k)
-        pridejPrebarveni(step, k, k - 1);
-    step.insert(step.end(), {"} else {", " nastav_vybrany = 1", " barva_1 = c_yellow",
-                             " " + barva(n) + " = c_white", "}", "}", sep});
+        pridejPrebarveni(skript, k, k - 1);
+    step({"} else {", " nastav_vybrany = 1", " barva_1 = c_yellow", " " + barva(n) + " = c_white",
+          "}", "}", sep});
 
-    step.push_back("if(keyboard_check_pressed(vk_up)){");
-    step.push_back("if(nastav_vybrany > 1){");
-    step.push_back(" nastav_vybrany -= 1");
+    step({"if(keyboard_check_pressed(vk_up)){", "if(nastav_vybrany > 1){", " nastav_vybrany -= 1"});
     for (std::size_t k = 1; k < n; ++k)
-        pridejPrebarveni(step, k, k + 1);
-    step.insert(step.end(), {"} else {", " nastav_vybrany = " + pocet, " barva_1 = c_white",
-                             " " + barva(n) + " = c_yellow", "}", "}", sep});
+        pridejPrebarveni(skript, k, k + 1);
+    step({"} else {", " nastav_vybrany = " + pocet, " barva_1 = c_white",
+          " " + barva(n) + " = c_yellow", "}", "}", sep});
 
-    step.push_back("if(keyboard_check_pressed(vk_right)){");
+    step({"if(keyboard_check_pressed(vk_right)){"});
     for (std::size_t e = 0; e < n; ++e)
-        pridejVpravo(step, polozky[e], e);
-    step.push_back("}");
-    step.push_back(sep);
-    step.push_back("if(keyboard_check_pressed(vk_left)){");
+        pridejVpravo(skript, polozky[e], e);
+    step({"}", sep, "if(keyboard_check_pressed(vk_left)){"});
     for (std::size_t e = 0; e < n; ++e)
-        pridejVlevo(step, polozky[e], e);
-    step.push_back("}");
+        pridejVlevo(skript, polozky[e], e);
+    step({"}"});
 }
 
-// A Draw line and the input that places it.
-void kresli(Skript& skript, std::string radek, std::optional<Puvod> puvod = std::nullopt) {
-    skript.draw.push_back(std::move(radek));
-    skript.puvod.push_back(puvod);
+// A name or value line: the text at the entry's place in its colour, and the input that
+// places it.
+void kresliText(Skript& skript, Radek& radek, std::size_t e, Puvod::Cast cast) {
+    const std::string b = barva(e + 1);
+    radek.text("\"," + b + "," + b + "," + b + "," + b + ",true)");
+    radek.pridej(skript, Udalost::Draw);
+    skript.puvod.push_back(Puvod{e, cast});
+}
+
+void kresli(Skript& skript, std::string radek) {
+    pevny(skript, Udalost::Draw, std::move(radek));
+    skript.puvod.push_back(std::nullopt);
 }
 
 // Stops at the first value line whose x is no whole number and returns its error.
 std::optional<Chyba> pridejDraw(Skript& skript, const std::vector<PolozkaNastaveni>& polozky) {
     kresli(skript, sep);
-    for (std::size_t e = 0; e < polozky.size(); ++e)
-        kresli(skript, textVBarve(polozky[e].PoziceX, polozky[e].PoziceY, polozky[e].Nazev, e + 1),
-               Puvod{e, Puvod::Cast::Nazev});
+    Radek radek;
+    for (std::size_t e = 0; e < polozky.size(); ++e) {
+        const PolozkaNastaveni& p = polozky[e];
+        radek.text("draw_text_color(")
+            .pole(Pole::NastaveniX, e, p.PoziceX)
+            .text(",")
+            .pole(Pole::NastaveniY, e, p.PoziceY)
+            .text(",\"")
+            .pole(Pole::NastaveniNazev, e, p.Nazev);
+        kresliText(skript, radek, e, Puvod::Cast::Nazev);
+    }
     kresli(skript, sep);
     for (std::size_t e = 0; e < polozky.size(); ++e) {
         const PolozkaNastaveni& p = polozky[e];
@@ -160,8 +186,13 @@ std::optional<Chyba> pridejDraw(Skript& skript, const std::vector<PolozkaNastave
                 return *chyba;
             // In 64 bits, so an x near the top of the range gives the true sum.
             const std::int64_t x180 = std::int64_t{std::get<std::int32_t>(x)} + 180;
-            kresli(skript, textVBarve(std::to_string(x180), p.PoziceY, hodnoty[i - 1], e + 1),
-                   Puvod{e, Puvod::Cast::Hodnota});
+            radek.text("draw_text_color(")
+                .pole(Pole::NastaveniX, e, std::to_string(x180))
+                .text(",")
+                .pole(Pole::NastaveniY, e, p.PoziceY)
+                .text(",\"")
+                .pole(Pole::NastaveniHodnota, e, hodnoty[i - 1], i - 1);
+            kresliText(skript, radek, e, Puvod::Cast::Hodnota);
             kresli(skript, i < hodnoty.size() ? "} else" : "}");
         }
     }
@@ -185,8 +216,8 @@ Skript GenerujNastaveni(const std::vector<PolozkaNastaveni>& polozky) {
             return skript;
         }
     }
-    pridejCreate(skript.create, polozky.size());
-    pridejStep(skript.step, polozky);
+    pridejCreate(skript, polozky.size());
+    pridejStep(skript, polozky);
     skript.chyba = pridejDraw(skript, polozky);
     return skript;
 }

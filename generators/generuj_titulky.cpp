@@ -1,14 +1,22 @@
 #include "generators/generuj_titulky.h"
 
-#include "generators/spoj.h"
-
 #include <cstdint>
 
 namespace {
 
-std::string radekPisma(const std::string& promenna, const PismoTitulku& pismo) {
-    return promenna + " = font_add(\"" + pismo.nazevPisma + "\"," + pismo.velikost + "," +
-           (pismo.tucne ? "-1" : "0") + "," + (pismo.kurziva ? "-1" : "0") + ",0,180)";
+// The font line of positions (pismo 0) or persons (1).
+void pridejPismo(Skript& skript, std::size_t pismo, const PismoTitulku& p) {
+    Radek()
+        .text(pismo == 0 ? "fontik = font_add(\"" : "fontik2 = font_add(\"")
+        .pole(Pole::TitulkyNazevPisma, pismo, p.nazevPisma)
+        .text("\",")
+        .pole(Pole::TitulkyVelikostPisma, pismo, p.velikost)
+        .text(",")
+        .pole(Pole::TitulkyTucne, pismo, p.tucne ? "-1" : "0")
+        .text(",")
+        .pole(Pole::TitulkyKurziva, pismo, p.kurziva ? "-1" : "0")
+        .text(",0,180)")
+        .pridej(skript, Udalost::Create);
 }
 
 } // namespace
@@ -29,26 +37,48 @@ Skript GenerujTitulky(const VstupTitulku& vstup) {
         nahoru ? " > 0)draw_text_color(250," : " < 640)draw_text_color(250,";
 
     const std::string alarm = "alarm[0] = room_speed/12";
-    skript.create.push_back(alarm);
-    skript.alarm0.push_back(alarm);
+    PridejRadek(skript, Udalost::Create, alarm);
+    PridejRadek(skript, Udalost::Alarm0, alarm);
     if (vstup.pismoPozice.zapnuto)
-        skript.create.push_back(radekPisma("fontik", vstup.pismoPozice));
+        pridejPismo(skript, 0, vstup.pismoPozice);
     if (vstup.pismoOsob.zapnuto)
-        skript.create.push_back(radekPisma("fontik2", vstup.pismoOsob));
+        pridejPismo(skript, 1, vstup.pismoOsob);
 
-    for (const PolozkaTitulku& polozka : vstup.polozky) {
+    const std::size_t pocet = vstup.polozky.size();
+    skript.create.reserve(skript.create.size() + pocet);
+    skript.alarm0.reserve(skript.alarm0.size() + pocet);
+    skript.draw.reserve(pocet);
+    Radek radek;
+    for (std::size_t i = 0; i < pocet; ++i) {
+        const PolozkaTitulku& polozka = vstup.polozky[i];
         const std::string& text = polozka.text;
         y += znamenko * (polozka.pozice ? 40 : 20);
-        skript.create.push_back(Spoj({text, " = ", std::to_string(y)}));
-        skript.alarm0.push_back(Spoj({text, posun}));
+        radek.pole(Pole::TitulkyText, i, text)
+            .text(" = ")
+            .pole(Pole::TitulkySmer, 0, std::to_string(y))
+            .pridej(skript, Udalost::Create);
+        radek.pole(Pole::TitulkyText, i, text)
+            .pole(Pole::TitulkySmer, 0, posun)
+            .pridej(skript, Udalost::Alarm0);
 
-        const bool pismo = polozka.pozice ? vstup.pismoPozice.zapnuto : vstup.pismoOsob.zapnuto;
-        if (pismo)
-            skript.draw.push_back(polozka.pozice ? "draw_set_font(fontik)"
-                                                 : "draw_set_font(fontik2)");
+        const std::size_t pismo = polozka.pozice ? 0 : 1;
+        if (polozka.pozice ? vstup.pismoPozice.zapnuto : vstup.pismoOsob.zapnuto)
+            radek
+                .pole(Pole::TitulkyPismo, pismo,
+                      polozka.pozice ? "draw_set_font(fontik)" : "draw_set_font(fontik2)")
+                .pridej(skript, Udalost::Draw);
+        const Pole pole = polozka.pozice ? Pole::TitulkyBarvaPozice : Pole::TitulkyBarvaOsob;
         const std::string& b = polozka.pozice ? vstup.barvaPozice : vstup.barvaOsob;
-        skript.draw.push_back(Spoj({"if(", text, podminka, text, ",\"", text, "\",", b, ",", b, ",",
-                                    b, ",", b, ",true)"}));
+        radek.text("if(")
+            .pole(Pole::TitulkyText, i, text)
+            .pole(Pole::TitulkySmer, 0, podminka)
+            .pole(Pole::TitulkyText, i, text)
+            .text(",\"")
+            .pole(Pole::TitulkyText, i, text)
+            .text("\",");
+        for (int kolikata = 0; kolikata < 4; ++kolikata)
+            radek.pole(pole, 0, b).text(kolikata < 3 ? "," : ",true)");
+        radek.pridej(skript, Udalost::Draw);
     }
     return skript;
 }

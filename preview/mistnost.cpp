@@ -28,9 +28,10 @@ Mistnost::Mistnost(const Skripty& skripty, const ZadaneHodnoty& zadane) {
     for (const auto& [udalost, text] : skripty) {
         Rozbor r = precti(text);
         for (const ChybaSkriptu& c : r.chyby)
-            m_stav.pridejZpravu(Zprava::Druh::Chyba, NazevUdalosti(udalost) + ", řádek " +
-                                                         std::to_string(c.radek) +
-                                                         ": nelze přečíst: " + c.zprava);
+            m_stav.pridejZpravu(Zprava::Druh::Chyba,
+                                NazevUdalosti(udalost) + ", řádek " + std::to_string(c.radek) +
+                                    ": nelze přečíst: " + c.zprava,
+                                MistoChyby{udalost, c, true});
         m_programy.emplace(udalost, std::move(r.program));
     }
     for (const auto& [jmeno, h] : zadane)
@@ -70,10 +71,12 @@ void Mistnost::spust(Udalost udalost) {
     m_pocitadla.operace = std::max(m_pocitadla.operace, p.operace);
     if (c) {
         const std::string& zprava = c->chyba.zprava;
-        m_stav.pridejZpravu(Zprava::Druh::Chyba, c->smycka ? m_stav.udalost + ": " + zprava
-                                                           : m_stav.udalost + ", řádek " +
-                                                                 std::to_string(c->chyba.radek) +
-                                                                 ": běh zastaven: " + zprava);
+        m_stav.pridejZpravu(Zprava::Druh::Chyba,
+                            c->smycka
+                                ? m_stav.udalost + ": " + zprava
+                                : m_stav.udalost + ", řádek " + std::to_string(c->chyba.radek) +
+                                      ": běh zastaven: " + zprava,
+                            MistoChyby{udalost, c->chyba, false});
         m_programy.erase(it);
     }
 }

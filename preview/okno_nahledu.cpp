@@ -1,5 +1,6 @@
 #include "preview/okno_nahledu.h"
 
+#include "preview/kontrola.h"
 #include "preview/platno_nahledu.h"
 #include "preview/tazeni_textu.h"
 
@@ -113,11 +114,14 @@ OknoNahledu::OknoNahledu(QWidget* rodic) : QWidget(rodic, Qt::Window) {
 
 OknoNahledu::~OknoNahledu() = default;
 
-void OknoNahledu::nastav(const QString& nazevZalozky, Zdroj zdroj, Umisteni* umisteni) {
+void OknoNahledu::nastav(const QString& nazevZalozky, Zdroj zdroj, Umisteni* umisteni,
+                         PuvodSkriptu puvod) {
     setWindowTitle(QStringLiteral("Náhled – %1").arg(nazevZalozky));
     m_zdroj = std::move(zdroj);
+    m_puvod = std::move(puvod);
     m_tazeni->nastav(umisteni);
     m_promenne->setRowCount(0);
+    m_vTabulce.clear();
     ZnovuClick();
     if (!m_casovac->isActive())
         PozastavitClick();
@@ -133,7 +137,13 @@ void OknoNahledu::ZnovuClick() {
             return skript.second.find_first_not_of(" \t\r\n") == std::string::npos;
         }))
         pridejZpravu(QStringLiteral("Panely jsou prázdné: nejdřív stiskněte „Vygenerovat kód“."));
+    // What cannot be read is named as the tab's check named it after generating.
+    m_skript = m_puvod ? m_puvod() : nullptr;
+    if (m_skript)
+        for (const nahled::Nalez& n : nahled::Zkontroluj(*m_skript))
+            pridejZpravu(QString::fromStdString(n.zprava), true);
     m_mistnost = std::make_unique<nahled::Mistnost>(skripty, zadaneHodnoty());
+    m_prectenoPromennych = 0;
     const auto draw = skripty.find(nahled::Udalost::Draw);
     m_tazeni->nactiPuvod(draw == skripty.end() ? std::string() : draw->second);
     m_platno->nastavKresby({});
@@ -181,19 +191,29 @@ void OknoNahledu::pridejZpravu(const QString& text, bool chyba) {
 }
 
 void OknoNahledu::pridejZpravy() {
-    for (const nahled::Zprava& z : m_mistnost->VezmiZpravy())
-        pridejZpravu(QString::fromStdString(z.text), z.druh == nahled::Zprava::Druh::Chyba);
+    for (const nahled::Zprava& z : m_mistnost->VezmiZpravy()) {
+        if (!m_skript || !z.misto)
+            pridejZpravu(QString::fromStdString(z.text), z.druh == nahled::Zprava::Druh::Chyba);
+        else if (!z.misto->cteni)
+            pridejZpravu(
+                QString::fromStdString(
+                    nahled::PopisChyby(*m_skript, z.misto->udalost, z.misto->chyba).zprava),
+                true);
+    }
     while (m_zpravy->count() > nejviceZprav)
         delete m_zpravy->takeItem(0);
     m_zpravy->scrollToBottom();
 }
 
-// Adds a row for each variable newly read before it was set; rows and typed values stay.
+// Adds a row for each variable newly read before it was set; rows and typed values stay. The
+// room's list only grows, so each step looks only at the names it added.
 void OknoNahledu::doplnPromenne() {
-    for (const std::string& jmeno : m_mistnost->nenastavene()) {
-        const QString nazev = QString::fromStdString(jmeno);
-        if (!m_promenne->findItems(nazev, Qt::MatchExactly).isEmpty())
+    const std::vector<std::string>& nenastavene = m_mistnost->nenastavene();
+    for (; m_prectenoPromennych < nenastavene.size(); ++m_prectenoPromennych) {
+        const std::string& jmeno = nenastavene[m_prectenoPromennych];
+        if (!m_vTabulce.insert(jmeno).second)
             continue;
+        const QString nazev = QString::fromStdString(jmeno);
         const int radek = m_promenne->rowCount();
         m_promenne->insertRow(radek);
         auto* polozka = new QTableWidgetItem(nazev);

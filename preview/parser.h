@@ -77,9 +77,29 @@ private:
         return {static_cast<std::uint32_t>(v.data() - m_text.data()),
                 static_cast<std::uint32_t>(v.size())};
     }
+    Vyrazy uloz(const Vyraz* prvni, std::size_t pocet) { return m_sklad->uloz(prvni, pocet); }
+    Vyrazy uloz(const Vyraz& jediny) { return m_sklad->uloz(&jediny, 1); }
     std::string jmeno(const Vyraz& v) const {
         return (v.znacka ? "global." : "") + std::string(m_text.substr(v.text.od, v.text.delka));
     }
+
+    // Removes what a reading left on a shared list, also when it throws.
+    template <typename T> struct Uklid {
+        std::vector<T>& seznam;
+        std::size_t od;
+        ~Uklid() { seznam.erase(seznam.begin() + static_cast<std::ptrdiff_t>(od), seznam.end()); }
+    };
+    // An operator chain being read, and an if whose branches are being read.
+    struct OtevrenyRetez {
+        std::uint8_t uroven;
+        Op dalsi; // joins the operand that comes next
+        int radek;
+        std::size_t od; // its first operand on m_operandy
+    };
+    struct OtevreneKdyz {
+        Prikaz kdyz;
+        bool vElse = false;
+    };
 
     struct Hloubka {
         explicit Hloubka(Parser& p);
@@ -88,14 +108,20 @@ private:
     };
 
     std::string_view m_text;
+    Sklad* m_sklad = nullptr; // the program's, from rozbor on
     Lexer m_lexer;
     Token m_ted;
     std::uint32_t m_predKonec = 0;
     std::size_t m_pozice = 0; // tokens read so far
     int m_hloubka = 0;
     std::vector<ChybaSkriptu> m_chyby;
-    // The arguments of the calls being read, innermost last: one list for all of them.
+    // The arguments of the calls, the operands of the chains, the chains and the ifs being read,
+    // innermost last: one list of each for all of them, so that reading allocates only for the
+    // tree.
     std::vector<Vyraz> m_argumenty;
+    std::vector<Vyraz> m_operandy;
+    std::vector<OtevrenyRetez> m_retezy;
+    std::vector<OtevreneKdyz> m_kdyze;
 };
 
 } // namespace nahled

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 
 namespace {
 
@@ -26,6 +27,17 @@ QFont pismo(const std::optional<nahled::Pismo>& p) {
 
 const QRectF mistnost(0, 0, nahled::Mistnost::Sirka, nahled::Mistnost::Vyska);
 
+// Whether any of the text can fall inside the room, without laying it out: a text grows right
+// and down from its point, and no line or letter of the largest font is this many pixels.
+bool muzeBytVidet(const nahled::Kresba& k) {
+    constexpr double nejvetsiZnak = 200;
+    if (k.x >= mistnost.right() || k.y >= mistnost.bottom())
+        return false;
+    const auto radku = std::count(k.text.begin(), k.text.end(), '\n') + 1;
+    return k.y + nejvetsiZnak * static_cast<double>(radku) > 0 &&
+           k.x + nejvetsiZnak * static_cast<double>(k.text.size()) > 0;
+}
+
 } // namespace
 
 PlatnoNahledu::PlatnoNahledu(QWidget* rodic) : QWidget(rodic) {
@@ -38,8 +50,11 @@ PlatnoNahledu::PlatnoNahledu(QWidget* rodic) : QWidget(rodic) {
     setMinimumSize(nahled::Mistnost::Sirka / 2, nahled::Mistnost::Vyska / 2);
 }
 
-void PlatnoNahledu::nastavKresby(std::vector<nahled::Kresba> kresby) {
-    m_kresby = std::move(kresby);
+// Only what the room may show is kept, so a table of thousands of rows is laid out and painted
+// no more than the few the room holds.
+void PlatnoNahledu::nastavKresby(const std::vector<nahled::Kresba>& kresby) {
+    m_kresby.clear();
+    std::copy_if(kresby.begin(), kresby.end(), std::back_inserter(m_kresby), muzeBytVidet);
     ukazKurzor();
     update();
 }

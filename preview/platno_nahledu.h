@@ -22,7 +22,7 @@ public:
 
     explicit PlatnoNahledu(QWidget* rodic = nullptr);
 
-    void nastavKresby(std::vector<nahled::Kresba> kresby);
+    void nastavKresby(const std::vector<nahled::Kresba>& kresby);
     // Without one no text is taken and presses go on to the window.
     void nastavPosouzeni(Posouzeni posouzeni);
 

@@ -2,8 +2,6 @@
 #include "preview/parser.h"
 #include "preview/vestavene.h"
 
-#include <algorithm>
-#include <iterator>
 #include <unordered_set>
 
 namespace nahled {
@@ -69,44 +67,39 @@ std::string Parser::popis(const Token& t) {
 // moment is one flat chain on a stack, so neither a long chain nor a mix of levels recurses.
 Vyraz Parser::vyraz() {
     Hloubka h(*this);
-    struct Otevreny {
-        std::uint8_t uroven;
-        Op dalsi; // joins the operand that comes next
-        Vyraz retez;
-    };
-    std::vector<Otevreny> otevrene;
-    const auto pripoj = [](Otevreny& o, Vyraz v) {
-        v.spojka = o.dalsi;
-        o.retez.deti.push_back(std::move(v));
-    };
+    const std::size_t retezu = m_retezy.size();
+    const Uklid<OtevrenyRetez> uklidRetezu{m_retezy, retezu};
+    const Uklid<Vyraz> uklidOperandu{m_operandy, m_operandy.size()};
     Vyraz v = unarni();
+    // The innermost open chain takes v as its last operand, and v's place.
+    const auto zavri = [&] {
+        const OtevrenyRetez o = m_retezy.back();
+        m_retezy.pop_back();
+        v.spojka = o.dalsi;
+        m_operandy.push_back(v);
+        v = Vyraz{};
+        v.druh = Vyraz::Druh::Retez;
+        v.radek = o.radek;
+        v.deti = uloz(m_operandy.data() + o.od, m_operandy.size() - o.od);
+        m_operandy.resize(o.od);
+    };
     while (ted().uroven != Token::Zadne) {
         const std::uint8_t u = ted().uroven;
         const Op op = ted().op;
         posun();
-        while (!otevrene.empty() && otevrene.back().uroven > u) {
-            pripoj(otevrene.back(), std::move(v));
-            v = std::move(otevrene.back().retez);
-            otevrene.pop_back();
-        }
-        if (!otevrene.empty() && otevrene.back().uroven == u) {
-            pripoj(otevrene.back(), std::move(v));
-            otevrene.back().dalsi = op;
+        while (m_retezy.size() > retezu && m_retezy.back().uroven > u)
+            zavri();
+        if (m_retezy.size() > retezu && m_retezy.back().uroven == u) {
+            v.spojka = m_retezy.back().dalsi;
+            m_retezy.back().dalsi = op;
         } else {
-            Otevreny o{u, op, {}};
-            o.retez.druh = Vyraz::Druh::Retez;
-            o.retez.radek = v.radek;
-            o.retez.deti.reserve(2);
-            o.retez.deti.push_back(std::move(v));
-            otevrene.push_back(std::move(o));
+            m_retezy.push_back({u, op, v.radek, m_operandy.size()});
         }
+        m_operandy.push_back(v);
         v = unarni();
     }
-    while (!otevrene.empty()) {
-        pripoj(otevrene.back(), std::move(v));
-        v = std::move(otevrene.back().retez);
-        otevrene.pop_back();
-    }
+    while (m_retezy.size() > retezu)
+        zavri();
     return v;
 }
 
@@ -130,9 +123,10 @@ Vyraz Parser::unarni() {
         v.znacka = 1;
         if (ted().druh != Token::Druh::Jmeno || (jeVyhrazene(ted().text) && !jeObjekt(ted().text)))
             chyba("za '" + std::string(t.text) + "' čekám proměnnou, stojí tu " + popis(ted()));
-        v.deti.push_back(cesta());
-        if (v.deti[0].druh == Vyraz::Druh::Volani)
+        const Vyraz cil = cesta();
+        if (cil.druh == Vyraz::Druh::Volani)
             chyba(vUvozovkach(t.text) + " patří k proměnné, ne k volání funkce");
+        v.deti = uloz(cil);
         return v;
     }
     if (op == Op::Zadny)
@@ -143,7 +137,7 @@ Vyraz Parser::unarni() {
     v.druh = Vyraz::Druh::Unarni;
     v.radek = t.radek;
     v.op = op;
-    v.deti.push_back(unarni());
+    v.deti = uloz(unarni());
     return v;
 }
 
@@ -181,7 +175,7 @@ Vyraz Parser::primarni() {
             krok.druh = Vyraz::Druh::Krok;
             krok.radek = t.radek;
             krok.op = jeSymbol("++") ? Op::Plus : Op::Minus;
-            krok.deti.push_back(std::move(v));
+            krok.deti = uloz(v);
             posun();
             return krok;
         }
@@ -216,34 +210,31 @@ Vyraz Parser::cesta() {
     }
     if (vezmiSymbol("[")) {
         v.druh = Vyraz::Druh::Prvek;
-        v.deti.push_back(vyraz());
-        if (vezmiSymbol(","))
-            v.deti.push_back(vyraz());
+        Vyraz indexy[2];
+        indexy[0] = vyraz();
+        const bool dva = vezmiSymbol(",");
+        if (dva)
+            indexy[1] = vyraz();
         ocekavej("]");
+        v.deti = uloz(indexy, dva ? 2 : 1);
     }
     return v;
 }
 
-// The arguments are gathered on a list shared by all calls first, so that the call keeps no
-// spare room and reading it allocates once.
+// The arguments are gathered on a list shared by all calls first, so that they lie side by side
+// in the program's store.
 Vyraz Parser::volani(const Token& jmeno) {
     Vyraz v;
     v.druh = Vyraz::Druh::Volani;
     v.radek = jmeno.radek;
     posun();
     if (!vezmiSymbol(")")) {
-        struct Uklid {
-            std::vector<Vyraz>& seznam;
-            std::size_t od;
-            ~Uklid() { seznam.resize(od); }
-        } uklid{m_argumenty, m_argumenty.size()};
+        const Uklid<Vyraz> uklid{m_argumenty, m_argumenty.size()};
         do
             m_argumenty.push_back(vyraz());
         while (vezmiSymbol(","));
         ocekavej(")");
-        const auto od = m_argumenty.begin() + static_cast<std::ptrdiff_t>(uklid.od);
-        v.deti.reserve(static_cast<std::size_t>(m_argumenty.end() - od));
-        std::move(od, m_argumenty.end(), std::back_inserter(v.deti));
+        v.deti = uloz(m_argumenty.data() + uklid.od, m_argumenty.size() - uklid.od);
     }
     v.znacka = static_cast<std::uint8_t>(IndexVestavene(jmeno.text));
     v.text = v.znacka ? usek(jmeno.text) : Usek{jmeno.zacatek, m_predKonec - jmeno.zacatek};

@@ -12,9 +12,9 @@ Stav::Stav() {
     promenne["alarm"] = std::move(alarmy);
 }
 
-void Stav::pridejZpravu(Zprava::Druh druh, std::string text) {
+void Stav::pridejZpravu(Zprava::Druh druh, std::string text, std::optional<MistoChyby> misto) {
     if (zpravy.size() < NejvicZprav)
-        zpravy.push_back({druh, std::move(text)});
+        zpravy.push_back({druh, std::move(text), std::move(misto)});
     else if (zpravy.size() == NejvicZprav)
         zpravy.push_back({Zprava::Druh::Chyba, "další zprávy náhled vynechal"});
 }

@@ -3,8 +3,10 @@
 // Everything the scripts of one previewed object read and write: its variables, the keys
 // pressed for this step, its fonts, what Draw drew, and the messages for the author.
 
+#include "generators/udalost.h"
 #include "preview/hodnota.h"
 #include "preview/konstanty.h"
+#include "preview/tokeny.h"
 
 #include <cstdint>
 #include <map>
@@ -35,10 +37,19 @@ struct Kresba {
     bool operator==(const Kresba&) const = default;
 };
 
+// Where an error stands, so that the form can name the field that wrote its line.
+struct MistoChyby {
+    Udalost udalost;
+    ChybaSkriptu chyba;
+    bool cteni; // the line could not be read, rather than stopped the run
+    bool operator==(const MistoChyby&) const = default;
+};
+
 struct Zprava {
     enum class Druh { Chyba, Akce, Nenastavena };
     Druh druh;
     std::string text;
+    std::optional<MistoChyby> misto = std::nullopt;
     bool operator==(const Zprava&) const = default;
 };
 
@@ -55,7 +66,8 @@ struct Stav {
     Stav();
 
     // Adds a message unless NejvicZprav are waiting already.
-    void pridejZpravu(Zprava::Druh druh, std::string text);
+    void pridejZpravu(Zprava::Druh druh, std::string text,
+                      std::optional<MistoChyby> misto = std::nullopt);
 
     std::map<std::string, Promenna> promenne;
     std::set<int> stisknute;

@@ -6,6 +6,7 @@
 // proportion to what was typed.
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -43,6 +44,26 @@ struct Usek {
     std::uint32_t od, delka;
 };
 
+struct Vyraz;
+
+// An expression's operands, side by side in the program's Sklad.
+class Vyrazy {
+public:
+    Vyrazy() = default;
+    Vyrazy(const Vyraz* prvni, std::size_t pocet)
+        : m_prvni(prvni), m_pocet(static_cast<std::uint32_t>(pocet)) {}
+    const Vyraz* begin() const { return m_prvni; }
+    const Vyraz* end() const;
+    std::size_t size() const { return m_pocet; }
+    bool empty() const { return m_pocet == 0; }
+    const Vyraz& operator[](std::size_t i) const;
+    const Vyraz& back() const { return (*this)[m_pocet - 1]; }
+
+private:
+    const Vyraz* m_prvni = nullptr;
+    std::uint32_t m_pocet = 0;
+};
+
 struct Vyraz {
     enum class Druh : std::uint8_t { Cislo, Text, Promenna, Prvek, Volani, Unarni, Retez, Krok };
     Druh druh = Druh::Cislo;
@@ -61,7 +82,27 @@ struct Vyraz {
         Usek text;
     };
     // Operands, the indices of an element, or the arguments of a call.
-    std::vector<Vyraz> deti;
+    Vyrazy deti;
+};
+
+inline const Vyraz* Vyrazy::end() const {
+    return m_prvni + m_pocet;
+}
+inline const Vyraz& Vyrazy::operator[](std::size_t i) const {
+    return m_prvni[i];
+}
+
+// Where a program's expressions live: in large blocks rather than one allocation per list of
+// operands, and freed all at once with the program, however deep they nest.
+class Sklad {
+public:
+    Vyrazy uloz(const Vyraz* prvni, std::size_t pocet);
+
+private:
+    static constexpr std::size_t VelikostBloku = 1024;
+    std::vector<std::unique_ptr<Vyraz[]>> m_bloky;
+    Vyraz* m_volno = nullptr;
+    std::size_t m_zbyva = 0;
 };
 
 struct Prikaz {
@@ -89,7 +130,7 @@ struct Prikaz {
     // Prirazeni: what it writes, then the value. Vyraz: the call or ++/--. The others: the
     // condition, the count, the value switched on or of a case, what return gives back; for
     // globalvar, the names it declares.
-    std::vector<Vyraz> vyrazy;
+    Vyrazy vyrazy;
     // Kdyz: the branch taken, then the other one if there is an else. Blok and Prepni: the
     // statements. Pro: the start, the step and the body. The loops and S: the body.
     std::vector<Prikaz> deti;
@@ -104,6 +145,7 @@ struct Prikaz {
 // What the parser read, with the text its names and texts point into.
 struct Program {
     std::string text;
+    Sklad sklad;
     std::vector<Prikaz> prikazy;
 
     std::string_view usek(Usek u) const { return std::string_view(text).substr(u.od, u.delka); }

@@ -1,82 +1,90 @@
 #include "preview/tokeny.h"
 
-#include <array>
+#include "preview/znaky.h"
+
+#include <algorithm>
 #include <cstdlib>
 
 namespace nahled {
 
 namespace {
 
-bool jePismeno(char c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_';
-}
-bool jeCislice(char c) {
-    return c >= '0' && c <= '9';
-}
-bool jeHex(char c) {
-    return jeCislice(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
+using namespace znaky;
+
+constexpr unsigned dva(char a, char b) {
+    return static_cast<unsigned char>(a) << 8 | static_cast<unsigned char>(b);
 }
 
-constexpr std::array<std::string_view, 20> dvojznaky{"==", "!=", "<=", ">=", "&&", "||", "^^",
-                                                     "+=", "-=", "*=", "/=", "|=", "&=", "^=",
-                                                     "<>", ":=", "++", "--", "<<", ">>"};
-constexpr std::string_view jednoznaky = "+-*/%<>=!~&|^(){}[],;.:";
-
-constexpr std::array<bool, 256> jeZnakSymbolu = [] {
-    std::array<bool, 256> z{};
-    for (char c : jednoznaky)
-        z[static_cast<unsigned char>(c)] = true;
-    return z;
-}();
-
-bool jeSymbol(char c) {
-    return jeZnakSymbolu[static_cast<unsigned char>(c)];
-}
-
-struct Binarni {
-    std::string_view slovo;
-    std::uint8_t uroven;
-    Op op;
-};
-
-// The binary operators by precedence, loosest first: the parser reads each level as one flat
-// chain. Words among them are operators only where an operator may stand.
-constexpr Binarni binarni[]{
-    {"||", 0, Op::Nebo},       {"or", 0, Op::Nebo},       {"^^", 1, Op::Xor},
-    {"xor", 1, Op::Xor},       {"&&", 2, Op::A},          {"and", 2, Op::A},
-    {"==", 3, Op::Rovno},      {"=", 3, Op::Rovno},       {"!=", 3, Op::Nerovno},
-    {"<>", 3, Op::Nerovno},    {"<", 4, Op::Mensi},       {">", 4, Op::Vetsi},
-    {"<=", 4, Op::MensiRovno}, {">=", 4, Op::VetsiRovno}, {"|", 5, Op::BitNebo},
-    {"^", 6, Op::BitXor},      {"&", 7, Op::BitA},        {"<<", 8, Op::Vlevo},
-    {">>", 8, Op::Vpravo},     {"+", 9, Op::Plus},        {"-", 9, Op::Minus},
-    {"*", 10, Op::Krat},       {"/", 10, Op::Deleno},     {"div", 10, Op::Div},
-    {"mod", 10, Op::Mod},      {"%", 10, Op::Mod},
-};
-
-// Symbols and these words are at most three characters long; comparing them by hand spares a
-// library call per token.
-bool stejne(std::string_view a, std::string_view b) {
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (a[i] != b[i])
-            return false;
-    return true;
-}
-
+// A binary operator's precedence, loosest 0, and what it does: the parser reads each level as
+// one flat chain. Words among them are operators only where an operator may stand.
 void zarad(Token& t) {
-    const char c = t.text[0];
-    const bool muze = t.druh == Token::Druh::Symbol
-                          ? c != '(' && c != ')' && c != ';' && c != ','
-                          : c == 'o' || c == 'x' || c == 'a' || c == 'd' || c == 'm';
-    if (!muze)
-        return;
-    for (const Binarni& b : binarni)
-        if (b.slovo[0] == c && stejne(b.slovo, t.text)) {
-            t.uroven = b.uroven;
-            t.op = b.op;
+    const auto je = [&t](std::uint8_t uroven, Op op) {
+        t.uroven = uroven;
+        t.op = op;
+    };
+    const std::string_view s = t.text;
+    if (s.size() == 1) {
+        switch (s[0]) {
+        case '=':
+            return je(3, Op::Rovno);
+        case '<':
+            return je(4, Op::Mensi);
+        case '>':
+            return je(4, Op::Vetsi);
+        case '|':
+            return je(5, Op::BitNebo);
+        case '^':
+            return je(6, Op::BitXor);
+        case '&':
+            return je(7, Op::BitA);
+        case '+':
+            return je(9, Op::Plus);
+        case '-':
+            return je(9, Op::Minus);
+        case '*':
+            return je(10, Op::Krat);
+        case '/':
+            return je(10, Op::Deleno);
+        case '%':
+            return je(10, Op::Mod);
+        default:
             return;
         }
+    }
+    if (s.size() == 2) {
+        switch (dva(s[0], s[1])) {
+        case dva('|', '|'):
+        case dva('o', 'r'):
+            return je(0, Op::Nebo);
+        case dva('^', '^'):
+            return je(1, Op::Xor);
+        case dva('&', '&'):
+            return je(2, Op::A);
+        case dva('=', '='):
+            return je(3, Op::Rovno);
+        case dva('!', '='):
+        case dva('<', '>'):
+            return je(3, Op::Nerovno);
+        case dva('<', '='):
+            return je(4, Op::MensiRovno);
+        case dva('>', '='):
+            return je(4, Op::VetsiRovno);
+        case dva('<', '<'):
+            return je(8, Op::Vlevo);
+        case dva('>', '>'):
+            return je(8, Op::Vpravo);
+        default:
+            return;
+        }
+    }
+    if (s == "xor")
+        je(1, Op::Xor);
+    else if (s == "and")
+        je(2, Op::A);
+    else if (s == "div")
+        je(10, Op::Div);
+    else if (s == "mod")
+        je(10, Op::Mod);
 }
 
 // The whole character at i, so that a letter with a diacritic shows as itself.
@@ -142,8 +150,7 @@ void Lexer::dalsi(Token& t) {
         } else if (c == ' ' || c == '\t' || c == '\r') {
             ++i;
         } else if (c == '/' && i + 1 < n && text[i + 1] == '/') {
-            while (i < n && text[i] != '\n')
-                ++i;
+            i = std::min(text.find('\n', i), n);
         } else if (c == '/' && i + 1 < n && text[i + 1] == '*') {
             const int zacatek = m_radek;
             const std::size_t konec = text.find("*/", i + 2);
@@ -199,7 +206,7 @@ void Lexer::dalsi(Token& t) {
                   hex(text.substr(od + 1, i - od - 1)));
             return;
         } else if (jePismeno(c)) {
-            while (i < n && (jePismeno(text[i]) || jeCislice(text[i])))
+            while (i < n && je(text[i], Pismeno | Cislice))
                 ++i;
             token(Token::Druh::Jmeno, text.substr(od, i - od));
             if (i - od <= 3)
@@ -207,11 +214,9 @@ void Lexer::dalsi(Token& t) {
             return;
         } else {
             std::string_view symbol;
-            if (i + 1 < n && jeSymbol(text[i + 1]))
-                for (std::string_view d : dvojznaky)
-                    if (d[0] == c && d[1] == text[i + 1])
-                        symbol = d;
-            if (symbol.empty() && jeSymbol(c))
+            if (i + 1 < n && jeDvojznak(c, text[i + 1]))
+                symbol = text.substr(i, 2);
+            else if (jeSymbol(c))
                 symbol = text.substr(i, 1);
             if (symbol.empty()) {
                 const auto znak = static_cast<unsigned char>(c);

@@ -12,6 +12,8 @@
 #include <QTabWidget>
 #include <QTableWidget>
 
+#include <algorithm>
+
 namespace {
 
 QStringList kresby(const OknoNahledu* nahled) {
@@ -40,6 +42,7 @@ private Q_SLOTS:
     void prazdnePanely();
     void menuKlavesami();
     void promenneAZnovu();
+    void zpravyVeSlovechFormulare();
     void dlouheZpravy();
 };
 
@@ -145,6 +148,29 @@ void TestOknoNahledu::promenneAZnovu() {
     nahled->krok();
     QCOMPARE(kresby(nahled), (QStringList{"Petr jiná", "1201 jiná"}));
     QCOMPARE(zpravy(nahled), QStringList{});
+}
+
+// What cannot be read is told as the tab's check tells it while the panes hold what the tab
+// generated; once a pane is changed, the runtime's own words with pane and line come back.
+void TestOknoNahledu::zpravyVeSlovechFormulare() {
+    THlavni okno;
+    QTest::mouseClick(najdi<QPushButton>(&okno, "sButton1"), Qt::LeftButton);
+    spustAkci(&okno, "Nahled1");
+    auto* nahled = otevriPozastavene(okno);
+    const auto zeStepu = [](const QString& z) { return z.startsWith(QStringLiteral("Step, ")); };
+    QStringList z = zpravy(nahled);
+    for (int k = 2; k <= 5; ++k)
+        QVERIFY2(z.contains(QStringLiteral("Položka %1: Akce je prázdná").arg(k)),
+                 qPrintable(z.join('\n')));
+    QVERIFY(std::none_of(z.begin(), z.end(), zeStepu));
+
+    spustAkci(&okno, "Smazatve3");
+    nahled->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(nahled));
+    QTest::keyClick(nahled, Qt::Key_F5);
+    z = zpravy(nahled);
+    QVERIFY(!z.contains(QStringLiteral("Položka 2: Akce je prázdná")));
+    QVERIFY2(std::any_of(z.begin(), z.end(), zeStepu), qPrintable(z.join('\n')));
 }
 
 // A message longer than the list is wide wraps inside it, and its tooltip holds all of it.

@@ -1,0 +1,284 @@
+#include "preview/kontrola.h"
+
+#include "generators/slovnik.h"
+#include "preview/mistnost.h"
+#include "preview/rozbor.h"
+#include "preview/slova_formulare.h"
+
+#include <algorithm>
+#include <map>
+#include <new>
+#include <set>
+#include <stdexcept>
+#include <string_view>
+#include <tuple>
+
+namespace nahled {
+
+namespace {
+
+// Every place the reader cannot read, in line order. A script too big to read at all is one
+// error, as the room reports it.
+std::vector<ChybaSkriptu> chybyCteni(const std::string& text) {
+    try {
+        return Rozeber(text).chyby;
+    } catch (const std::bad_alloc&) {
+    } catch (const std::length_error&) {
+    }
+    return {{1, "skript je pro náhled příliš velký"}};
+}
+
+bool prazdny(const std::string& text) {
+    return text.find_first_not_of(" \t\r\n") == std::string::npos;
+}
+
+// What the field's text must be where the generator puts it.
+enum class Misto { Vyraz, Text, Prikaz, Promenna, Volne };
+
+Misto misto(::Pole pole) {
+    switch (pole) {
+    case ::Pole::MenuPocet:
+    case ::Pole::MenuX:
+    case ::Pole::MenuY:
+    case ::Pole::NastaveniX:
+    case ::Pole::NastaveniY:
+    case ::Pole::HighskoreNick:
+    case ::Pole::HighskoreSkore:
+    case ::Pole::TitulkyBarvaPozice:
+    case ::Pole::TitulkyBarvaOsob:
+    case ::Pole::TitulkyVelikostPisma:
+        return Misto::Vyraz;
+    case ::Pole::MenuText:
+    case ::Pole::NastaveniNazev:
+    case ::Pole::NastaveniHodnota:
+    case ::Pole::TitulkyNazevPisma:
+        return Misto::Text;
+    case ::Pole::MenuAkce:
+    case ::Pole::NastaveniAkce:
+        return Misto::Prikaz;
+    case ::Pole::TitulkyText:
+        return Misto::Promenna;
+    default:
+        return Misto::Volne;
+    }
+}
+
+bool jeCislice(char z) {
+    return z >= '0' && z <= '9';
+}
+
+// A name of letters without diacritics, digits and _, not starting with a digit, and no keyword.
+bool jeJmeno(std::string_view text) {
+    if (text.empty() || jeCislice(text[0]))
+        return false;
+    const bool znaky = std::all_of(text.begin(), text.end(), [](char z) {
+        return (z >= 'a' && z <= 'z') || (z >= 'A' && z <= 'Z') || jeCislice(z) || z == '_';
+    });
+    const auto& slova = KlicovaSlova();
+    return znaky && std::find(slova.begin(), slova.end(), text) == slova.end();
+}
+
+// Why a text that must be a variable's name is none, in the author's words.
+std::string procNeniJmeno(const std::string& text) {
+    if (jeCislice(text[0]))
+        return "nesmí začínat číslicí";
+    if (jeJmeno(text + "_"))
+        return "„" + text + "“ je vyhrazené slovo jazyka";
+    return "smí mít jen písmena bez diakritiky, číslice a _";
+}
+
+// Plain numbers, names and "global." names, the commonest texts, pass without the reader.
+bool zjevneSpravne(const std::string& text, Misto m) {
+    if (m == Misto::Text)
+        return text.find_first_of("\"\n") == std::string::npos;
+    if (m != Misto::Vyraz && m != Misto::Promenna)
+        return false;
+    if (m == Misto::Vyraz && !text.empty() && std::all_of(text.begin(), text.end(), jeCislice))
+        return true;
+    const std::string_view globalni = "global.";
+    return jeJmeno(text.starts_with(globalni) ? std::string_view(text).substr(globalni.size())
+                                              : std::string_view(text));
+}
+
+// One field's text judged alone, in a line of the shape the generator writes it into.
+struct Posudek {
+    std::string zprava;
+    // False where the text may be right in some of its lines, as an empty action of a settings
+    // value may: it is named only when a line near it cannot be read.
+    bool jiste = true;
+};
+
+class Kontrola {
+public:
+    explicit Kontrola(const Skript& skript) : m_skript(skript), m_slova(skript) {}
+
+    std::vector<Nalez> vse() {
+        for (Udalost u : {Udalost::Create, Udalost::Step, Udalost::Draw, Udalost::Alarm0})
+            udalost(u);
+        std::stable_sort(m_nalezy.begin(), m_nalezy.end(), [](const Nalez& a, const Nalez& b) {
+            return std::tie(a.udalost, a.radek) < std::tie(b.udalost, b.radek);
+        });
+        return std::move(m_nalezy);
+    }
+
+    Nalez chyba(Udalost u, const ChybaSkriptu& c, const std::string& jak) const {
+        const auto& puvod = m_skript.puvodRadku(u);
+        const auto r = static_cast<std::size_t>(c.radek - 1);
+        std::optional<Vlozeni> pole;
+        bool jedno = true;
+        if (c.radek >= 1 && r < puvod.size())
+            for (const Vlozeni& v : puvod[r]) {
+                if (misto(v.pole) == Misto::Volne)
+                    continue;
+                if (pole && std::tie(pole->pole, pole->vstup, pole->kus) !=
+                                std::tie(v.pole, v.vstup, v.kus))
+                    jedno = false;
+                if (!pole)
+                    pole = v;
+            }
+        if (pole && jedno)
+            return {u, c.radek, m_slova.jmeno(*pole, text(u, r, *pole)) + ": " + c.zprava, pole};
+        return {u, c.radek,
+                NazevUdalosti(u) + ", řádek " + std::to_string(c.radek) + ": " + jak + c.zprava,
+                pole};
+    }
+
+private:
+    std::string text(Udalost u, std::size_t r, const Vlozeni& v) const {
+        return m_skript.radky(u)[r].substr(v.zacatek, v.delka);
+    }
+
+    void udalost(Udalost u) {
+        const auto& radky = m_skript.radky(u);
+        std::string text;
+        for (std::size_t r = 0; r < radky.size(); ++r) {
+            if (r > 0)
+                text += '\n';
+            text += radky[r];
+        }
+        const std::vector<ChybaSkriptu> chyby = chybyCteni(text);
+        const auto& puvod = m_skript.puvodRadku(u);
+        for (std::size_t r = 0; r < puvod.size(); ++r)
+            for (const Vlozeni& v : puvod[r])
+                posudPole(u, r, v, true);
+        // Each error is put down to the broken fields since the one before it.
+        std::size_t od = 0;
+        for (const ChybaSkriptu& c : chyby) {
+            const std::size_t po =
+                std::min<std::size_t>(static_cast<std::size_t>(std::max(c.radek, 1)), puvod.size());
+            bool vysvetleno = false;
+            for (std::size_t r = od; r < po; ++r)
+                for (const Vlozeni& v : puvod[r])
+                    vysvetleno = posudPole(u, r, v, false) || vysvetleno;
+            if (!vysvetleno)
+                m_nalezy.push_back(chyba(u, c, "nelze přečíst: "));
+            od = std::max(od, po);
+        }
+    }
+
+    // True when the field is broken; names it once, at the first line it broke.
+    bool posudPole(Udalost u, std::size_t r, const Vlozeni& v, bool jenJiste) {
+        const std::string t = text(u, r, v);
+        const std::optional<Posudek> p = posud(v, t);
+        if (!p || (jenJiste && !p->jiste))
+            return false;
+        if (m_nahlasena.insert({v.pole, v.vstup, v.kus}).second)
+            m_nalezy.push_back({u, static_cast<int>(r + 1), p->zprava, v});
+        return true;
+    }
+
+    std::optional<Posudek> posud(const Vlozeni& v, const std::string& text) {
+        const Misto m = misto(v.pole);
+        if (m == Misto::Volne || zjevneSpravne(text, m))
+            return std::nullopt;
+        const auto klic = std::make_tuple(v.pole, v.vstup, v.kus);
+        if (const auto drive = m_posudky.find(klic); drive != m_posudky.end())
+            return drive->second;
+        return m_posudky[klic] = posudNove(v, text, m);
+    }
+
+    std::optional<Posudek> posudNove(const Vlozeni& v, const std::string& text, Misto m) const {
+        const std::string jmeno = m_slova.jmeno(v, text);
+        switch (m) {
+        case Misto::Text:
+            if (chybyCteni("f(\"" + text + "\")").empty())
+                return std::nullopt;
+            return Posudek{jmeno +
+                           " obsahuje uvozovky \": v kódu text ukončí a zbytek se nedá přečíst"};
+        case Misto::Promenna:
+            if (prazdny(text))
+                return Posudek{"Text uzlu je prázdný, a přitom se v kódu používá jako jméno "
+                               "proměnné"};
+            if (chybyCteni(text + " = 0\n" + text + " -= 7\nif(" + text + " > 0)f(" + text + ")")
+                    .empty())
+                return std::nullopt;
+            return Posudek{jmeno +
+                           " se v kódu používá jako jméno proměnné: " + procNeniJmeno(text)};
+        case Misto::Vyraz:
+            if (prazdny(text))
+                return Posudek{m_slova.jePrazdne(v, text)};
+            if (const auto c = chybyCteni("f(" + text + ")"); !c.empty())
+                return Posudek{jmeno + ": " + c.front().zprava};
+            return std::nullopt;
+        case Misto::Prikaz:
+            return posudAkci(v, text, jmeno);
+        case Misto::Volne:
+            break;
+        }
+        return std::nullopt;
+    }
+
+    std::optional<Posudek> posudAkci(const Vlozeni& v, const std::string& text,
+                                     const std::string& jmeno) const {
+        const bool nastaveni = v.pole == ::Pole::NastaveniAkce;
+        // A menu item's empty action takes the next item's test for its own, so the script runs
+        // wrong even where it reads; a settings value may well have nothing to do.
+        if (prazdny(text))
+            return Posudek{m_slova.jePrazdne(v, text), !nastaveni};
+        const auto c = chybyCteni("if(a)" + text);
+        if (c.empty())
+            return std::nullopt;
+        if (nastaveni) {
+            const std::string cela = akceNastaveni(v.vstup);
+            if (chybyCteni("if(a){" + cela + "}").empty())
+                return Posudek{jmeno +
+                               ": středník odděluje akce jednotlivých hodnot, a tak "
+                               "rozdělil akci „" +
+                               cela + "“; napište ji bez středníků"};
+        }
+        return Posudek{jmeno + ": " + c.front().zprava};
+    }
+
+    // The entry's actions joined again, as the author typed them, from the lines of the script.
+    std::string akceNastaveni(std::size_t vstup) const {
+        std::map<std::size_t, std::string> kusy;
+        const auto& radky = m_skript.radky(Udalost::Step);
+        const auto& puvod = m_skript.puvodRadku(Udalost::Step);
+        for (std::size_t r = 0; r < puvod.size(); ++r)
+            for (const Vlozeni& v : puvod[r])
+                if (v.pole == ::Pole::NastaveniAkce && v.vstup == vstup)
+                    kusy.try_emplace(v.kus, radky[r].substr(v.zacatek, v.delka));
+        std::string cela;
+        for (auto it = kusy.begin(); it != kusy.end(); ++it)
+            cela += (it == kusy.begin() ? "" : ";") + it->second;
+        return cela;
+    }
+
+    const Skript& m_skript;
+    SlovaFormulare m_slova;
+    std::vector<Nalez> m_nalezy;
+    std::map<std::tuple<::Pole, std::size_t, std::size_t>, std::optional<Posudek>> m_posudky;
+    std::set<std::tuple<::Pole, std::size_t, std::size_t>> m_nahlasena;
+};
+
+} // namespace
+
+std::vector<Nalez> Zkontroluj(const Skript& skript) {
+    return Kontrola(skript).vse();
+}
+
+Nalez PopisChyby(const Skript& skript, Udalost udalost, const ChybaSkriptu& chyba) {
+    return Kontrola(skript).chyba(udalost, chyba, "běh zastaven: ");
+}
+
+} // namespace nahled

@@ -1,0 +1,32 @@
+#pragma once
+
+// Reads a generated script as the preview does and tells, in the words of the form, what it
+// cannot read: the field whose text broke a line, or, where no field is to blame, the runtime's
+// own message with its pane and line.
+
+#include "generators/skript.h"
+#include "preview/tokeny.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace nahled {
+
+struct Nalez {
+    Udalost udalost;
+    int radek; // from 1
+    std::string zprava;
+    // The field that wrote the line, for the form to show; none for fixed text.
+    std::optional<Vlozeni> pole;
+    bool operator==(const Nalez&) const = default;
+};
+
+// Every line of the script that cannot be read, or that a field broke, in the order of the
+// events and their lines.
+std::vector<Nalez> Zkontroluj(const Skript& skript);
+
+// An error the running script met at a line of an event.
+Nalez PopisChyby(const Skript& skript, Udalost udalost, const ChybaSkriptu& chyba);
+
+} // namespace nahled
