@@ -2,6 +2,7 @@
 
 #include "app/posledni_kresby.h"
 #include "ui/blok_panelu.h"
+#include "ui/pole_kodu.h"
 #include "ui/seznam_nalezu.h"
 
 #include <QHBoxLayout>
@@ -35,7 +36,7 @@ std::shared_ptr<const Skript> KontrolaStranky::skriptPanelu() const {
         return nullptr;
     for (Udalost u : {Udalost::Create, Udalost::Step, Udalost::Draw, Udalost::Alarm0})
         if (const QPlainTextEdit* panel = m_panely->panel(u))
-            if (!DrziRadky(panel->toPlainText().toStdString(), m_skript->radky(u)))
+            if (!DrziRadky(PresnyText(panel).toStdString(), m_skript->radky(u)))
                 return nullptr;
     return m_skript;
 }

@@ -2,30 +2,19 @@
 
 #include "ui/ovladace.h"
 #include "ui/pevny_dialog.h"
+#include "ui/pole_kodu.h"
 #include "ui/vzhled.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QPlainTextEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QVBoxLayout>
 
 #include <string>
-
-namespace {
-
-// The text as pasted: the plain text would turn no-break spaces into plain ones, and the script
-// holds what the game holds.
-std::string textBoxu(const QPlainTextEdit* box) {
-    QString text = box->document()->toRawText();
-    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
-    return text.toStdString();
-}
-
-} // namespace
 
 TNacteniSkriptu::TNacteniSkriptu(const QString& zalozka,
                                  const std::vector<generatory::Udalost>& udalosti, Nacti nacti,
@@ -43,7 +32,9 @@ TNacteniSkriptu::TNacteniSkriptu(const QString& zalozka,
         const QString nazev = QString::fromUtf8(generatory::TitulekUdalosti(udalost));
         auto* sloupec = new QVBoxLayout;
         auto* popisek = new QLabel(nazev, this);
-        auto* box = new QPlainTextEdit(this);
+        auto* box = new PoleKodu(this);
+        box->omezVlozeni(NejvetsiVlozeniKodu);
+        connect(box, &PoleKodu::vlozeniOdmitnuto, this, &TNacteniSkriptu::ukazDlouheVlozeni);
         box->setObjectName(QStringLiteral("Vlozeni") + nazev);
         box->setAccessibleName(nazev);
         popisek->setBuddy(box);
@@ -87,7 +78,7 @@ void TNacteniSkriptu::NacistClick() {
     texty.reserve(m_boxy.size());
     generatory::VlozenyKod kod;
     for (const auto& [udalost, box] : m_boxy) {
-        texty.push_back(textBoxu(box));
+        texty.push_back(box->celyText().toStdString());
         kod.text(udalost) = texty.back();
     }
     const Vysledek vysledek = m_nacti(kod);
@@ -95,6 +86,15 @@ void TNacteniSkriptu::NacistClick() {
         accept();
     else if (const auto* odmitnuti = std::get_if<generatory::OdmitnutiCteni>(&vysledek))
         ukazOdmitnuti(*odmitnuti);
+}
+
+void TNacteniSkriptu::ukazDlouheVlozeni(qsizetype delka, qsizetype nejvic) {
+    const QLocale cesky(QLocale::Czech);
+    m_zprava->setText(QStringLiteral("Vložený text je pro toto pole příliš dlouhý (%1 znaků). "
+                                     "Pole přijme najednou nejvýše %2 znaků; "
+                                     "nic z vloženého textu nebylo vloženo.")
+                          .arg(cesky.toString(delka), cesky.toString(nejvic)));
+    m_zprava->show();
 }
 
 void TNacteniSkriptu::ukazOdmitnuti(const generatory::OdmitnutiCteni& odmitnuti) {

@@ -16,7 +16,7 @@
 #include <vector>
 
 class QLabel;
-class QPlainTextEdit;
+class PoleKodu;
 
 class TNacteniSkriptu : public QDialog {
     Q_OBJECT
@@ -38,8 +38,10 @@ protected:
 
 private:
     void ukazOdmitnuti(const generatory::OdmitnutiCteni& odmitnuti);
+    // A paste too long for a box stays out whole; the message says how long it may be.
+    void ukazDlouheVlozeni(qsizetype delka, qsizetype nejvic);
 
     Nacti m_nacti;
-    std::vector<std::pair<generatory::Udalost, QPlainTextEdit*>> m_boxy;
+    std::vector<std::pair<generatory::Udalost, PoleKodu*>> m_boxy;
     QLabel* m_zprava;
 };

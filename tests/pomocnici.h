@@ -4,6 +4,7 @@
 // read panes, and catch message boxes instead of clicking them.
 
 #include "ui/hlaseni.h"
+#include "ui/pole_kodu.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -31,7 +32,7 @@ inline void spustAkci(QObject* koren, const char* jmeno) {
 }
 
 inline QString textPanelu(QObject* koren, const char* jmeno) {
-    return najdi<QPlainTextEdit>(koren, jmeno)->toPlainText();
+    return PresnyText(najdi<QPlainTextEdit>(koren, jmeno));
 }
 
 // The text a pane shows once filled with a generator's lines.

@@ -2,6 +2,8 @@
 #include "app/model_highskore.h"
 #include "app/model_nastaveni.h"
 #include "app/strom_titulku.h"
+#include "app/zalozka_menu.h"
+#include "generators/generuj_menu.h"
 #include "pomocnici.h"
 #include "ui/blok_panelu.h"
 
@@ -134,6 +136,7 @@ private Q_SLOTS:
     void nahledZeZminimalizovani();
     void fokusPoZnovu();
     void kopirovatVseZNabidky();
+    void kopiePevnouMezeru();
 };
 
 void TestKlavesyAMys::initTestCase() {
@@ -660,6 +663,35 @@ void TestKlavesyAMys::kopirovatVseZNabidky() {
     QCOMPARE(okno.statusBar()->currentMessage(),
              QStringLiteral("Zkopírováno: Draw (%1)").arg(PocetRadku(draw->blockCount())));
     QVERIFY(!draw->toPlainText().isEmpty());
+}
+
+// A no-break space in a menu text reaches the clipboard as the generator wrote it, by Ctrl+C in
+// the pane and by "Kopírovat vše".
+void TestKlavesyAMys::kopiePevnouMezeru() {
+    THlavni okno;
+    aktivuj(&okno);
+    auto* pole = najdi<QLineEdit>(&okno, "sEdit1");
+    QTest::mouseClick(pole, Qt::LeftButton);
+    QGuiApplication::clipboard()->setText(QStringLiteral("Nová\u00A0hra"));
+    QTest::keyClick(fokus(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(fokus(), Qt::Key_V, Qt::ControlModifier);
+    QTest::mouseClick(najdi<QPushButton>(&okno, "sButton1"), Qt::LeftButton);
+    const QString ocekavany = textRadku(GenerujMenu(okno.findChild<ZalozkaMenu*>()->vstup()).draw);
+    QVERIFY(ocekavany.contains(QStringLiteral("Nová\u00A0hra")));
+
+    auto* draw = najdi<QPlainTextEdit>(&okno, "RichEdit3");
+    QTest::mouseClick(draw->viewport(), Qt::LeftButton);
+    QTRY_COMPARE(fokus(), draw);
+    QTest::keyClick(fokus(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(fokus(), Qt::Key_C, Qt::ControlModifier);
+    QTRY_COMPARE(QGuiApplication::clipboard()->text(), ocekavany);
+
+    QGuiApplication::clipboard()->clear();
+    QMenu* nabidka = nabidkaZKlavesnice(draw);
+    QTest::keyClick(nabidka, Qt::Key_Down);
+    QTest::keyClick(nabidka, Qt::Key_Down);
+    QTest::keyClick(nabidka, Qt::Key_Return);
+    QTRY_COMPARE(QGuiApplication::clipboard()->text(), ocekavany);
 }
 
 QTEST_MAIN(TestKlavesyAMys)

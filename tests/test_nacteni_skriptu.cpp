@@ -6,6 +6,7 @@
 #include "generators/generuj_nastaveni.h"
 #include "generators/generuj_titulky.h"
 #include "pomocnici.h"
+#include "ui/pole_kodu.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -104,6 +105,8 @@ private Q_SLOTS:
     void odmitnutiNechaTexty();
     void barvaMimoSeznam();
     void novaOkna();
+    void dlouheVlozeni_data();
+    void dlouheVlozeni();
 };
 
 // Ctrl+O opens the dialog of the active tab: its caption, one box per pane named by its event,
@@ -273,6 +276,52 @@ void TestNacteniSkriptu::novaOkna() {
     QVERIFY(nova(okno.findChild<ZalozkaNastaveni*>()));
     QVERIFY(nova(okno.findChild<ZalozkaHighskore*>()));
     QVERIFY(nova(okno.findChild<ZalozkaTitulky*>()));
+}
+
+// A paste too long for a box stays out whole and the message line says how long it may be; one
+// as long as the box takes goes in whole.
+void TestNacteniSkriptu::dlouheVlozeni_data() {
+    QTest::addColumn<QString>("vlozeny");
+    QTest::addColumn<bool>("prijat");
+    QString radky;
+    while (radky.size() < 10'000'000)
+        radky += QStringLiteral("draw_text(200,100,\"Polo\u017Eka\u00A0\u010D\");\n");
+    QTest::addRow("ten megabytes of lines") << radky << false;
+    QTest::addRow("one line of ten megabytes") << QString(10'000'000, QLatin1Char('x')) << false;
+    QTest::addRow("one character over") << radky.left(NejvetsiVlozeniKodu + 1) << false;
+    QTest::addRow("as long as the box takes") << radky.left(NejvetsiVlozeniKodu) << true;
+}
+
+void TestNacteniSkriptu::dlouheVlozeni() {
+    QFETCH(QString, vlozeny);
+    QFETCH(bool, prijat);
+    Okno o;
+    bool otevren = false;
+    obsluzModalni([&](QWidget* dialog) {
+        otevren = true;
+        aktivuj(dialog);
+        auto* box = najdi<QPlainTextEdit>(dialog, "VlozeniDraw");
+        QTest::mouseClick(box->viewport(), Qt::LeftButton);
+        QTest::keyClicks(fokus(), QStringLiteral("puvodni"));
+        vloz(box, vlozeny);
+        auto* zprava = najdi<QLabel>(dialog, "Zprava");
+        if (prijat) {
+            QCOMPARE(PresnyText(box), vlozeny);
+            QVERIFY(zprava->isHidden());
+        } else {
+            QCOMPARE(PresnyText(box), QStringLiteral("puvodni"));
+            QVERIFY(zprava->isVisible());
+            const QLocale cesky(QLocale::Czech);
+            QCOMPARE(zprava->text(),
+                     QStringLiteral("Vložený text je pro toto pole příliš dlouhý (%1 znaků). Pole "
+                                    "přijme najednou nejvýše %2 znaků; nic z vloženého textu "
+                                    "nebylo vloženo.")
+                         .arg(cesky.toString(vlozeny.size()), cesky.toString(NejvetsiVlozeniKodu)));
+        }
+        dialog->close();
+    });
+    QTest::keyClick(&o.hlavni, Qt::Key_O, Qt::ControlModifier);
+    QTRY_VERIFY(otevren);
 }
 
 QTEST_MAIN(TestNacteniSkriptu)

@@ -1,11 +1,11 @@
 #include "ui/blok_panelu.h"
 
+#include "ui/pole_kodu.h"
 #include "ui/vzhled.h"
 #include "ui/zvyraznovac.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
-#include <QPlainTextEdit>
 
 using generatory::Udalost;
 
@@ -15,7 +15,7 @@ BlokPanelu::BlokPanelu(int vyska, std::initializer_list<PopisPanelu> panely, Uda
     setFixedHeight(vyska);
     const QFont pismo = PismoBodu(8);
     for (const PopisPanelu& popis : panely) {
-        auto* panel = new QPlainTextEdit(this);
+        auto* panel = new PoleKodu(this);
         panel->setObjectName(popis.jmeno);
         panel->setReadOnly(true);
         panel->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -50,7 +50,7 @@ void BlokPanelu::kopirujVse(Udalost udalost) {
     const QPlainTextEdit* p = panel(udalost);
     if (!p)
         return;
-    const QString text = p->toPlainText();
+    const QString text = PresnyText(p);
     QGuiApplication::clipboard()->setText(text);
     const qsizetype radku = text.isEmpty() ? 0 : text.count(QLatin1Char('\n')) + 1;
     Q_EMIT zkopirovano(
@@ -80,6 +80,6 @@ std::map<Udalost, std::string> SkriptyBloku(const BlokPanelu& blok) {
     std::map<Udalost, std::string> skripty;
     for (const generatory::PopisUdalosti& popis : generatory::udalosti)
         if (const QPlainTextEdit* panel = blok.panel(popis.udalost))
-            skripty[popis.udalost] = panel->toPlainText().toStdString();
+            skripty[popis.udalost] = PresnyText(panel).toStdString();
     return skripty;
 }

@@ -186,7 +186,7 @@ std::optional<QString> Hrac::zkontroluj() const {
     }
 
     for (const auto& [panel, text] : m_stin.panely) {
-        const QString je = najdi<QPlainTextEdit>(&o, panel.toLatin1().constData())->toPlainText();
+        const QString je = PresnyText(najdi<QPlainTextEdit>(&o, panel.toLatin1().constData()));
         if (je != text)
             return nesouhlasi(panel.toLatin1().constData(), je, text);
     }

@@ -50,7 +50,7 @@ void Hrac::nactiZeSkriptu() {
     }
     std::vector<QString> texty;
     for (const auto& [panel, box] : panelyZalozek[z])
-        texty.push_back(najdi<QPlainTextEdit>(&m_okno, panel)->toPlainText());
+        texty.push_back(PresnyText(najdi<QPlainTextEdit>(&m_okno, panel)));
     const Stin puvodni = m_stin;
 
     if (nahoda(2)) {
