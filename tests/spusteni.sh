@@ -51,11 +51,11 @@ titulek=$(xprop -id "$nalezene" _NET_WM_NAME)
 xdotool key Escape
 cekej 50 zadne 'O Programu' || selhani "O Programu did not close"
 
-# "Soubor" is the first entry of the menu bar; "Konec" its first item.
+# "Soubor" is the first entry of the menu bar; "Konec" its second item, after "Načíst ze skriptu…".
 xdotool windowactivate --sync "$okno"
 xdotool mousemove --window "$okno" 20 10 click 1
 sleep 0.5
-xdotool key Down Return
+xdotool key Down Down Return
 
 skoncil() { ! kill -0 $app 2>/dev/null; }
 cekej 100 skoncil || selhani "still running after Konec"
