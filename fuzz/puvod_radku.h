@@ -7,6 +7,7 @@
 #include "generators/skript.h"
 #include "preview/kontrola.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 inline void OverPuvodRadku(const generatory::Skript& s) {
@@ -19,8 +20,17 @@ inline void OverPuvodRadku(const generatory::Skript& s) {
                 if (v.zacatek + v.delka > s.radky(u)[r].size())
                     std::abort();
     }
+    // A text holding a line break spans several of the pane's lines, and the check counts those.
+    const auto radkuPanelu = [&s](Udalost u) {
+        std::size_t pocet = 0;
+        for (const std::string& radek : s.radky(u))
+            pocet +=
+                1 + static_cast<std::size_t>(std::count_if(
+                        radek.begin(), radek.end(), [](char c) { return c == '\n' || c == '\r'; }));
+        return pocet;
+    };
     for (const nahled::Nalez& n : nahled::Zkontroluj(s))
-        if (n.radek < 1 || static_cast<std::size_t>(n.radek) > s.radky(n.udalost).size() ||
+        if (n.radek < 1 || static_cast<std::size_t>(n.radek) > radkuPanelu(n.udalost) ||
             n.zprava.empty())
             std::abort();
 }
