@@ -73,7 +73,7 @@ private:
     QLabel* m_stav;
     QTabWidget* m_zalozky;
     std::vector<ZalozkaGeneratoru*> m_stranky;
-    // The pages that the spec's operations of the window reach.
+    // The pages that the window's own named operations (KtereUpravit, NastavKtere …) reach.
     ZalozkaMenu* m_menu;
     ZalozkaNastaveni* m_nastaveni;
     ZalozkaHighskore* m_highskore;
