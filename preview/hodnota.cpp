@@ -11,7 +11,11 @@ std::string NaText(const Hodnota& h) {
         return *text;
     const double cislo = std::get<double>(h);
     char buffer[64];
-    if (std::nearbyint(cislo) == cislo && std::fabs(cislo) < 1e15)
+    const bool cele = std::nearbyint(cislo) == cislo && std::fabs(cislo) < 1e15;
+    // Whole numbers are the commonest texts drawn; -0 keeps its sign, as "%.0f" writes it.
+    if (cele && !(cislo == 0 && std::signbit(cislo)))
+        return std::to_string(static_cast<long long>(cislo));
+    if (cele)
         std::snprintf(buffer, sizeof buffer, "%.0f", cislo);
     else
         std::snprintf(buffer, sizeof buffer, "%.2f", cislo);
