@@ -1,9 +1,10 @@
 #include "preview/konstanty.h"
 
+#include "preview/tabulka_jmen.h"
+
 #include <cmath>
 #include <cstdint>
 #include <numbers>
-#include <unordered_map>
 
 namespace nahled {
 
@@ -36,16 +37,16 @@ std::optional<double> HodnotaKonstanty(std::string_view jmeno) {
     if (jmeno.size() < 2 ||
         (jmeno[0] != 'c' && jmeno[0] != 'v' && jmeno[0] != 'r' && jmeno[0] != 'p'))
         return std::nullopt;
-    static const std::unordered_map<std::string_view, double> hodnoty = [] {
-        std::unordered_map<std::string_view, double> h;
+    static const TabulkaJmen<double> hodnoty = [] {
+        std::vector<std::pair<std::string_view, double>> h;
         for (const Konstanta& k : Konstanty())
-            h.emplace(k.jmeno, k.hodnota);
-        return h;
+            h.emplace_back(k.jmeno, k.hodnota);
+        return TabulkaJmen<double>(h);
     }();
-    const auto it = hodnoty.find(jmeno);
-    if (it == hodnoty.end())
+    const double* hodnota = hodnoty.najdi(jmeno);
+    if (!hodnota)
         return std::nullopt;
-    return it->second;
+    return *hodnota;
 }
 
 Rgb BarvaZHodnoty(double hodnota) {

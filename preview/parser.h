@@ -38,7 +38,10 @@ private:
     Vyraz vyraz();
     Vyraz unarni();
     Vyraz primarni();
+    // A variable, an element or a call, from the current name; `objekt` where the caller knows
+    // already whether the name is global, self or other.
     Vyraz cesta();
+    Vyraz cesta(bool objekt);
     Vyraz volani(const Token& jmeno);
 
     // Tokens.

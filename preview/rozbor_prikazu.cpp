@@ -15,9 +15,8 @@ bool jeOperatorSlovem(std::string_view s) {
 } // namespace
 
 Prikaz Parser::jednoduchy() {
-    const Token t = ted();
     Prikaz pr;
-    pr.radek = t.radek;
+    pr.radek = ted().radek;
     if (vezmiSymbol(";"))
         return pr;
     if (jeSymbol("{")) {
@@ -25,7 +24,7 @@ Prikaz Parser::jednoduchy() {
         posun();
         seznam(pr.deti, true);
         if (!vezmiSymbol("}"))
-            chyba("chybí '}' k '{' z řádku " + std::to_string(t.radek));
+            chyba("chybí '}' k '{' z řádku " + std::to_string(pr.radek));
         // A block of one statement is that statement: blocks have no scope of their own.
         if (pr.deti.size() == 1) {
             Prikaz jediny = std::move(pr.deti[0]);
@@ -33,8 +32,8 @@ Prikaz Parser::jednoduchy() {
         }
         return pr;
     }
-    if (t.druh == Token::Druh::Jmeno) {
-        const std::string_view s = t.text;
+    if (ted().druh == Token::Druh::Jmeno) {
+        const std::string_view s = ted().text;
         if (s == "while")
             return smycka(Prikaz::Druh::Dokud);
         if (s == "repeat")
@@ -55,7 +54,7 @@ Prikaz Parser::jednoduchy() {
             pr.druh = s == "break"      ? Prikaz::Druh::Prerus
                       : s == "continue" ? Prikaz::Druh::Pokracuj
                                         : Prikaz::Druh::Konec;
-            const bool hodnota = s == "return" && ted().radek == t.radek && !jeSymbol(";") &&
+            const bool hodnota = s == "return" && ted().radek == pr.radek && !jeSymbol(";") &&
                                  !jeSymbol("}") && ted().druh != Token::Druh::Konec;
             if (hodnota)
                 pr.vyrazy = uloz(vyraz());

@@ -1,26 +1,44 @@
 #include "preview/konstanty.h"
 #include "preview/parser.h"
+#include "preview/tabulka_jmen.h"
 #include "preview/vestavene.h"
 
-#include <unordered_set>
+#include <optional>
+#include <vector>
 
 namespace nahled {
 
 namespace {
 
-bool jeVyhrazene(std::string_view slovo) {
-    if (slovo.size() < 2 || slovo.size() > 9 || slovo[0] < 'a' || slovo[0] > 'w')
-        return false;
-    static const std::unordered_set<std::string_view> slova = [] {
-        std::unordered_set<std::string_view> s(KlicovaSlova().begin(), KlicovaSlova().end());
-        s.insert("xor");
-        return s;
+// What a name is to the parser: a keyword, one of the objects "x." names a variable of, or a
+// constant it writes as its value. One lookup answers all three.
+struct Slovo {
+    bool vyhrazene = false;
+    bool objekt = false;
+    std::optional<double> konstanta;
+};
+
+const Slovo* slovo(std::string_view jmeno) {
+    static const TabulkaJmen<Slovo> slova = [] {
+        std::vector<std::pair<std::string_view, Slovo>> s;
+        for (std::string_view k : KlicovaSlova())
+            s.emplace_back(k, Slovo{true, k == "global" || k == "self" || k == "other", {}});
+        s.emplace_back("xor", Slovo{true, false, {}});
+        for (const Konstanta& k : Konstanty())
+            s.emplace_back(k.jmeno, Slovo{false, false, k.hodnota});
+        return TabulkaJmen<Slovo>(s);
     }();
-    return slova.count(slovo) > 0;
+    return slova.najdi(jmeno);
 }
 
-bool jeObjekt(std::string_view slovo) {
-    return slovo == "global" || slovo == "self" || slovo == "other";
+bool jeVyhrazene(std::string_view jmeno) {
+    const Slovo* s = slovo(jmeno);
+    return s && s->vyhrazene;
+}
+
+bool jeObjekt(std::string_view jmeno) {
+    const Slovo* s = slovo(jmeno);
+    return s && s->objekt;
 }
 
 } // namespace
@@ -104,6 +122,11 @@ Vyraz Parser::vyraz() {
 }
 
 Vyraz Parser::unarni() {
+    // Operands far outnumber unary operators, and no operator is a number, a text or a name
+    // other than "not".
+    if (ted().druh == Token::Druh::Cislo || ted().druh == Token::Druh::Text ||
+        (ted().druh == Token::Druh::Jmeno && !jeSlovo("not")))
+        return primarni();
     const Token t = ted();
     Op op = Op::Zadny;
     if (jeSymbol("-"))
@@ -141,19 +164,21 @@ Vyraz Parser::unarni() {
     return v;
 }
 
+// The current token is read in place, not copied: a copy read back at once stalls on the
+// stores that made it, and this runs for every operand.
 Vyraz Parser::primarni() {
-    const Token t = ted();
+    const Token& t = ted();
     Vyraz v;
     v.radek = t.radek;
     if (t.druh == Token::Druh::Cislo || jeSlovo("true") || jeSlovo("false")) {
-        posun();
         v.cislo = t.druh == Token::Druh::Cislo ? t.cislo : (t.text == "true" ? 1 : 0);
+        posun();
         return v;
     }
     if (t.druh == Token::Druh::Text) {
-        posun();
         v.druh = Vyraz::Druh::Text;
         v.text = usek(t.text);
+        posun();
         return v;
     }
     if (vezmiSymbol("(")) {
@@ -161,19 +186,26 @@ Vyraz Parser::primarni() {
         ocekavej(")");
         return v;
     }
-    if (t.druh == Token::Druh::Jmeno && (!jeVyhrazene(t.text) || jeObjekt(t.text))) {
-        v = cesta();
-        if (v.druh == Vyraz::Druh::Promenna && !v.znacka)
-            if (const auto konstanta = HodnotaKonstanty(m_text.substr(v.text.od, v.text.delka))) {
+    const Slovo* s = t.druh == Token::Druh::Jmeno ? slovo(t.text) : nullptr;
+    if (t.druh == Token::Druh::Jmeno && (!s || !s->vyhrazene || s->objekt)) {
+        const std::uint32_t zacatek = t.zacatek;
+        const int radek = t.radek;
+        v = cesta(s && s->objekt);
+        if (v.druh == Vyraz::Druh::Promenna && !v.znacka) {
+            // After "self." or "other." the variable's own name decides.
+            const Slovo* k =
+                v.text.od == zacatek ? s : slovo(m_text.substr(v.text.od, v.text.delka));
+            if (k && k->konstanta) {
                 v.druh = Vyraz::Druh::Cislo;
-                v.cislo = *konstanta;
+                v.cislo = *k->konstanta;
             }
+        }
         if (jeSymbol("++") || jeSymbol("--")) {
             if (v.druh != Vyraz::Druh::Promenna && v.druh != Vyraz::Druh::Prvek)
                 chyba("'" + std::string(ted().text) + "' patří k proměnné");
             Vyraz krok;
             krok.druh = Vyraz::Druh::Krok;
-            krok.radek = t.radek;
+            krok.radek = radek;
             krok.op = jeSymbol("++") ? Op::Plus : Op::Minus;
             krok.deti = uloz(v);
             posun();
@@ -186,15 +218,18 @@ Vyraz Parser::primarni() {
     chyba("čekám výraz, stojí tu " + popis(t));
 }
 
-// A variable, an array element or a call, starting at a name.
 Vyraz Parser::cesta() {
+    return cesta(jeObjekt(ted().text));
+}
+
+Vyraz Parser::cesta(bool objekt) {
     const Token t = ted();
     posun();
     Vyraz v;
     v.radek = t.radek;
     v.druh = Vyraz::Druh::Promenna;
     v.text = usek(t.text);
-    if (jeObjekt(t.text)) {
+    if (objekt) {
         const std::string objekt(t.text);
         ocekavej(".");
         if (ted().druh != Token::Druh::Jmeno || jeVyhrazene(ted().text))

@@ -1,28 +1,40 @@
 #include "preview/strom.h"
 
 #include <algorithm>
+#include <memory>
+#include <new>
+#include <type_traits>
 
 namespace nahled {
+
+static_assert(std::is_trivially_copyable_v<Vyraz> && std::is_trivially_destructible_v<Vyraz>);
+
+void Sklad::Uvolni::operator()(Vyraz* blok) const {
+    ::operator delete(blok);
+}
 
 // A list longer than a block gets one of its own, and the block being filled stays in use.
 Vyrazy Sklad::uloz(const Vyraz* prvni, std::size_t pocet) {
     if (pocet == 0)
         return {};
+    const auto novy = [this](std::size_t velikost) {
+        m_bloky.emplace_back();
+        m_bloky.back().reset(static_cast<Vyraz*>(::operator new(velikost * sizeof(Vyraz))));
+        return m_bloky.back().get();
+    };
     Vyraz* cil = nullptr;
     if (pocet > VelikostBloku) {
-        m_bloky.push_back(std::make_unique<Vyraz[]>(pocet));
-        cil = m_bloky.back().get();
+        cil = novy(pocet);
     } else {
         if (pocet > m_zbyva) {
-            m_bloky.push_back(std::make_unique<Vyraz[]>(VelikostBloku));
-            m_volno = m_bloky.back().get();
+            m_volno = novy(VelikostBloku);
             m_zbyva = VelikostBloku;
         }
         cil = m_volno;
         m_volno += pocet;
         m_zbyva -= pocet;
     }
-    std::copy_n(prvni, pocet, cil);
+    std::uninitialized_copy_n(prvni, pocet, cil);
     return {cil, pocet};
 }
 

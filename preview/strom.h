@@ -100,7 +100,11 @@ public:
 
 private:
     static constexpr std::size_t VelikostBloku = 1024;
-    std::vector<std::unique_ptr<Vyraz[]>> m_bloky;
+    // Raw storage: a block is written once, by the copy into it, not first cleared.
+    struct Uvolni {
+        void operator()(Vyraz* blok) const;
+    };
+    std::vector<std::unique_ptr<Vyraz, Uvolni>> m_bloky;
     Vyraz* m_volno = nullptr;
     std::size_t m_zbyva = 0;
 };

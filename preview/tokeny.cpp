@@ -121,9 +121,31 @@ void Lexer::chyba(Token& t, std::size_t od, int radek, std::string zprava) {
 // than reading it.
 void Lexer::dalsi(Token& t) {
     const std::string_view text = m_text;
+    const char* const p = text.data();
     const std::size_t n = text.size();
     std::size_t& i = m_i;
     for (;;) {
+        // Names and blanks, the commonest by far, first.
+        if (jePismeno(p[i])) {
+            const std::size_t od = i;
+            while (je(p[++i], Pismeno | Cislice)) {
+            }
+            t.druh = Token::Druh::Jmeno;
+            t.radek = m_radek;
+            t.zacatek = static_cast<std::uint32_t>(od);
+            t.konec = static_cast<std::uint32_t>(i);
+            t.cislo = 0;
+            t.text = text.substr(od, i - od);
+            t.uroven = Token::Zadne;
+            t.op = Op::Zadny;
+            if (i - od <= 3)
+                zarad(t);
+            return;
+        }
+        if (p[i] == ' ') {
+            ++i;
+            continue;
+        }
         if (i >= n) {
             t.druh = Token::Druh::Konec;
             t.radek = m_radek;
@@ -186,7 +208,7 @@ void Lexer::dalsi(Token& t) {
             }
             bool tecka = false;
             double cele = 0;
-            for (; i < n && (jeCislice(text[i]) || (text[i] == '.' && !tecka)); ++i) {
+            for (; jeCislice(p[i]) || (p[i] == '.' && !tecka); ++i) {
                 tecka = tecka || text[i] == '.';
                 cele = cele * 10 + (text[i] - '0');
             }
@@ -205,13 +227,6 @@ void Lexer::dalsi(Token& t) {
                 ++i;
             token(Token::Druh::Cislo, text.substr(od, i - od),
                   hex(text.substr(od + 1, i - od - 1)));
-            return;
-        } else if (jePismeno(c)) {
-            while (i < n && je(text[i], Pismeno | Cislice))
-                ++i;
-            token(Token::Druh::Jmeno, text.substr(od, i - od));
-            if (i - od <= 3)
-                zarad(t);
             return;
         } else {
             std::string_view symbol;

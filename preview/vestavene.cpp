@@ -1,7 +1,8 @@
 #include "preview/vestavene.h"
 
+#include "preview/tabulka_jmen.h"
+
 #include <cmath>
-#include <unordered_map>
 #include <vector>
 
 namespace nahled {
@@ -113,14 +114,14 @@ void Argumenty::chyba(std::string zprava) const {
 }
 
 std::size_t IndexVestavene(std::string_view jmeno) {
-    static const std::unordered_map<std::string_view, std::size_t> indexy = [] {
-        std::unordered_map<std::string_view, std::size_t> m;
+    static const TabulkaJmen<std::size_t> indexy = [] {
+        std::vector<std::pair<std::string_view, std::size_t>> m;
         for (std::size_t i = 0; i < tabulka().size(); ++i)
-            m.emplace(tabulka()[i]->jmeno, i + 1);
-        return m;
+            m.emplace_back(tabulka()[i]->jmeno, i + 1);
+        return TabulkaJmen<std::size_t>(m);
     }();
-    const auto it = indexy.find(jmeno);
-    return it == indexy.end() ? 0 : it->second;
+    const std::size_t* index = indexy.najdi(jmeno);
+    return index ? *index : 0;
 }
 
 const Vestavena& Vestavenou(std::size_t znacka) {
