@@ -2,9 +2,9 @@
 #include "generators/generuj_menu.h"
 #include "generators/generuj_nastaveni.h"
 #include "generators/generuj_titulky.h"
+#include "generators/nove_vstupy.h"
 #include "popis_puvodu.h"
 #include "preview/mistnost.h"
-#include "startovni_menu.h"
 
 #include <QTest>
 
@@ -133,7 +133,7 @@ void TestNahledSkripty::menu() {
 // Empty actions leave the last "if" of the enter block without a statement; that statement
 // alone is lost, and the rest of Step runs.
 void TestNahledSkripty::menuSeStartovnimiHodnotami() {
-    Mistnost m(skriptyMenu(StartovniMenu()));
+    Mistnost m(skriptyMenu(generatory::NoveMenu()));
     m.Krok({Enter});
     QCOMPARE(texty(m.VezmiZpravy()),
              (QStringList{"Step, řádek 49: nelze přečíst: za podmínkou 'if' z řádku 48 chybí "
