@@ -66,7 +66,7 @@ void porovnej(const char* nazev, const nahled::Skripty& skripty) {
             okno.krok();
             platno->repaint();
         }));
-        podlaha.push_back(zmer([&] { mistnost.Krok(); }));
+        podlaha.push_back(zmer([&] { mistnost.krok(); }));
     }
     // The first frames fill the lists of messages and variables once.
     const auto od = static_cast<std::ptrdiff_t>(kroku / 2);
