@@ -8,6 +8,7 @@
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
 #include <QTextBlock>
+#include <QtConcurrentRun>
 
 using generatory::Skript;
 using generatory::Udalost;
@@ -24,11 +25,13 @@ KontrolaStranky::KontrolaStranky(BlokPanelu* panely, UkazPole ukazPole, QWidget*
     rozlozeni->addWidget(panely, 3);
     rozlozeni->addWidget(m_seznam, 2);
     connect(m_seznam, &SeznamNalezu::vybrano, this, &KontrolaStranky::ukaz);
+    connect(&m_cteni, &QFutureWatcherBase::finished, this,
+            [this] { m_seznam->nastav(m_cteni.result()); });
 }
 
-void KontrolaStranky::zkontroluj(Skript skript) {
-    m_skript = std::make_shared<const Skript>(std::move(skript));
-    m_seznam->nastav(nahled::Zkontroluj(*m_skript));
+void KontrolaStranky::zkontroluj(std::shared_ptr<const Skript> skript) {
+    m_skript = std::move(skript);
+    m_cteni.setFuture(QtConcurrent::run([s = m_skript] { return nahled::Zkontroluj(*s); }));
 }
 
 std::shared_ptr<const Skript> KontrolaStranky::skriptPanelu() const {

@@ -14,26 +14,28 @@ bool DrziRadky(const std::string& text, const std::vector<std::string>& radky) {
     return i == text.size();
 }
 
-void PosledniKresby::zapamatuj(generatory::Skript&& skript,
+void PosledniKresby::zapamatuj(std::shared_ptr<const generatory::Skript> skript,
                                std::vector<nahled::TextyPozice> pozice) {
-    if (skript.odmitnuti)
+    if (skript->odmitnuti)
         return;
     m_pozice = std::move(pozice);
     // The preview numbers the pane's lines, and a text holding a line break spans more than one:
     // its drawing counts from the line the call starts on, and every later line moves down.
     m_puvod.clear();
-    for (std::size_t r = 0; r < skript.draw.size(); ++r) {
-        m_puvod.push_back(r < skript.puvod.size() ? skript.puvod[r] : std::nullopt);
+    for (std::size_t r = 0; r < skript->draw.size(); ++r) {
+        m_puvod.push_back(r < skript->puvod.size() ? skript->puvod[r] : std::nullopt);
         m_puvod.insert(m_puvod.end(),
-                       std::count(skript.draw[r].begin(), skript.draw[r].end(), '\n'),
+                       std::count(skript->draw[r].begin(), skript->draw[r].end(), '\n'),
                        std::nullopt);
     }
-    m_radky = std::move(skript.draw);
+    m_skript = std::move(skript);
 }
 
 std::vector<std::optional<generatory::Puvod>>
 PosledniKresby::puvodRadku(const std::string& draw) const {
-    return DrziRadky(draw, m_radky) ? m_puvod : std::vector<std::optional<generatory::Puvod>>{};
+    return m_skript && DrziRadky(draw, m_skript->draw)
+               ? m_puvod
+               : std::vector<std::optional<generatory::Puvod>>{};
 }
 
 std::optional<nahled::TextyPozice> PosledniKresby::pozice(std::size_t vstup) const {

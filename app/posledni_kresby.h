@@ -7,6 +7,7 @@
 #include "generators/skript.h"
 #include "preview/posun.h"
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -17,14 +18,15 @@ bool DrziRadky(const std::string& text, const std::vector<std::string>& radky);
 class PosledniKresby {
 public:
     // After the generator's lines went into the panes; a refusal wrote none and changes nothing.
-    void zapamatuj(generatory::Skript&& skript, std::vector<nahled::TextyPozice> pozice);
+    void zapamatuj(std::shared_ptr<const generatory::Skript> skript,
+                   std::vector<nahled::TextyPozice> pozice);
     // For each line of this Draw script, the input that placed it, if the script is those lines.
     std::vector<std::optional<generatory::Puvod>> puvodRadku(const std::string& draw) const;
     // The input's position texts when the lines were generated.
     std::optional<nahled::TextyPozice> pozice(std::size_t vstup) const;
 
 private:
-    std::vector<std::string> m_radky;
+    std::shared_ptr<const generatory::Skript> m_skript;
     std::vector<std::optional<generatory::Puvod>> m_puvod;
     std::vector<nahled::TextyPozice> m_pozice;
 };

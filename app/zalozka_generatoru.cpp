@@ -37,10 +37,12 @@ void ZalozkaGeneratoru::poskladej(QWidget* formular, const char* jmenoTlacitka, 
 }
 
 bool ZalozkaGeneratoru::ukaz(generatory::Skript&& skript, std::vector<nahled::TextyPozice> pozice) {
-    const bool ukazano = UkazSkript(skript, m_panely, this);
+    // One copy for the panes' reading, the preview and the drag's record.
+    auto sdileny = std::make_shared<const generatory::Skript>(std::move(skript));
+    const bool ukazano = UkazSkript(*sdileny, m_panely, this);
     if (ukazano)
-        m_kontrola->zkontroluj(skript);
-    m_kresby.zapamatuj(std::move(skript), std::move(pozice));
+        m_kontrola->zkontroluj(sdileny);
+    m_kresby.zapamatuj(std::move(sdileny), std::move(pozice));
     return ukazano;
 }
 

@@ -15,6 +15,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QPlainTextEdit>
+#include <QThreadPool>
 
 #include <algorithm>
 #include <cstdio>
@@ -56,6 +57,9 @@ void porovnej(const char* nazev, THlavni& okno, const std::vector<const char*>& 
         for (QPlainTextEdit* panel : cile)
             panel->clear();
         nase.push_back(zmer(obsluha));
+        // The panes' check reads on beside the window: let it end before the next figure.
+        QThreadPool::globalInstance()->waitForDone();
+        QCoreApplication::processEvents();
 
         QStringList texty;
         for (QPlainTextEdit* panel : cile)

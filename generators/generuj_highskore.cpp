@@ -11,7 +11,7 @@ Skript GenerujHighskore(const std::vector<PolozkaHighskore>& polozky) {
         return skript;
     }
     constexpr const char* konec = ",c_white,c_white,c_white,c_white,true)";
-    skript.draw.reserve(2 * polozky.size());
+    skript.rezervuj(Udalost::Draw, 2 * polozky.size(), 2 * polozky.size());
     Radek radek;
     for (std::size_t i = 0; i < polozky.size(); ++i) {
         // 64 bits keep the position exact however long the list grows.

@@ -1,5 +1,6 @@
 #include "generators/generuj_titulky.h"
 
+#include <algorithm>
 #include <cstdint>
 
 namespace generatory {
@@ -46,10 +47,17 @@ Skript GenerujTitulky(const VstupTitulku& vstup) {
     if (vstup.pismoOsob.zapnuto)
         pridejPismo(skript, 1, vstup.pismoOsob);
 
+    const auto sPismem = [&vstup](const PolozkaTitulku& polozka) {
+        return polozka.pozice ? vstup.pismoPozice.zapnuto : vstup.pismoOsob.zapnuto;
+    };
     const std::size_t pocet = vstup.polozky.size();
-    skript.create.reserve(skript.create.size() + pocet);
-    skript.alarm0.reserve(skript.alarm0.size() + pocet);
-    skript.draw.reserve(pocet);
+    const auto pisem = static_cast<std::size_t>(
+        std::count_if(vstup.polozky.begin(), vstup.polozky.end(), sPismem));
+    // A node writes two fields into each of its Create and Alarm[0] lines and eight into its
+    // Draw line, before which its font line writes one.
+    skript.rezervuj(Udalost::Create, pocet, 2 * pocet);
+    skript.rezervuj(Udalost::Alarm0, pocet, 2 * pocet);
+    skript.rezervuj(Udalost::Draw, pocet + pisem, 8 * pocet + pisem);
     Radek radek;
     for (std::size_t i = 0; i < pocet; ++i) {
         const PolozkaTitulku& polozka = vstup.polozky[i];
@@ -64,7 +72,7 @@ Skript GenerujTitulky(const VstupTitulku& vstup) {
             .pridej(skript, Udalost::Alarm0);
 
         const std::size_t pismo = polozka.pozice ? 0 : 1;
-        if (polozka.pozice ? vstup.pismoPozice.zapnuto : vstup.pismoOsob.zapnuto)
+        if (sPismem(polozka))
             radek
                 .pole(Pole::TitulkyPismo, pismo,
                       polozka.pozice ? "draw_set_font(fontik)" : "draw_set_font(fontik2)")

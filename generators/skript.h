@@ -5,10 +5,12 @@
 // before an error stopped it.
 
 #include "generators/chyba.h"
+#include "generators/puvod_radku.h"
 #include "generators/udalost.h"
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -25,62 +27,24 @@ struct Puvod {
     bool operator==(const Puvod&) const = default;
 };
 
-// A field of a tab's form, named by its tab.
-enum class Pole {
-    MenuPocet,
-    MenuText,
-    MenuX,
-    MenuY,
-    MenuAkce,
-    NastaveniNazev,
-    NastaveniX,
-    NastaveniY,
-    NastaveniHodnota,
-    NastaveniAkce,
-    HighskoreNick,
-    HighskoreSkore,
-    TitulkyText,
-    TitulkySmer,
-    TitulkyBarvaPozice,
-    TitulkyBarvaOsob,
-    TitulkyPismo, // the font switch, which adds a line per node of its kind
-    TitulkyNazevPisma,
-    TitulkyVelikostPisma,
-    TitulkyTucne,
-    TitulkyKurziva,
-};
-
-// Where a field's text, or what the generator made of it, stands in one line.
-struct Vlozeni {
-    Pole pole;
-    // The menu row, settings entry, highscore row or credits node, from 0; for a font field 0
-    // is the positions' font and 1 the persons'; 0 for the tab's other single fields.
-    std::size_t vstup = 0;
-    // Which of a settings entry's ";"-separated values or actions, from 0.
-    std::size_t kus = 0;
-    std::size_t zacatek = 0, delka = 0; // bytes in the line
-    bool operator==(const Vlozeni&) const = default;
-};
-
-// Every field that wrote into one line; none for fixed text.
-using PuvodRadku = std::vector<Vlozeni>;
-
 struct Skript {
     std::vector<std::string> create, step, draw, alarm0;
     // One entry per Draw line from the generators whose texts stand where fields put them; empty
     // from those that place their texts by formulas.
     std::vector<std::optional<Puvod>> puvod;
-    // One entry per line of each event, indexed by Udalost.
-    std::array<std::vector<PuvodRadku>, 4> vlozeni;
+    // The fields of each event's lines, indexed by Udalost.
+    std::array<PuvodRadku, 4> vlozeni;
     // Nothing was written: the panes keep what they hold.
     std::optional<std::string> odmitnuti;
     // The lines written before it stay and are shown.
     std::optional<Chyba> chyba;
 
     const std::vector<std::string>& radky(Udalost udalost) const;
-    const std::vector<PuvodRadku>& puvodRadku(Udalost udalost) const {
+    const PuvodRadku& puvodRadku(Udalost udalost) const {
         return vlozeni[static_cast<std::size_t>(udalost)];
     }
+    // Room for so many more lines of the event, holding so many fields in all.
+    void rezervuj(Udalost udalost, std::size_t radku, std::size_t poli);
 };
 
 // Builds one line piece by piece, noting where each field's text goes, and appends it with its
@@ -92,15 +56,17 @@ public:
         return *this;
     }
     Radek& pole(Pole pole, std::size_t vstup, std::string_view text, std::size_t kus = 0) {
-        m_puvod.push_back({pole, vstup, kus, m_text.size(), text.size()});
+        const auto n = [](std::size_t cislo) { return static_cast<std::uint32_t>(cislo); };
+        m_puvod.push_back({pole, n(vstup), n(kus), n(m_text.size()), n(text.size())});
         m_text += text;
         return *this;
     }
     void pridej(Skript& skript, Udalost udalost);
 
 private:
+    // Kept from line to line, so that building a line allocates nothing once they have grown.
     std::string m_text;
-    PuvodRadku m_puvod;
+    std::vector<Vlozeni> m_puvod;
 };
 
 // A line of fixed text, or one whose numbers the generator worked out itself.

@@ -74,6 +74,9 @@ private:
     const Program& m_p;
     Stav& m_s;
     std::vector<int> m_smycky; // the lines of the loops running now, innermost last
+    // The arguments of the calls being evaluated, innermost last: one list for all of them, so
+    // that a call allocates nothing once the list has grown.
+    std::vector<Hodnota> m_argumenty;
     std::uint64_t m_kroky = 0, m_operace = 0;
 };
 

@@ -2,6 +2,7 @@
 #include "preview/vypocet.h"
 
 #include <cmath>
+#include <span>
 
 namespace nahled {
 
@@ -172,18 +173,23 @@ Hodnota Interpret::volej(const Vyraz& v, bool hodnotaPouzita) {
         chybaBehu(v.radek, std::string(f.jmeno) + ": čekám " + kolik + " argumentů, je jich " +
                                std::to_string(n));
     }
-    std::vector<Hodnota> argumenty;
-    argumenty.reserve(n);
+    const std::size_t od = m_argumenty.size();
+    struct Uklid {
+        std::vector<Hodnota>& argumenty;
+        std::size_t od;
+        ~Uklid() { argumenty.resize(od); }
+    } uklid{m_argumenty, od};
     std::size_t textu = 0;
     for (const Vyraz& a : v.deti) {
-        argumenty.push_back(vyraz(a));
-        if (const std::string* t = std::get_if<std::string>(&argumenty.back()))
+        Hodnota h = vyraz(a);
+        if (const std::string* t = std::get_if<std::string>(&h))
             textu += t->size();
         if (textu > NejvicPameti)
             chybaBehu(v.radek,
                       std::string(f.jmeno) + ": argumenty by zabraly víc než 64 MB paměti");
+        m_argumenty.push_back(std::move(h));
     }
-    return f.funkce({argumenty, m_s, v.radek, f.jmeno});
+    return f.funkce({std::span<const Hodnota>(m_argumenty).subspan(od), m_s, v.radek, f.jmeno});
 }
 
 } // namespace nahled

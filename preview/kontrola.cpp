@@ -20,15 +20,22 @@ namespace nahled {
 
 namespace {
 
-// Every place the reader cannot read, in line order. A script too big to read at all is one
-// error, as the room reports it.
-std::vector<ChybaSkriptu> chybyCteni(const std::string& text) {
+// What the reader makes of a text. A script too big to read at all is one error, as the room
+// reports it.
+Rozbor precti(const std::string& text) {
     try {
-        return Rozeber(text).chyby;
+        return Rozeber(text);
     } catch (const std::bad_alloc&) {
     } catch (const std::length_error&) {
     }
-    return {{1, "skript je pro náhled příliš velký"}};
+    Rozbor r;
+    r.chyby = {{1, "skript je pro náhled příliš velký"}};
+    return r;
+}
+
+// Every place the reader cannot read, in line order.
+std::vector<ChybaSkriptu> chybyCteni(const std::string& text) {
+    return precti(text).chyby;
 }
 
 bool prazdny(const std::string& text) {
@@ -238,7 +245,13 @@ private:
         // wrong even where it reads; a settings value may well have nothing to do.
         if (prazdny(text))
             return Posudek{m_slova.jePrazdne(v, text), !nastaveni};
-        const auto c = chybyCteni("if(a)" + text);
+        const Rozbor r = precti("if(a)" + text);
+        const auto& c = r.chyby;
+        // The item's test stands before its action without braces, so it holds only the
+        // action's first statement; the rest would run on every Enter.
+        if (c.empty() && !nastaveni && r.program.prikazy.size() > 1)
+            return Posudek{jmeno + " má víc příkazů, ale na vybrané položce závisí jen první; "
+                                   "ostatní se provedou při každém Enteru. Uzavřete je do { }"};
         if (c.empty())
             return std::nullopt;
         if (nastaveni) {

@@ -9,11 +9,12 @@
 #include "preview/tokeny.h"
 
 #include <cstdint>
-#include <map>
 #include <optional>
 #include <random>
 #include <set>
 #include <string>
+#include <unordered_map>
+#include <unordered_set>
 #include <variant>
 #include <vector>
 
@@ -69,17 +70,18 @@ struct Stav {
     void pridejZpravu(Zprava::Druh druh, std::string text,
                       std::optional<MistoChyby> misto = std::nullopt);
 
-    std::map<std::string, Promenna> promenne;
+    // Looked up on every read and write of a variable, so hashed rather than ordered.
+    std::unordered_map<std::string, Promenna> promenne;
     std::set<int> stisknute;
     std::vector<Pismo> pisma;
     int pismo = -1;
     std::vector<Kresba> kresby;
     std::vector<Zprava> zpravy;
-    std::set<std::string> nahlasene;
+    std::unordered_set<std::string> nahlasene;
     // Calls whose value the preview does not have and already said so.
-    std::set<const void*> nahlasenaVolani;
+    std::unordered_set<const void*> nahlasenaVolani;
     // Names "globalvar" declared: they stand for "global.<name>".
-    std::set<std::string> globalni;
+    std::unordered_set<std::string> globalni;
     // Bytes the variables and the current drawing hold.
     std::size_t pametPromennych = 0, pametKreseb = 0;
     // The colour draw_text draws in, set by draw_set_color.

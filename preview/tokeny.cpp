@@ -1,9 +1,9 @@
 #include "preview/tokeny.h"
 
+#include "preview/hodnota.h"
 #include "preview/znaky.h"
 
 #include <algorithm>
-#include <cstdlib>
 
 namespace nahled {
 
@@ -196,8 +196,9 @@ void Lexer::dalsi(Token& t) {
                 token(Token::Druh::Cislo, text.substr(od, i - od), cele);
                 return;
             }
-            const std::string cislo(text.substr(od, i - od));
-            token(Token::Druh::Cislo, text.substr(od, i - od), std::strtod(cislo.c_str(), nullptr));
+            std::size_t precteno = 0;
+            const double cislo = CisloZTextu(text.substr(od, i - od), precteno);
+            token(Token::Druh::Cislo, text.substr(od, i - od), cislo);
             return;
         } else if (c == '$' && i + 1 < n && jeHex(text[i + 1])) {
             for (++i; i < n && jeHex(text[i]);)

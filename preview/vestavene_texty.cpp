@@ -1,8 +1,6 @@
 #include "preview/vestavene.h"
 
 #include <algorithm>
-#include <cstdio>
-#include <cstdlib>
 #include <vector>
 
 namespace nahled {
@@ -38,10 +36,8 @@ Hodnota naText(const Argumenty& a) {
 Hodnota naCislo(const Argumenty& a) {
     if (!JeText(a.a[0]))
         return a.a[0];
-    const std::string& t = a.text(0);
-    char* konec = nullptr;
-    const double c = std::strtod(t.c_str(), &konec);
-    return konec == t.c_str() ? 0.0 : c;
+    std::size_t precteno = 0;
+    return CisloZTextu(a.text(0), precteno);
 }
 
 Hodnota delka(const Argumenty& a) {
@@ -205,9 +201,10 @@ Hodnota format(const Argumenty& a) {
     const double x = a.cislo(0);
     const int sirka = static_cast<int>(std::clamp(a.cele(1), 0LL, 1000LL));
     const int desetin = static_cast<int>(std::clamp(a.cele(2), 0LL, 100LL));
-    std::vector<char> buffer(1200);
-    std::snprintf(buffer.data(), buffer.size(), "%*.*f", sirka, desetin, x);
-    return std::string(buffer.data());
+    std::string cislo = PevneCislo(x, desetin);
+    if (cislo.size() < static_cast<std::size_t>(sirka))
+        cislo.insert(0, static_cast<std::size_t>(sirka) - cislo.size(), ' ');
+    return cislo;
 }
 
 constexpr Vestavena texty[]{

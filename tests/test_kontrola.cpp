@@ -108,6 +108,17 @@ void TestKontrola::zpravy_data() {
         << menuS([](auto& r) { r[1].y = ""; }) << QStringList{"Položka 2: Pozice y je prázdná"};
     QTest::addRow("menu, unfinished call")
         << menuS([](auto& r) { r[0].akce = "room_goto("; }) << QStringList{"Položka 1: Akce: …"};
+    QTest::addRow("menu, two statements")
+        << menuS([](auto& r) { r[1].akce = "global.zvuk = 0; room_goto(nastaveni)"; })
+        << QStringList{"Položka 2: Akce má víc příkazů, ale na vybrané položce závisí jen "
+                       "první; ostatní se provedou při každém Enteru. Uzavřete je do { }"};
+    QTest::addRow("menu, two statements in braces")
+        << menuS([](auto& r) { r[1].akce = "{global.zvuk = 0; room_goto(nastaveni)}"; })
+        << QStringList{};
+    QTest::addRow("menu, one statement and its semicolon")
+        << menuS([](auto& r) { r[1].akce = "room_goto(nastaveni);"; }) << QStringList{};
+    QTest::addRow("menu, an if with its else")
+        << menuS([](auto& r) { r[1].akce = "if(global.zvuk) a = 1; else a = 2"; }) << QStringList{};
     QTest::addRow("menu, unfinished x")
         << menuS([](auto& r) { r[1].x = "250 +"; }) << QStringList{"Položka 2: Pozice x: …"};
 

@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QThreadPool>
 #include <QTreeView>
 #include <QTreeWidget>
 
@@ -99,7 +100,7 @@ void TestKontrolniSeznam::prazdnaAkce() {
     auto* akce = najdi<QLineEdit>(&okno, "sEdit8");
     napis(akce, QString());
     klikni(najdi<QPushButton>(&okno, "sButton1"));
-    QCOMPARE(texty(seznam), QStringList{"Položka 1: Akce je prázdná"});
+    QTRY_COMPARE(texty(seznam), QStringList{"Položka 1: Akce je prázdná"});
     // The panes hold what the generator wrote, broken line and all.
     QVERIFY(textPanelu(&okno, "RichEdit2").contains(" if(global.m_vybrany == 1)\n"));
 
@@ -110,8 +111,14 @@ void TestKontrolniSeznam::prazdnaAkce() {
     enterNaZpravu(seznam);
     QCOMPARE(fokus(), akce);
 
+    // Generated twice in a row: the first reading, whenever it ends, never shows over the second.
+    auto* tlacitko = najdi<QPushButton>(&okno, "sButton1");
+    klikni(tlacitko);
+    klikni(akce);
     QTest::keyClicks(akce, QStringLiteral("room_goto(novahra)"));
-    klikni(najdi<QPushButton>(&okno, "sButton1"));
+    klikni(tlacitko);
+    QThreadPool::globalInstance()->waitForDone();
+    QCoreApplication::processEvents();
     QVERIFY(seznam->isHidden());
 }
 
@@ -128,9 +135,9 @@ void TestKontrolniSeznam::textUzlu() {
 
     klikni(najdi<QPushButton>(&okno, "sButton4"));
     QListWidget* seznam = nalezy(okno, 3);
-    QCOMPARE(texty(seznam),
-             QStringList{"Text uzlu „Jan Novák“ se v kódu používá jako jméno proměnné: smí mít "
-                         "jen písmena bez diakritiky, číslice a _"});
+    QTRY_COMPARE(texty(seznam),
+                 QStringList{"Text uzlu „Jan Novák“ se v kódu používá jako jméno proměnné: smí mít "
+                             "jen písmena bez diakritiky, číslice a _"});
     klikniNaZpravu(seznam, 0);
     QCOMPARE(fokus(), strom);
     QCOMPARE(strom->currentItem()->text(0), QStringLiteral("Jan Novák"));
@@ -145,7 +152,7 @@ void TestKontrolniSeznam::radekSkore() {
     model->pridej({"2", "global.nick1", ""});
     klikni(najdi<QPushButton>(&okno, "sButton3"));
     QListWidget* seznam = nalezy(okno, 2);
-    QCOMPARE(texty(seznam), QStringList{"Položka 2: Skóre je prázdné"});
+    QTRY_COMPARE(texty(seznam), QStringList{"Položka 2: Skóre je prázdné"});
     enterNaZpravu(seznam);
     auto* tabulka = najdi<QTreeView>(&okno, "ListView1");
     QCOMPARE(fokus(), tabulka);

@@ -2,6 +2,9 @@
 
 #include <QTest>
 
+#include <clocale>
+#include <string>
+
 using generatory::Udalost;
 
 using namespace nahled;
@@ -22,6 +25,8 @@ class TestNahledJazyk : public QObject {
 private Q_SLOTS:
     void vysledky_data();
     void vysledky();
+    void vysledkyPodCeskymNastavenim_data() { vysledky_data(); }
+    void vysledkyPodCeskymNastavenim();
     void necitelne_data();
     void necitelne();
     void chybyBehu_data();
@@ -128,6 +133,9 @@ void TestNahledJazyk::vysledky_data() {
           "ababab12ab", true);
     radek("chr, ord a real", "a = chr(65) + string(ord(\"B\") + real(\"2.5\"))", "A68.50", true);
     radek("string_format", "a = string_format(3.14159, 6, 2)", "  3.14", true);
+    radek("real s mezerou a plus", "a = real(\" +2.5\") * 2", "5");
+    radek("dlouhé desetinné číslo", "a = 1234567890123456.5 - 1234567890123456", "0.50");
+    radek("celé číslo se stovkami číslic", "a = string_length(string(power(10, 300)))", "304");
     radek("is_real a is_string", "a = is_real(1) + is_string(\"x\") * 10 + is_string(1) * 100",
           "11");
     radek("náhoda v rozsahu",
@@ -146,6 +154,19 @@ void TestNahledJazyk::vysledky() {
     QVERIFY(a);
     QCOMPARE(JeText(*a), jeText);
     QCOMPARE(QString::fromStdString(NaText(*a)), hodnota);
+}
+
+// The window runs under the author's locale, and a Czech one writes and reads numbers with a
+// decimal comma; the script's numbers keep their point.
+void TestNahledJazyk::vysledkyPodCeskymNastavenim() {
+    const std::string puvodni = std::setlocale(LC_NUMERIC, nullptr);
+    if (!std::setlocale(LC_NUMERIC, "cs_CZ.UTF-8"))
+        QSKIP("cs_CZ.UTF-8 locale is not installed");
+    struct Vrat {
+        const std::string& puvodni;
+        ~Vrat() { std::setlocale(LC_NUMERIC, puvodni.c_str()); }
+    } vrat{puvodni};
+    vysledky();
 }
 
 void TestNahledJazyk::necitelne_data() {

@@ -146,7 +146,7 @@ Pripad credits(const generatory::VstupTitulku& vstup) {
 QString popis(const Skript& s, Udalost udalost, std::size_t radek) {
     QStringList kusy;
     const std::string& text = s.radky(udalost).at(radek);
-    for (const Vlozeni& v : s.puvodRadku(udalost).at(radek))
+    for (const Vlozeni& v : s.puvodRadku(udalost)[radek])
         kusy << QStringLiteral("%1 %2/%3 „%4“")
                     .arg(QString::fromUtf8(jmenaPoli.at(v.pole)))
                     .arg(v.vstup)
