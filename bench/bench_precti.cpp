@@ -1,16 +1,13 @@
 // Reading a script back against generating it: the readers' cost on the largest inputs the
 // generators are timed on.
 
-#include "generators/generuj_nastaveni.h"
-#include "generators/generuj_titulky.h"
+#include "benchmark_generatoru.h"
 #include "generators/precti_nastaveni.h"
 #include "generators/precti_titulky.h"
+#include "generators/spoj_radky.h"
 
-#include <benchmark/benchmark.h>
-
-#include <algorithm>
+#include <cstdint>
 #include <cstdlib>
-#include <malloc.h>
 #include <string>
 #include <vector>
 
@@ -19,61 +16,32 @@ using generatory::VstupTitulku;
 
 namespace {
 
-double nejmensi(const std::vector<double>& casy) {
-    return *std::min_element(casy.begin(), casy.end());
-}
-
-std::string spojRadky(const std::vector<std::string>& radky) {
-    std::string text;
-    for (const std::string& r : radky)
-        text += r + "\n";
-    return text;
+// Every line with its line break, the last one too.
+std::string vlozeno(const std::vector<std::string>& radky) {
+    return generatory::SpojRadky(radky) + "\n";
 }
 
 struct Vlozeni {
     std::string create, step, draw, alarm0;
     explicit Vlozeni(const generatory::Skript& s)
-        : create(spojRadky(s.create)), step(spojRadky(s.step)), draw(spojRadky(s.draw)),
-          alarm0(spojRadky(s.alarm0)) {}
+        : create(vlozeno(s.create)), step(vlozeno(s.step)), draw(vlozeno(s.draw)),
+          alarm0(vlozeno(s.alarm0)) {}
     generatory::VlozenyKod kod() const { return {create, step, draw, alarm0}; }
 };
 
-// 1,000 entries of 10 values and 10 actions each.
-std::vector<PolozkaNastaveni> nastaveni() {
-    std::vector<PolozkaNastaveni> polozky;
-    for (int i = 0; i < 1000; ++i) {
-        std::string hodnoty, akce;
-        for (int k = 0; k < 10; ++k) {
-            hodnoty += "hodnota" + std::to_string(k) + ";";
-            akce += "global.volba = " + std::to_string(k) + ";";
-        }
-        polozky.push_back(
-            {"Volba" + std::to_string(i), "200", std::to_string(150 + 30 * i), hodnoty, akce});
-    }
-    return polozky;
-}
-
-// 20,000 nodes, every fifth a position, the position font on.
-VstupTitulku titulky() {
-    VstupTitulku vstup;
-    vstup.smer = "nahoru";
-    vstup.barvaPozice = "c_red";
-    vstup.barvaOsob = "c_aqua";
-    vstup.pismoPozice = {true, "Arial", "14", true, false};
-    for (int i = 0; i < 20000; ++i)
-        vstup.polozky.push_back({"uzel" + std::to_string(i), i % 5 == 0});
-    return vstup;
-}
+// The largest inputs the generators are timed on.
+constexpr std::int64_t polozek = 1000;
+constexpr std::int64_t uzlu = 20000;
 
 void BM_Nastaveni_generuj(benchmark::State& stav) {
-    const auto polozky = nastaveni();
+    const auto polozky = polozkyNastaveni(polozek);
     for (auto _ : stav)
         benchmark::DoNotOptimize(generatory::GenerujNastaveni(polozky));
 }
 BENCHMARK(BM_Nastaveni_generuj)->ComputeStatistics("min", nejmensi);
 
 void BM_Nastaveni_precti(benchmark::State& stav) {
-    const Vlozeni vlozeni(generatory::GenerujNastaveni(nastaveni()));
+    const Vlozeni vlozeni(generatory::GenerujNastaveni(polozkyNastaveni(polozek)));
     for (auto _ : stav)
         if (!std::holds_alternative<std::vector<PolozkaNastaveni>>(
                 generatory::PrectiNastaveni(vlozeni.kod())))
@@ -82,14 +50,14 @@ void BM_Nastaveni_precti(benchmark::State& stav) {
 BENCHMARK(BM_Nastaveni_precti)->ComputeStatistics("min", nejmensi);
 
 void BM_Titulky_generuj(benchmark::State& stav) {
-    const VstupTitulku vstup = titulky();
+    const VstupTitulku vstup = titulky(uzlu);
     for (auto _ : stav)
         benchmark::DoNotOptimize(generatory::GenerujTitulky(vstup));
 }
 BENCHMARK(BM_Titulky_generuj)->ComputeStatistics("min", nejmensi);
 
 void BM_Titulky_precti(benchmark::State& stav) {
-    const Vlozeni vlozeni(generatory::GenerujTitulky(titulky()));
+    const Vlozeni vlozeni(generatory::GenerujTitulky(titulky(uzlu)));
     for (auto _ : stav)
         if (!std::holds_alternative<VstupTitulku>(generatory::PrectiTitulky(vlozeni.kod())))
             std::abort();
@@ -111,13 +79,6 @@ BENCHMARK(BM_Titulky_10MB)->ComputeStatistics("min", nejmensi);
 
 } // namespace
 
-// As in bench_generatory: keep freed memory in the process, so neither side pays page faults
-// the other does not.
 int main(int argc, char** argv) {
-    mallopt(M_TRIM_THRESHOLD, 256 << 20);
-    mallopt(M_MMAP_THRESHOLD, 64 << 20);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return spustBenchmarky(argc, argv);
 }

@@ -6,7 +6,6 @@
 #include "ui/vzhled.h"
 
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
@@ -116,20 +115,9 @@ void TNacteniSkriptu::ukazOdmitnuti(const generatory::OdmitnutiCteni& odmitnuti)
     }
 }
 
-// Enter in a box makes a new line and Escape throws no pasted text away; Enter on a focused
-// button presses it.
+// Enter in a box makes a new line there, as the box takes it first; Escape throws no pasted
+// text away.
 void TNacteniSkriptu::keyPressEvent(QKeyEvent* udalost) {
-    switch (udalost->key()) {
-    case Qt::Key_Enter:
-    case Qt::Key_Return:
-        if (auto* tlacitko = qobject_cast<QPushButton*>(focusWidget()))
-            tlacitko->click();
-        udalost->accept();
-        return;
-    case Qt::Key_Escape:
-        udalost->accept();
-        return;
-    default:
+    if (!ZachytKlavesuDialogu(this, udalost))
         QDialog::keyPressEvent(udalost);
-    }
 }

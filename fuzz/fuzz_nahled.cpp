@@ -23,14 +23,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Mistnost a(skripty);
     Mistnost b(skripty);
     for (const std::set<int>& k : klavesy) {
-        a.Krok(k);
-        b.Krok(k);
+        a.krok(k);
+        b.krok(k);
         if (a.kresby() != b.kresby())
             std::abort();
         if (a.pocitadla().kroky > NejvicKroku || a.pocitadla().operace > NejvicOperaci)
             std::abort();
     }
-    if (a.VezmiZpravy() != b.VezmiZpravy())
+    if (a.vezmiZpravy() != b.vezmiZpravy())
         std::abort();
     return 0;
 }

@@ -71,7 +71,7 @@ generatory::Skript nahodnySkript(Generator generator, FuzzedDataProvider& vstupy
 
 // One change as a hand or a paste makes it: a text inserted, a piece cut out, a line doubled,
 // line ends turned into CRLF, or two boxes swapped.
-void zmen(Vlozeni& v, FuzzedDataProvider& vstupy) {
+void zmen(VlozenySkript& v, FuzzedDataProvider& vstupy) {
     std::string* boxy[] = {&v.create, &v.step, &v.draw, &v.alarm0};
     std::string& box = *boxy[vstupy.ConsumeIntegralInRange(0, 3)];
     const std::size_t kde = vstupy.ConsumeIntegralInRange<std::size_t>(0, box.size());
@@ -124,7 +124,7 @@ void precti(Generator generator, const generatory::VlozenyKod& kod) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzedDataProvider vstupy(data, size);
     const auto generator = static_cast<Generator>(vstupy.ConsumeIntegralInRange(0, 3));
-    Vlozeni v;
+    VlozenySkript v;
     if (vstupy.ConsumeBool()) {
         v = {vstupy.ConsumeRandomLengthString(), vstupy.ConsumeRandomLengthString(),
              vstupy.ConsumeRandomLengthString(), vstupy.ConsumeRandomLengthString()};
@@ -133,7 +133,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const Generator zdroj = vstupy.ConsumeBool()
                                     ? generator
                                     : static_cast<Generator>(vstupy.ConsumeIntegralInRange(0, 3));
-        v = vlozeni(nahodnySkript(zdroj, vstupy));
+        v = VlozenySkript::z(nahodnySkript(zdroj, vstupy));
         for (int i = vstupy.ConsumeIntegralInRange(0, 3); i > 0; --i)
             zmen(v, vstupy);
     }

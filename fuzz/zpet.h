@@ -5,52 +5,17 @@
 // a generator wrote from texts without line breaks it must not refuse, and the script it gives
 // back is byte for byte the same.
 
+#include "../tests/vlozene_texty.h"
 #include "generators/cteni_skriptu.h"
 #include "generators/skript.h"
+#include "generators/spoj_radky.h"
 
 #include <cstdlib>
-#include <string>
 #include <string_view>
 #include <variant>
-#include <vector>
-
-inline std::string spojRadky(const std::vector<std::string>& radky) {
-    std::string text;
-    for (std::size_t i = 0; i < radky.size(); ++i)
-        text += (i ? "\n" : "") + radky[i];
-    return text;
-}
-
-inline std::string normalizuj(std::string_view text) {
-    std::vector<std::string> radky(1);
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\r' || text[i] == '\n') {
-            if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
-                ++i;
-            radky.emplace_back();
-        } else {
-            radky.back() += text[i];
-        }
-    }
-    for (std::string& r : radky)
-        while (!r.empty() && (r.back() == ' ' || r.back() == '\t'))
-            r.pop_back();
-    while (!radky.empty() && radky.back().empty())
-        radky.pop_back();
-    return spojRadky(radky);
-}
 
 inline bool maZlom(std::string_view text) {
     return text.find_first_of("\r\n") != std::string_view::npos;
-}
-
-struct Vlozeni {
-    std::string create, step, draw, alarm0;
-    generatory::VlozenyKod kod() const { return {create, step, draw, alarm0}; }
-};
-
-inline Vlozeni vlozeni(const generatory::Skript& s) {
-    return {spojRadky(s.create), spojRadky(s.step), spojRadky(s.draw), spojRadky(s.alarm0)};
 }
 
 // A read either refused, or gave an input whose script is what was pasted.
@@ -64,7 +29,8 @@ void overCteni(generatory::Generator generator, const generatory::VlozenyKod& ko
     if (znovu.odmitnuti || znovu.chyba)
         std::abort();
     for (generatory::Udalost udalost : generatory::UdalostiGeneratoru(generator))
-        if (normalizuj(spojRadky(znovu.radky(udalost))) != normalizuj(kod.text(udalost)))
+        if (normalizuj(generatory::SpojRadky(znovu.radky(udalost))) !=
+            normalizuj(kod.text(udalost)))
             std::abort();
 }
 
@@ -74,7 +40,7 @@ void overZpet(generatory::Generator generator, const generatory::Skript& skript,
               Generuj generuj, Precti precti) {
     if (skript.odmitnuti)
         return;
-    const Vlozeni v = vlozeni(skript);
+    const VlozenySkript v = VlozenySkript::z(skript);
     const generatory::Precteno<Vstup> precteno = precti(v.kod());
     if (skript.chyba) {
         if (!std::holds_alternative<generatory::OdmitnutiCteni>(precteno))

@@ -39,7 +39,7 @@ Mistnost::Mistnost(const Skripty& skripty, const ZadaneHodnoty& zadane) {
     spust(Udalost::Create);
 }
 
-void Mistnost::Krok(const std::set<int>& stisknute) {
+void Mistnost::krok(const std::set<int>& stisknute) {
     m_stav.stisknute = stisknute;
     spust(Udalost::Step);
     odpocitejAlarm();
@@ -81,7 +81,7 @@ void Mistnost::spust(Udalost udalost) {
     }
 }
 
-std::vector<Zprava> Mistnost::VezmiZpravy() {
+std::vector<Zprava> Mistnost::vezmiZpravy() {
     return std::exchange(m_stav.zpravy, {});
 }
 

@@ -32,11 +32,11 @@ public:
     explicit Mistnost(const Skripty& skripty, const ZadaneHodnoty& zadane = {});
 
     // One step: Step with these keys pressed, the alarm countdown, then Draw.
-    void Krok(const std::set<int>& stisknute = {});
+    void krok(const std::set<int>& stisknute = {});
 
     const std::vector<Kresba>& kresby() const { return m_stav.kresby; }
     // The messages since the last call: errors, actions not run, unset variables.
-    std::vector<Zprava> VezmiZpravy();
+    std::vector<Zprava> vezmiZpravy();
     // Every variable read before anything set it, in the order first read.
     const std::vector<std::string>& nenastavene() const { return m_stav.nenastavene; }
     std::optional<Hodnota> hodnota(const std::string& jmeno) const;

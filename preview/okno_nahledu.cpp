@@ -149,7 +149,7 @@ void OknoNahledu::ZnovuClick() {
     m_platno->nastavKresby({});
     pridejZpravy();
     doplnPromenne();
-    m_tazeni->Zkontroluj();
+    m_tazeni->zkontroluj();
 }
 
 void OknoNahledu::PozastavitClick() {
@@ -163,17 +163,17 @@ void OknoNahledu::PozastavitClick() {
 }
 
 void OknoNahledu::krok() {
-    m_mistnost->Krok(std::exchange(m_stisknute, {}));
+    m_mistnost->krok(std::exchange(m_stisknute, {}));
     m_platno->nastavKresby(m_mistnost->kresby());
     pridejZpravy();
     doplnPromenne();
-    m_tazeni->Zkontroluj();
+    m_tazeni->zkontroluj();
 }
 
 // Back from the main window, where the form may have changed.
 void OknoNahledu::changeEvent(QEvent* udalost) {
     if (udalost->type() == QEvent::ActivationChange && isActiveWindow())
-        m_tazeni->Zkontroluj();
+        m_tazeni->zkontroluj();
     QWidget::changeEvent(udalost);
 }
 
@@ -191,7 +191,7 @@ void OknoNahledu::pridejZpravu(const QString& text, bool chyba) {
 }
 
 void OknoNahledu::pridejZpravy() {
-    for (const nahled::Zprava& z : m_mistnost->VezmiZpravy()) {
+    for (const nahled::Zprava& z : m_mistnost->vezmiZpravy()) {
         if (!m_skript || !z.misto)
             pridejZpravu(QString::fromStdString(z.text), z.druh == nahled::Zprava::Druh::Chyba);
         else if (!z.misto->cteni)

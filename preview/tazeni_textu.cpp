@@ -123,7 +123,7 @@ bool TazeniTextu::zastarale() const {
     return m_umisteni && m_kroky->count() > 0 && m_umisteni->zmeny() != m_zmeny;
 }
 
-void TazeniTextu::Zkontroluj() {
+void TazeniTextu::zkontroluj() {
     if (!zastarale())
         return;
     m_kroky->clear();
@@ -132,7 +132,7 @@ void TazeniTextu::Zkontroluj() {
 
 void TazeniTextu::krok(bool zpet) {
     if (zastarale())
-        return Zkontroluj();
+        return zkontroluj();
     zpet ? m_kroky->undo() : m_kroky->redo();
 }
 

@@ -29,7 +29,7 @@ public:
     // Learns which input placed each line of the Draw script the room now runs.
     void nactiPuvod(const std::string& draw);
     // Drops the steps, and says so, when the form changed since the last of them.
-    void Zkontroluj();
+    void zkontroluj();
 
 Q_SIGNALS:
     // A text is taken: the room holds still until `pusteno`.

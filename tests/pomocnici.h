@@ -35,7 +35,8 @@ inline QString textPanelu(QObject* koren, const char* jmeno) {
     return PresnyText(najdi<QPlainTextEdit>(koren, jmeno));
 }
 
-// The text a pane shows once filled with a generator's lines.
+// The text a pane shows once filled with a generator's lines; joined here rather than by the
+// program's own joiner, so that a fault there shows.
 inline QString textRadku(const std::vector<std::string>& radky) {
     std::string text;
     for (std::size_t i = 0; i < radky.size(); ++i)

@@ -1,6 +1,6 @@
 #include "generators/generuj_menu.h"
+#include "generators/nove_vstupy.h"
 #include "popis_puvodu.h"
-#include "startovni_menu.h"
 
 #include <QTest>
 
@@ -29,7 +29,7 @@ private Q_SLOTS:
 };
 
 void TestGenerujMenu::startovniHodnoty_celyText() {
-    const Skript s = GenerujMenu(StartovniMenu());
+    const Skript s = GenerujMenu(generatory::NoveMenu());
     QVERIFY(!s.chyba);
     QCOMPARE(s.create, (Radky{"global.m_vybrany = 1", "barva_1 = c_yellow", "barva_2 = c_white",
                               "barva_3 = c_white", "barva_4 = c_white", "barva_5 = c_white"}));
@@ -191,7 +191,7 @@ void TestGenerujMenu::pocty() {
 
 void TestGenerujMenu::neciselnyPocet() {
     for (const char* pocet : {"", "abc", "5a", "99999999999"}) {
-        VstupMenu vstup = StartovniMenu();
+        VstupMenu vstup = generatory::NoveMenu();
         vstup.pocet = pocet;
         const Skript s = GenerujMenu(vstup);
         QVERIFY(s.chyba);
@@ -203,7 +203,7 @@ void TestGenerujMenu::neciselnyPocet() {
 }
 
 void TestGenerujMenu::textPolozkyBezUprav() {
-    VstupMenu vstup = StartovniMenu();
+    VstupMenu vstup = generatory::NoveMenu();
     vstup.pocet = "1";
     vstup.radky[0] = {"Řekni \"ahoj\" ", " 1 ", "x+2", "game_end();"};
     const Skript s = GenerujMenu(vstup);
@@ -228,7 +228,7 @@ void TestGenerujMenu::puvod_data() {
 void TestGenerujMenu::puvod() {
     QFETCH(QString, pocet);
     QFETCH(QStringList, puvod);
-    VstupMenu vstup = StartovniMenu();
+    VstupMenu vstup = generatory::NoveMenu();
     vstup.pocet = pocet.toStdString();
     const Skript s = GenerujMenu(vstup);
     QCOMPARE(PopisPuvodu(s), puvod);

@@ -4,6 +4,7 @@
 #include "app/strom_titulku.h"
 #include "app/zalozka_menu.h"
 #include "generators/generuj_menu.h"
+#include "na_displeji.h"
 #include "pomocnici.h"
 #include "ui/blok_panelu.h"
 
@@ -41,25 +42,6 @@ const std::map<QString, Dialog>& dialogy() {
         {QStringLiteral("osoba"), {3, "TreeView1", 2, QString()}},
     };
     return d;
-}
-
-// Test events carry no X timestamps, so the window manager's focus-stealing guard would keep a
-// new window in the background; a person's real key press would not meet it.
-void aktivuj(QWidget* okno) {
-    okno->show();
-    okno->activateWindow();
-    QTRY_VERIFY(okno->isActiveWindow());
-}
-
-QWidget* fokus() {
-    return QApplication::focusWidget();
-}
-
-// Presses Tab until the named control has the focus.
-void tabulatoremNa(const char* jmeno) {
-    for (int i = 0; i < 12 && fokus()->objectName() != QLatin1String(jmeno); ++i)
-        QTest::keyClick(fokus(), Qt::Key_Tab);
-    QCOMPARE(fokus()->objectName(), QString::fromLatin1(jmeno));
 }
 
 void klikniNa(QAbstractItemView* pohled, const QModelIndex& index) {
@@ -201,7 +183,7 @@ void TestKlavesyAMys::klavesyVDialogu() {
         tabulatoremNa("sEdit1");
         QTest::keyClick(fokus(), Qt::Key_End);
         QTest::keyClick(fokus(), 'Q');
-        tabulatoremNa(qPrintable(cil));
+        tabulatoremNa(cil);
         QTest::keyClick(fokus(), Qt::Key(klavesa));
         zustalOtevren = modal->isVisible();
         textPole = najdi<QLineEdit>(modal, "sEdit1")->text();

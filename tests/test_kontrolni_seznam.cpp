@@ -1,5 +1,6 @@
 #include "app/hlavni.h"
 #include "app/model_highskore.h"
+#include "na_displeji.h"
 #include "pomocnici.h"
 
 #include <QLineEdit>
@@ -16,16 +17,6 @@
 // Every step is a key or mouse event, on a real X server where the focus moves as on a desktop.
 
 namespace {
-
-void aktivuj(QWidget* okno) {
-    okno->show();
-    okno->activateWindow();
-    QTRY_VERIFY(okno->isActiveWindow());
-}
-
-QWidget* fokus() {
-    return QApplication::focusWidget();
-}
 
 QListWidget* nalezy(THlavni& okno, int zalozka) {
     QWidget* stranka = najdi<QTabWidget>(&okno, "PageControl1")->widget(zalozka);

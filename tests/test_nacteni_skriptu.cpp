@@ -5,6 +5,7 @@
 #include "app/zalozka_titulky.h"
 #include "generators/generuj_nastaveni.h"
 #include "generators/generuj_titulky.h"
+#include "na_displeji.h"
 #include "pomocnici.h"
 #include "ui/pole_kodu.h"
 
@@ -25,22 +26,6 @@ namespace {
 const std::vector<generatory::PolozkaNastaveni> dvePolozky{
     {"Zvuk", "200", "150", "ano;ne", "global.zvuk = 1;global.zvuk = 0"},
     {"Hudba", "200", "180", "nahlas;potichu", "global.hudba = 1;global.hudba = 0"}};
-
-QWidget* fokus() {
-    return QApplication::focusWidget();
-}
-
-void aktivuj(QWidget* okno) {
-    okno->show();
-    okno->activateWindow();
-    QTRY_VERIFY(okno->isActiveWindow());
-}
-
-void tabulatoremNa(const QString& jmeno) {
-    for (int i = 0; i < 12 && fokus()->objectName() != jmeno; ++i)
-        QTest::keyClick(fokus(), Qt::Key_Tab);
-    QCOMPARE(fokus()->objectName(), jmeno);
-}
 
 // Pastes the text into the box as a person does: a click into it, Ctrl+A, Ctrl+V.
 void vloz(QPlainTextEdit* box, const QString& text) {

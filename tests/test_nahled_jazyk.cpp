@@ -149,7 +149,7 @@ void TestNahledJazyk::vysledky() {
     QFETCH(QString, hodnota);
     QFETCH(bool, jeText);
     Mistnost m({{Udalost::Create, skript.toStdString()}});
-    QCOMPARE(texty(m.VezmiZpravy()), QStringList{});
+    QCOMPARE(texty(m.vezmiZpravy()), QStringList{});
     const std::optional<Hodnota> a = m.hodnota("a");
     QVERIFY(a);
     QCOMPARE(JeText(*a), jeText);
@@ -208,7 +208,7 @@ void TestNahledJazyk::necitelne() {
     QFETCH(QString, skript);
     QFETCH(QString, zprava);
     Mistnost m({{Udalost::Step, skript.toStdString()}});
-    const std::vector<Zprava> zpravy = m.VezmiZpravy();
+    const std::vector<Zprava> zpravy = m.vezmiZpravy();
     QCOMPARE(texty(zpravy), QStringList{zprava});
     QCOMPARE(zpravy[0].druh, Zprava::Druh::Chyba);
 }
@@ -247,9 +247,9 @@ void TestNahledJazyk::chybyBehu() {
     QFETCH(QString, skript);
     QFETCH(QString, zprava);
     Mistnost m({{Udalost::Draw, skript.toStdString()}});
-    m.Krok();
-    m.Krok();
-    QCOMPARE(texty(m.VezmiZpravy()), QStringList{zprava});
+    m.krok();
+    m.krok();
+    QCOMPARE(texty(m.vezmiZpravy()), QStringList{zprava});
 }
 
 // A broken Step neither stops Draw nor repeats its message every step.
@@ -258,17 +258,17 @@ void TestNahledJazyk::chybaZastaviJenSvouUdalost() {
                 {Udalost::Step, "n += 1\nn = n / 0"},
                 {Udalost::Draw, "draw_text_color(10,20,string(n),c_red,0,0,0,1)"}});
     for (int i = 0; i < 3; ++i)
-        m.Krok();
-    QCOMPARE(texty(m.VezmiZpravy()), QStringList{"Step, řádek 2: běh zastaven: dělení nulou"});
+        m.krok();
+    QCOMPARE(texty(m.vezmiZpravy()), QStringList{"Step, řádek 2: běh zastaven: dělení nulou"});
     QCOMPARE(m.kresby(), (std::vector<Kresba>{{10, 20, "1", BarvaKonstanty("c_red"), {}, 1}}));
 }
 
 void TestNahledJazyk::akceANenastavenePromenne() {
     const Skripty skripty{{Udalost::Step, "room_goto(novahra)\nx = y + 1\nx = y + z"}};
     Mistnost m(skripty);
-    m.Krok();
-    m.Krok();
-    QCOMPARE(texty(m.VezmiZpravy()),
+    m.krok();
+    m.krok();
+    QCOMPARE(texty(m.vezmiZpravy()),
              (QStringList{"akce: room_goto(novahra)",
                           "Step, řádek 2: proměnná y není nastavená, čtu ji jako 0",
                           "Step, řádek 3: proměnná z není nastavená, čtu ji jako 0",
@@ -276,8 +276,8 @@ void TestNahledJazyk::akceANenastavenePromenne() {
     QCOMPARE(m.nenastavene(), (std::vector<std::string>{"y", "z"}));
 
     Mistnost zadana(skripty, {{"y", 4.0}, {"z", std::string("?")}});
-    zadana.Krok();
-    QCOMPARE(texty(zadana.VezmiZpravy()),
+    zadana.krok();
+    QCOMPARE(texty(zadana.vezmiZpravy()),
              (QStringList{"akce: room_goto(novahra)",
                           "Step, řádek 3: běh zastaven: '+' nelze použít na číslo a text"}));
     QCOMPARE(NaText(*zadana.hodnota("x")), std::string("5"));
@@ -287,10 +287,10 @@ void TestNahledJazyk::akceANenastavenePromenne() {
 void TestNahledJazyk::hodnotaNezname() {
     Mistnost m({{Udalost::Step, "w = string_width(\"Nová hra\") + 1\nstring_width(\"x\")\n"
                                 "h = 1 + string_height(\"x\")"}});
-    m.Krok();
-    m.Krok();
+    m.krok();
+    m.krok();
     QCOMPARE(
-        texty(m.VezmiZpravy()),
+        texty(m.vezmiZpravy()),
         (QStringList{"akce: string_width(\"Nová hra\")",
                      "Step, řádek 1: hodnota volání string_width(…) v náhledu není, počítám s 0",
                      "akce: string_width(\"x\")", "akce: string_height(\"x\")",
@@ -304,7 +304,7 @@ void TestNahledJazyk::hodnotaNezname() {
 // Each unreadable statement is reported in line order and skipped; the rest runs.
 void TestNahledJazyk::necitelnyRadekStojiJenSvujPrikaz() {
     Mistnost m({{Udalost::Create, "a = 1\nb = 2 + * 3\nc = 3\nx = @\n{ d = ; e = 5 }\nf = 6"}});
-    QCOMPARE(texty(m.VezmiZpravy()),
+    QCOMPARE(texty(m.vezmiZpravy()),
              (QStringList{"Create, řádek 2: nelze přečíst: čekám výraz, stojí tu '*'",
                           "Create, řádek 4: nelze přečíst: nečekaný znak '@'",
                           "Create, řádek 5: nelze přečíst: čekám výraz, stojí tu ';'"}));

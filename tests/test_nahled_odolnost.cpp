@@ -118,12 +118,12 @@ void TestNahledOdolnost::skript() {
     QFETCH(QString, a);
     Mistnost m({{Udalost::Step, skript.toStdString()},
                 {Udalost::Draw, "draw_text_color(1, 2, \"žije\", c_white, 0, 0, 0, 1)"}});
-    m.Krok();
+    m.krok();
     QVERIFY(m.pocitadla().kroky <= NejvicKroku);
     QVERIFY(m.pocitadla().operace <= NejvicOperaci);
-    m.Krok();
+    m.krok();
     QStringList chyby;
-    for (const Zprava& z : m.VezmiZpravy())
+    for (const Zprava& z : m.vezmiZpravy())
         if (z.druh == Zprava::Druh::Chyba)
             chyby << QString::fromStdString(z.text);
     QCOMPARE(chyby, chyba.isEmpty() ? QStringList{} : QStringList{chyba});
@@ -136,7 +136,7 @@ void TestNahledOdolnost::skript() {
 // A flood of actions leaves at most NejvicZprav waiting, and says that the rest were left out.
 void TestNahledOdolnost::zpravyMajiStrop() {
     Mistnost m({{Udalost::Create, "repeat (100000) sound_play(snd_klik)"}});
-    const std::vector<Zprava> zpravy = m.VezmiZpravy();
+    const std::vector<Zprava> zpravy = m.vezmiZpravy();
     QCOMPARE(zpravy.size(), NejvicZprav + 1);
     QCOMPARE(zpravy.back().text, std::string("další zprávy náhled vynechal"));
 }

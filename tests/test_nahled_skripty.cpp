@@ -2,9 +2,9 @@
 #include "generators/generuj_menu.h"
 #include "generators/generuj_nastaveni.h"
 #include "generators/generuj_titulky.h"
+#include "generators/nove_vstupy.h"
 #include "popis_puvodu.h"
 #include "preview/mistnost.h"
-#include "startovni_menu.h"
 
 #include <QTest>
 
@@ -111,74 +111,74 @@ void TestNahledSkripty::menu() {
                     {"", "250", "240", ""},
                     {"", "250", "270", ""}}};
     Mistnost m(skriptyMenu(vstup));
-    m.Krok();
+    m.krok();
     QCOMPARE(kresby(m), (QStringList{"Nova hra 250,150 c_yellow", "Nastaveni 250,180 c_white",
                                      "Konec 250,210 c_white"}));
-    m.Krok({Nahoru});
+    m.krok({Nahoru});
     QCOMPARE(kresby(m).filter("c_yellow"), QStringList{"Nova hra 250,150 c_yellow"});
-    m.Krok({Dolu});
+    m.krok({Dolu});
     QCOMPARE(kresby(m), (QStringList{"Nova hra 250,150 c_white", "Nastaveni 250,180 c_yellow",
                                      "Konec 250,210 c_white"}));
-    m.Krok({Enter});
-    m.Krok({Dolu});
-    m.Krok({Dolu});
+    m.krok({Enter});
+    m.krok({Dolu});
+    m.krok({Dolu});
     QCOMPARE(kresby(m).filter("c_yellow"), QStringList{"Konec 250,210 c_yellow"});
-    m.Krok({Enter});
-    m.Krok({Nahoru});
+    m.krok({Enter});
+    m.krok({Nahoru});
     QCOMPARE(kresby(m).filter("c_yellow"), QStringList{"Nastaveni 250,180 c_yellow"});
-    QCOMPARE(texty(m.VezmiZpravy()),
+    QCOMPARE(texty(m.vezmiZpravy()),
              (QStringList{"akce: room_goto(nastaveni)", "akce: game_end()"}));
 }
 
 // Empty actions leave the last "if" of the enter block without a statement; that statement
 // alone is lost, and the rest of Step runs.
 void TestNahledSkripty::menuSeStartovnimiHodnotami() {
-    Mistnost m(skriptyMenu(StartovniMenu()));
-    m.Krok({Enter});
-    QCOMPARE(texty(m.VezmiZpravy()),
+    Mistnost m(skriptyMenu(generatory::NoveMenu()));
+    m.krok({Enter});
+    QCOMPARE(texty(m.vezmiZpravy()),
              (QStringList{"Step, řádek 49: nelze přečíst: za podmínkou 'if' z řádku 48 chybí "
                           "příkaz, stojí tu '}'",
                           "akce: room_goto(novahra)"}));
     QCOMPARE(kresby(m).size(), 5);
-    m.Krok({Dolu});
+    m.krok({Dolu});
     QCOMPARE(kresby(m).filter("c_yellow"), QStringList{" 250,180 c_yellow"});
 }
 
 void TestNahledSkripty::nastaveniVyber() {
     Mistnost m(nastaveni());
-    m.Krok();
+    m.krok();
     QCOMPARE(kresby(m), (QStringList{"Zvuk 200,150 c_yellow", "Obtiznost 200,180 c_white",
                                      "ano 380,150 c_yellow", "lehka 380,180 c_white"}));
-    m.Krok({Dolu});
+    m.krok({Dolu});
     QCOMPARE(kresby(m).filter("c_yellow"),
              (QStringList{"Obtiznost 200,180 c_yellow", "lehka 380,180 c_yellow"}));
-    m.Krok({Dolu});
+    m.krok({Dolu});
     QCOMPARE(kresby(m).filter("c_yellow"),
              (QStringList{"Zvuk 200,150 c_yellow", "ano 380,150 c_yellow"}));
-    m.Krok({Nahoru});
+    m.krok({Nahoru});
     QCOMPARE(kresby(m).filter("c_yellow"),
              (QStringList{"Obtiznost 200,180 c_yellow", "lehka 380,180 c_yellow"}));
-    QCOMPARE(texty(m.VezmiZpravy()), QStringList{});
+    QCOMPARE(texty(m.vezmiZpravy()), QStringList{});
 }
 
 void TestNahledSkripty::nastaveniHodnoty() {
     Mistnost m(nastaveni());
-    m.Krok({Vpravo});
+    m.krok({Vpravo});
     QCOMPARE(kresby(m).filter("380,150"), QStringList{"ne 380,150 c_yellow"});
     QCOMPARE(NaText(*m.hodnota("global.zvuk")), std::string("0"));
-    m.Krok({Vpravo});
+    m.krok({Vpravo});
     QCOMPARE(kresby(m).filter("380,150"), QStringList{"ano 380,150 c_yellow"});
     QCOMPARE(NaText(*m.hodnota("global.zvuk")), std::string("1"));
 
-    m.Krok({Dolu});
-    m.Krok({Vlevo});
+    m.krok({Dolu});
+    m.krok({Vlevo});
     QCOMPARE(kresby(m).filter("380,180"), QStringList{"tezka 380,180 c_yellow"});
-    m.Krok({Vlevo});
+    m.krok({Vlevo});
     QCOMPARE(kresby(m).filter("380,180"), QStringList{"stredni 380,180 c_yellow"});
-    m.Krok({Vpravo});
-    m.Krok({Vpravo});
+    m.krok({Vpravo});
+    m.krok({Vpravo});
     QCOMPARE(kresby(m).filter("380,180"), QStringList{"lehka 380,180 c_yellow"});
-    QCOMPARE(texty(m.VezmiZpravy()), (QStringList{"akce: obtiznost(3)", "akce: obtiznost(2)",
+    QCOMPARE(texty(m.vezmiZpravy()), (QStringList{"akce: obtiznost(3)", "akce: obtiznost(2)",
                                                   "akce: obtiznost(3)", "akce: obtiznost(1)"}));
 }
 
@@ -187,7 +187,7 @@ void TestNahledSkripty::nastaveniSMenePocetAkci() {
     const Skripty skripty = skriptyNastaveni(
         {{"Hlasitost", "200", "150", "tiche;stredni;hlasite", "hlasitost(1);hlasitost(2)"}});
     Mistnost m({{Udalost::Step, skripty.at(Udalost::Step)}});
-    QCOMPARE(texty(m.VezmiZpravy()),
+    QCOMPARE(texty(m.vezmiZpravy()),
              QStringList{"Step, řádek 28: nelze přečíst: za 'else' z řádku 27 chybí příkaz, "
                          "stojí tu '}'"});
 }
@@ -197,7 +197,7 @@ void TestNahledSkripty::kresbyZnajiSvujRadek() {
     const Skript s = generatory::GenerujNastaveni(dvePolozky);
     const QStringList puvod = PopisPuvodu(s);
     Mistnost m(skriptyNastaveni(dvePolozky));
-    m.Krok({Vpravo});
+    m.krok({Vpravo});
     QStringList kresbySPuvodem;
     for (const Kresba& k : m.kresby())
         kresbySPuvodem << QString::fromStdString(k.text) + " " +
@@ -232,7 +232,7 @@ void TestNahledSkripty::titulky() {
     QFETCH(QStringList, po92);
     Mistnost m(skriptyTitulku(smer.toStdString()));
     for (int krok = 1; krok <= 3 * 92; ++krok) {
-        m.Krok();
+        m.krok();
         QCOMPARE(m.hodnota("A").value(), Hodnota{startA + posun * (krok / 3)});
         if (krok == 3 * 20)
             QCOMPARE(kresby(m), po20);
@@ -242,11 +242,11 @@ void TestNahledSkripty::titulky() {
 
 void TestNahledSkripty::titulkyPisma() {
     Mistnost m(skriptyTitulku("nahoru"));
-    m.Krok();
+    m.krok();
     QCOMPARE(m.kresby().size(), std::size_t{3});
     QCOMPARE(m.kresby()[0].pismo, (Pismo{"Arial", 14, true, false}));
     QCOMPARE(m.kresby()[1].pismo, (Pismo{"Arial", 0, false, true}));
-    QCOMPARE(texty(m.VezmiZpravy()),
+    QCOMPARE(texty(m.vezmiZpravy()),
              QStringList{"Create, řádek 3: proměnná velikost není nastavená, čtu ji jako 0"});
 }
 
@@ -256,7 +256,7 @@ void TestNahledSkripty::highskore() {
                                                            {"2", "global.nick1", "global.skore1"}})
                                  .draw)}};
     Mistnost bezHodnot(skripty);
-    bezHodnot.Krok();
+    bezHodnot.krok();
     QCOMPARE(bezHodnot.nenastavene(), (std::vector<std::string>{"global.nick0", "global.skore0",
                                                                 "global.nick1", "global.skore1"}));
     QCOMPARE(kresby(bezHodnot).first(), QStringLiteral("0 190,50 c_white"));
@@ -265,10 +265,10 @@ void TestNahledSkripty::highskore() {
                          {"global.skore0", 1200.0},
                          {"global.nick1", std::string("Jana")},
                          {"global.skore1", 950.0}});
-    m.Krok();
+    m.krok();
     QCOMPARE(kresby(m), (QStringList{"Petr 190,50 c_white", "1200 380,50 c_white",
                                      "Jana 190,80 c_white", "950 380,80 c_white"}));
-    QCOMPARE(texty(m.VezmiZpravy()), QStringList{});
+    QCOMPARE(texty(m.vezmiZpravy()), QStringList{});
 }
 
 QTEST_APPLESS_MAIN(TestNahledSkripty)

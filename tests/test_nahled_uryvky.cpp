@@ -422,9 +422,9 @@ void TestNahledUryvky::uryvek() {
     const auto [skript, klavesy] = umisti(static_cast<PoleFormulare>(pole), uryvek.toStdString());
     QVERIFY(!skript.odmitnuti);
     Mistnost m(skripty(skript));
-    m.Krok(klavesy);
+    m.krok(klavesy);
     QStringList pozorovano;
-    for (const Zprava& z : m.VezmiZpravy())
+    for (const Zprava& z : m.vezmiZpravy())
         pozorovano << QString::fromStdString(z.text);
     for (const Kresba& k : m.kresby())
         pozorovano << QStringLiteral("%1 %2,%3 %4")

@@ -1,12 +1,12 @@
 #include "generators/nove_vstupy.h"
 #include "generators/precti_menu.h"
-#include "vlozeny_skript.h"
+#include "overeni_cteni.h"
 
 #include <QTest>
 
+using generatory::Generator;
 using generatory::GenerujMenu;
 using generatory::NoveMenu;
-using generatory::OdmitnutiCteni;
 using generatory::Udalost;
 using generatory::VstupMenu;
 
@@ -72,36 +72,14 @@ void TestPrectiMenu::zpet_data() {
 void TestPrectiMenu::zpet() {
     QFETCH(VstupMenu, vstup);
     QFETCH(bool, tentyz);
-    const generatory::Skript skript = GenerujMenu(vstup);
-    const VlozenySkript vlozeny = VlozenySkript::z(skript);
-    const auto precteno = generatory::PrectiMenu(vlozeny.kod());
-    if (const auto* odmitnuti = std::get_if<OdmitnutiCteni>(&precteno))
-        QFAIL(odmitnuti->zprava.c_str());
-    const VstupMenu& nalezeny = std::get<VstupMenu>(precteno);
-    const generatory::Skript znovu = GenerujMenu(nalezeny);
-    QCOMPARE(znovu.create, skript.create);
-    QCOMPARE(znovu.step, skript.step);
-    QCOMPARE(znovu.draw, skript.draw);
-    if (tentyz)
-        QCOMPARE(popis(nalezeny), popis(vstup));
+    overZpet(Generator::Menu, vstup, tentyz ? std::optional(vstup) : std::nullopt,
+             generatory::PrectiMenu, GenerujMenu, popis);
 }
 
 // Edits made in the game: accepted when consistent, otherwise refused at the line that shows it.
 void TestPrectiMenu::upravy_data() {
-    QTest::addColumn<VlozenySkript>("vlozeny");
-    QTest::addColumn<bool>("prijato");
-    QTest::addColumn<Udalost>("udalost");
-    QTest::addColumn<int>("radek");
-    QTest::addColumn<QString>("zprava");
-
+    sloupceUprav();
     const VlozenySkript zaklad = VlozenySkript::z(GenerujMenu(NoveMenu()));
-    const auto prijato = [](const char* nazev, VlozenySkript v) {
-        QTest::addRow("%s", nazev) << v << true << Udalost::Create << 0 << QString();
-    };
-    const auto odmitnuto = [](const char* nazev, VlozenySkript v, Udalost u, int radek,
-                              const char* zprava) {
-        QTest::addRow("%s", nazev) << v << false << u << radek << QString::fromUtf8(zprava);
-    };
 
     VlozenySkript v = zaklad;
     v.draw = nahradVse(v.draw, "(250,150,", "(300,160,");
@@ -147,26 +125,7 @@ void TestPrectiMenu::upravy_data() {
 }
 
 void TestPrectiMenu::upravy() {
-    QFETCH(VlozenySkript, vlozeny);
-    QFETCH(bool, prijato);
-    QFETCH(Udalost, udalost);
-    QFETCH(int, radek);
-    QFETCH(QString, zprava);
-    const auto precteno = generatory::PrectiMenu(vlozeny.kod());
-    if (prijato) {
-        if (const auto* odmitnuti = std::get_if<OdmitnutiCteni>(&precteno))
-            QFAIL(odmitnuti->zprava.c_str());
-        const VlozenySkript znovu = VlozenySkript::z(GenerujMenu(std::get<VstupMenu>(precteno)));
-        QCOMPARE(normalizuj(znovu.create), normalizuj(vlozeny.create));
-        QCOMPARE(normalizuj(znovu.step), normalizuj(vlozeny.step));
-        QCOMPARE(normalizuj(znovu.draw), normalizuj(vlozeny.draw));
-        return;
-    }
-    QVERIFY(std::holds_alternative<OdmitnutiCteni>(precteno));
-    const OdmitnutiCteni& odmitnuti = std::get<OdmitnutiCteni>(precteno);
-    QCOMPARE(odmitnuti.udalost, std::optional(udalost));
-    QCOMPARE(odmitnuti.radek, std::size_t(radek));
-    QVERIFY2(QString::fromStdString(odmitnuti.zprava).contains(zprava), odmitnuti.zprava.c_str());
+    overUpravu<VstupMenu>(Generator::Menu, generatory::PrectiMenu, GenerujMenu);
 }
 
 QTEST_APPLESS_MAIN(TestPrectiMenu)

@@ -1,11 +1,13 @@
 #include "generators/generuj_nastaveni.h"
 #include "generators/precti_nastaveni.h"
-#include "vlozeny_skript.h"
+#include "overeni_cteni.h"
 
 #include <QTest>
 
+#include <functional>
+
+using generatory::Generator;
 using generatory::GenerujNastaveni;
-using generatory::OdmitnutiCteni;
 using generatory::Udalost;
 
 namespace {
@@ -55,34 +57,13 @@ void TestPrectiNastaveni::zpet_data() {
 void TestPrectiNastaveni::zpet() {
     QFETCH(Polozky, polozky);
     QFETCH(bool, tytez);
-    const generatory::Skript skript = GenerujNastaveni(polozky);
-    QVERIFY(!skript.chyba && !skript.odmitnuti);
-    const auto precteno = generatory::PrectiNastaveni(VlozenySkript::z(skript).kod());
-    if (const auto* odmitnuti = std::get_if<OdmitnutiCteni>(&precteno))
-        QFAIL(odmitnuti->zprava.c_str());
-    const generatory::Skript znovu = GenerujNastaveni(std::get<Polozky>(precteno));
-    QCOMPARE(znovu.create, skript.create);
-    QCOMPARE(znovu.step, skript.step);
-    QCOMPARE(znovu.draw, skript.draw);
-    if (tytez)
-        QCOMPARE(std::get<Polozky>(precteno), polozky);
+    overZpet(Generator::Nastaveni, polozky, tytez ? std::optional(polozky) : std::nullopt,
+             generatory::PrectiNastaveni, GenerujNastaveni, std::identity{});
 }
 
 void TestPrectiNastaveni::upravy_data() {
-    QTest::addColumn<VlozenySkript>("vlozeny");
-    QTest::addColumn<bool>("prijato");
-    QTest::addColumn<Udalost>("udalost");
-    QTest::addColumn<int>("radek");
-    QTest::addColumn<QString>("zprava");
-
+    sloupceUprav();
     const VlozenySkript zaklad = VlozenySkript::z(GenerujNastaveni(dvePolozky));
-    const auto prijato = [](const char* nazev, VlozenySkript v) {
-        QTest::addRow("%s", nazev) << v << true << Udalost::Create << 0 << QString();
-    };
-    const auto odmitnuto = [](const char* nazev, VlozenySkript v, Udalost u, std::size_t radek,
-                              const char* zprava) {
-        QTest::addRow("%s", nazev) << v << false << u << int(radek) << QString::fromUtf8(zprava);
-    };
     const std::string hodnotaAno =
         "draw_text_color(380,150,\"ano\",barva_1,barva_1,barva_1,barva_1,true)";
     const std::string hodnotaPotichu =
@@ -144,25 +125,7 @@ void TestPrectiNastaveni::upravy_data() {
 }
 
 void TestPrectiNastaveni::upravy() {
-    QFETCH(VlozenySkript, vlozeny);
-    QFETCH(bool, prijato);
-    QFETCH(Udalost, udalost);
-    QFETCH(int, radek);
-    QFETCH(QString, zprava);
-    const auto precteno = generatory::PrectiNastaveni(vlozeny.kod());
-    if (prijato) {
-        if (const auto* odmitnuti = std::get_if<OdmitnutiCteni>(&precteno))
-            QFAIL(odmitnuti->zprava.c_str());
-        VlozenySkript znovu = VlozenySkript::z(GenerujNastaveni(std::get<Polozky>(precteno)));
-        for (Udalost u : {Udalost::Create, Udalost::Step, Udalost::Draw})
-            QCOMPARE(normalizuj(znovu.text(u)), normalizuj(vlozeny.text(u)));
-        return;
-    }
-    QVERIFY(std::holds_alternative<OdmitnutiCteni>(precteno));
-    const OdmitnutiCteni& odmitnuti = std::get<OdmitnutiCteni>(precteno);
-    QCOMPARE(odmitnuti.udalost, std::optional(udalost));
-    QCOMPARE(odmitnuti.radek, std::size_t(radek));
-    QVERIFY2(QString::fromStdString(odmitnuti.zprava).contains(zprava), odmitnuti.zprava.c_str());
+    overUpravu<Polozky>(Generator::Nastaveni, generatory::PrectiNastaveni, GenerujNastaveni);
 }
 
 QTEST_APPLESS_MAIN(TestPrectiNastaveni)

@@ -1,18 +1,18 @@
 #include "generators/nove_vstupy.h"
 #include "generators/precti_titulky.h"
-#include "vlozeny_skript.h"
+#include "overeni_cteni.h"
 
 #include <QTest>
 
+using generatory::Generator;
 using generatory::GenerujTitulky;
 using generatory::NoveTitulky;
-using generatory::OdmitnutiCteni;
 using generatory::Udalost;
 using generatory::VstupTitulku;
 
 namespace {
 
-QString popis(const generatory::PismoTitulku& p) {
+QString popisPisma(const generatory::PismoTitulku& p) {
     return QString::fromStdString((p.zapnuto ? "zapnuto " : "vypnuto ") + p.nazevPisma + " " +
                                   p.velikost + (p.tucne ? " tučně" : "") +
                                   (p.kurziva ? " kurzíva" : ""));
@@ -20,7 +20,7 @@ QString popis(const generatory::PismoTitulku& p) {
 
 QString popis(const VstupTitulku& v) {
     QString text = QString::fromStdString(v.smer + " " + v.barvaPozice + " " + v.barvaOsob) +
-                   " | " + popis(v.pismoPozice) + " | " + popis(v.pismoOsob);
+                   " | " + popisPisma(v.pismoPozice) + " | " + popisPisma(v.pismoOsob);
     for (const generatory::PolozkaTitulku& p : v.polozky)
         text += QString::fromStdString((p.pozice ? " | P " : " | o ") + p.text);
     return text;
@@ -84,34 +84,14 @@ void TestPrectiTitulky::zpet_data() {
 void TestPrectiTitulky::zpet() {
     QFETCH(VstupTitulku, vstup);
     QFETCH(VstupTitulku, ocekavany);
-    const generatory::Skript skript = GenerujTitulky(vstup);
-    const auto precteno = generatory::PrectiTitulky(VlozenySkript::z(skript).kod());
-    if (const auto* odmitnuti = std::get_if<OdmitnutiCteni>(&precteno))
-        QFAIL(odmitnuti->zprava.c_str());
-    const VstupTitulku& nalezeny = std::get<VstupTitulku>(precteno);
-    const generatory::Skript znovu = GenerujTitulky(nalezeny);
-    QCOMPARE(znovu.create, skript.create);
-    QCOMPARE(znovu.alarm0, skript.alarm0);
-    QCOMPARE(znovu.draw, skript.draw);
-    if (!ocekavany.smer.empty())
-        QCOMPARE(popis(nalezeny), popis(ocekavany));
+    overZpet(Generator::Titulky, vstup,
+             ocekavany.smer.empty() ? std::nullopt : std::optional(ocekavany),
+             generatory::PrectiTitulky, GenerujTitulky, popis);
 }
 
 void TestPrectiTitulky::upravy_data() {
-    QTest::addColumn<VlozenySkript>("vlozeny");
-    QTest::addColumn<bool>("prijato");
-    QTest::addColumn<Udalost>("udalost");
-    QTest::addColumn<int>("radek");
-    QTest::addColumn<QString>("zprava");
-
+    sloupceUprav();
     const VlozenySkript zaklad = VlozenySkript::z(GenerujTitulky(strom("nahoru")));
-    const auto prijato = [](const char* nazev, VlozenySkript v) {
-        QTest::addRow("%s", nazev) << v << true << Udalost::Create << 0 << QString();
-    };
-    const auto odmitnuto = [](const char* nazev, VlozenySkript v, Udalost u, int radek,
-                              const char* zprava) {
-        QTest::addRow("%s", nazev) << v << false << u << radek << QString::fromUtf8(zprava);
-    };
 
     VlozenySkript v = zaklad;
     for (Udalost u : {Udalost::Create, Udalost::Alarm0, Udalost::Draw})
@@ -152,26 +132,7 @@ void TestPrectiTitulky::upravy_data() {
 }
 
 void TestPrectiTitulky::upravy() {
-    QFETCH(VlozenySkript, vlozeny);
-    QFETCH(bool, prijato);
-    QFETCH(Udalost, udalost);
-    QFETCH(int, radek);
-    QFETCH(QString, zprava);
-    const auto precteno = generatory::PrectiTitulky(vlozeny.kod());
-    if (prijato) {
-        if (const auto* odmitnuti = std::get_if<OdmitnutiCteni>(&precteno))
-            QFAIL(odmitnuti->zprava.c_str());
-        const VlozenySkript znovu =
-            VlozenySkript::z(GenerujTitulky(std::get<VstupTitulku>(precteno)));
-        for (Udalost u : {Udalost::Create, Udalost::Alarm0, Udalost::Draw})
-            QCOMPARE(normalizuj(VlozenySkript(znovu).text(u)), normalizuj(vlozeny.text(u)));
-        return;
-    }
-    QVERIFY(std::holds_alternative<OdmitnutiCteni>(precteno));
-    const OdmitnutiCteni& odmitnuti = std::get<OdmitnutiCteni>(precteno);
-    QCOMPARE(odmitnuti.udalost, std::optional(udalost));
-    QCOMPARE(odmitnuti.radek, std::size_t(radek));
-    QVERIFY2(QString::fromStdString(odmitnuti.zprava).contains(zprava), odmitnuti.zprava.c_str());
+    overUpravu<VstupTitulku>(Generator::Titulky, generatory::PrectiTitulky, GenerujTitulky);
 }
 
 QTEST_APPLESS_MAIN(TestPrectiTitulky)

@@ -3,6 +3,7 @@
 #include "generators/generuj_menu.h"
 #include "generators/generuj_nastaveni.h"
 #include "generators/generuj_titulky.h"
+#include "generators/nove_vstupy.h"
 
 #include <QTest>
 
@@ -50,15 +51,6 @@ const std::map<Pole, const char*> jmenaPoli{
     {Pole::TitulkyTucne, "tučně"},
     {Pole::TitulkyKurziva, "kurzíva"},
 };
-
-VstupMenu startMenu() {
-    return {"5",
-            {{{"Nova hra", "250", "150", "room_goto(novahra)"},
-              {"", "250", "180", ""},
-              {"", "250", "210", ""},
-              {"", "250", "240", ""},
-              {"", "250", "270", ""}}}};
-}
 
 Pripad menu(const VstupMenu& vstup) {
     return {generatory::GenerujMenu(vstup),
@@ -180,11 +172,11 @@ private Q_SLOTS:
 
 void TestPuvodRadku::kazdyRadek_data() {
     QTest::addColumn<Pripad>("pripad");
-    QTest::addRow("menu, start values") << menu(startMenu());
-    VstupMenu tri = startMenu();
+    QTest::addRow("menu, start values") << menu(generatory::NoveMenu());
+    VstupMenu tri = generatory::NoveMenu();
     tri.pocet = " 3";
     QTest::addRow("menu, count with a blank") << menu(tri);
-    VstupMenu spatne = startMenu();
+    VstupMenu spatne = generatory::NoveMenu();
     spatne.pocet = "pět";
     QTest::addRow("menu stopped by its count") << menu(spatne);
     QTest::addRow("settings, two entries") << nastaveni(dveNastaveni());
@@ -220,7 +212,7 @@ void TestPuvodRadku::ukazujeNaPole_data() {
     QTest::addColumn<int>("radek");
     QTest::addColumn<QString>("pole");
 
-    const Skript m = generatory::GenerujMenu(startMenu());
+    const Skript m = generatory::GenerujMenu(generatory::NoveMenu());
     QTest::addRow("menu, a fixed line") << m << Udalost::Step << 1 << "";
     QTest::addRow("menu, the count in Step") << m << Udalost::Step << 2 << "počet 0/0 „5“";
     QTest::addRow("menu, item 2's empty action") << m << Udalost::Step << 45 << "akce 1/0 „“";

@@ -1,99 +1,10 @@
 #pragma once
 
-// A generated script as an author pastes it back: one text per event, which a test may edit
-// before the reader sees it.
+// The pasted script and the events as values of the readers' test tables.
 
-#include "generators/cteni_skriptu.h"
-#include "generators/skript.h"
+#include "vlozene_texty.h"
 
 #include <QMetaType>
 
-#include <string>
-#include <vector>
-
-inline std::string spojRadky(const std::vector<std::string>& radky) {
-    std::string text;
-    for (std::size_t i = 0; i < radky.size(); ++i)
-        text += (i ? "\n" : "") + radky[i];
-    return text;
-}
-
-struct VlozenySkript {
-    std::string create, step, draw, alarm0;
-
-    static VlozenySkript z(const generatory::Skript& s) {
-        return {spojRadky(s.create), spojRadky(s.step), spojRadky(s.draw), spojRadky(s.alarm0)};
-    }
-    generatory::VlozenyKod kod() const { return {create, step, draw, alarm0}; }
-    std::string& text(generatory::Udalost udalost) {
-        switch (udalost) {
-        case generatory::Udalost::Create:
-            return create;
-        case generatory::Udalost::Step:
-            return step;
-        case generatory::Udalost::Draw:
-            return draw;
-        case generatory::Udalost::Alarm0:
-            break;
-        }
-        return alarm0;
-    }
-};
 Q_DECLARE_METATYPE(VlozenySkript)
 Q_DECLARE_METATYPE(generatory::Udalost)
-
-// The pasted text as the reader compares it: line breaks as LF, no blanks at line ends, no empty
-// lines at the end.
-inline std::string normalizuj(std::string_view text) {
-    std::vector<std::string> radky(1);
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\r' || text[i] == '\n') {
-            if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
-                ++i;
-            radky.emplace_back();
-        } else {
-            radky.back() += text[i];
-        }
-    }
-    for (std::string& r : radky)
-        while (!r.empty() && (r.back() == ' ' || r.back() == '\t'))
-            r.pop_back();
-    while (!radky.empty() && radky.back().empty())
-        radky.pop_back();
-    return spojRadky(radky);
-}
-
-inline std::vector<std::string> radkyTextu(std::string_view text) {
-    std::vector<std::string> radky(1);
-    for (char c : text) {
-        if (c == '\n')
-            radky.emplace_back();
-        else
-            radky.back() += c;
-    }
-    return radky;
-}
-
-// Line k (from 1) of a text replaced by the given lines: none removes it.
-inline void nahradRadek(std::string& text, std::size_t k, const std::vector<std::string>& nove) {
-    std::vector<std::string> radky = radkyTextu(text);
-    radky.erase(radky.begin() + static_cast<std::ptrdiff_t>(k - 1));
-    radky.insert(radky.begin() + static_cast<std::ptrdiff_t>(k - 1), nove.begin(), nove.end());
-    text = spojRadky(radky);
-}
-
-// The number (from 1) of the n-th line that equals the given one, 0 when there is none.
-inline std::size_t cisloRadku(std::string_view text, std::string_view radek, int kolikaty = 1) {
-    const std::vector<std::string> radky = radkyTextu(text);
-    for (std::size_t i = 0; i < radky.size(); ++i)
-        if (radky[i] == radek && --kolikaty == 0)
-            return i + 1;
-    return 0;
-}
-
-// Every occurrence replaced.
-inline std::string nahradVse(std::string text, std::string_view co, std::string_view cim) {
-    for (std::size_t i = text.find(co); i != std::string::npos; i = text.find(co, i + cim.size()))
-        text.replace(i, co.size(), cim);
-    return text;
-}

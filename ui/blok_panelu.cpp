@@ -1,5 +1,6 @@
 #include "ui/blok_panelu.h"
 
+#include "generators/spoj_radky.h"
 #include "ui/pole_kodu.h"
 #include "ui/vzhled.h"
 #include "ui/zvyraznovac.h"
@@ -63,17 +64,7 @@ QString PocetRadku(qsizetype pocet) {
 }
 
 void VyplnPanel(QPlainTextEdit* panel, const std::vector<std::string>& radky) {
-    std::string text;
-    std::size_t delka = 0;
-    for (const std::string& radek : radky)
-        delka += radek.size() + 1;
-    text.reserve(delka);
-    for (std::size_t i = 0; i < radky.size(); ++i) {
-        if (i > 0)
-            text += '\n';
-        text += radky[i];
-    }
-    panel->setPlainText(QString::fromStdString(text));
+    panel->setPlainText(QString::fromStdString(generatory::SpojRadky(radky)));
 }
 
 std::map<Udalost, std::string> SkriptyBloku(const BlokPanelu& blok) {

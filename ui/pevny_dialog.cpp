@@ -16,6 +16,22 @@ void VystredNaObrazovce(QWidget* okno) {
         okno->move(obrazovka->availableGeometry().center() - okno->rect().center());
 }
 
+bool ZachytKlavesuDialogu(QDialog* dialog, QKeyEvent* udalost) {
+    switch (udalost->key()) {
+    case Qt::Key_Enter:
+    case Qt::Key_Return:
+        if (auto* tlacitko = qobject_cast<QPushButton*>(dialog->focusWidget()))
+            tlacitko->click();
+        break;
+    case Qt::Key_Escape:
+        break;
+    default:
+        return false;
+    }
+    udalost->accept();
+    return true;
+}
+
 PevnyDialog::PevnyDialog(QSize plocha, const QFont& pismo, QWidget* rodic)
     : QDialog(rodic, ZnakyPevnehoDialogu) {
     setFont(pismo);
@@ -42,19 +58,8 @@ QLineEdit* PevnyDialog::novePole(const char* jmeno, const QString& text, QRect m
 }
 
 void PevnyDialog::keyPressEvent(QKeyEvent* udalost) {
-    switch (udalost->key()) {
-    case Qt::Key_Enter:
-    case Qt::Key_Return:
-        if (auto* tlacitko = qobject_cast<QPushButton*>(focusWidget()))
-            tlacitko->click();
-        udalost->accept();
-        return;
-    case Qt::Key_Escape:
-        udalost->accept();
-        return;
-    default:
+    if (!ZachytKlavesuDialogu(this, udalost))
         QDialog::keyPressEvent(udalost);
-    }
 }
 
 void PevnyDialog::showEvent(QShowEvent* udalost) {

@@ -16,6 +16,11 @@ inline constexpr Qt::WindowFlags ZnakyPevnehoDialogu =
 
 void VystredNaObrazovce(QWidget* okno);
 
+// The keys of a dialog that must not throw typed text away: Enter on a focused button presses
+// it, Enter elsewhere and Escape do nothing. False for any other key, which the dialog handles
+// as it would.
+bool ZachytKlavesuDialogu(QDialog* dialog, QKeyEvent* udalost);
+
 class PevnyDialog : public QDialog {
     Q_OBJECT
 public:
