@@ -1,6 +1,7 @@
 #include "preview/kontrola.h"
 
 #include "generators/slovnik.h"
+#include "generators/spoj_radky.h"
 #include "preview/mistnost.h"
 #include "preview/rozbor.h"
 #include "preview/slova_formulare.h"
@@ -160,13 +161,7 @@ private:
 
     void udalost(Udalost u) {
         const auto& radky = m_skript.radky(u);
-        std::string text;
-        for (std::size_t r = 0; r < radky.size(); ++r) {
-            if (r > 0)
-                text += '\n';
-            text += radky[r];
-        }
-        const std::vector<ChybaSkriptu> chyby = chybyCteni(text);
+        const std::vector<ChybaSkriptu> chyby = chybyCteni(generatory::SpojRadky(radky));
         const auto& puvod = m_skript.puvodRadku(u);
         for (std::size_t r = 0; r < puvod.size(); ++r)
             for (const Vlozeni& v : puvod[r])
