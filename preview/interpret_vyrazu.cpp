@@ -1,4 +1,5 @@
 #include "preview/interpret_stroj.h"
+#include "preview/uklid.h"
 #include "preview/vypocet.h"
 
 #include <cmath>
@@ -173,12 +174,7 @@ Hodnota Interpret::volej(const Vyraz& v, bool hodnotaPouzita) {
         chybaBehu(v.radek, std::string(f.jmeno) + ": čekám " + kolik + " argumentů, je jich " +
                                std::to_string(n));
     }
-    const std::size_t od = m_argumenty.size();
-    struct Uklid {
-        std::vector<Hodnota>& argumenty;
-        std::size_t od;
-        ~Uklid() { argumenty.resize(od); }
-    } uklid{m_argumenty, od};
+    const Uklid<Hodnota> uklid{m_argumenty, m_argumenty.size()};
     std::size_t textu = 0;
     for (const Vyraz& a : v.deti) {
         Hodnota h = vyraz(a);
@@ -189,7 +185,8 @@ Hodnota Interpret::volej(const Vyraz& v, bool hodnotaPouzita) {
                       std::string(f.jmeno) + ": argumenty by zabraly víc než 64 MB paměti");
         m_argumenty.push_back(std::move(h));
     }
-    return f.funkce({std::span<const Hodnota>(m_argumenty).subspan(od), m_s, v.radek, f.jmeno});
+    return f.funkce(
+        {std::span<const Hodnota>(m_argumenty).subspan(uklid.od), m_s, v.radek, f.jmeno});
 }
 
 } // namespace nahled

@@ -3,6 +3,7 @@
 // The parser's inner workings, shared by its statement and expression halves.
 
 #include "preview/rozbor.h"
+#include "preview/uklid.h"
 
 #include <string>
 
@@ -86,12 +87,6 @@ private:
         return (v.znacka ? "global." : "") + std::string(m_text.substr(v.text.od, v.text.delka));
     }
 
-    // Removes what a reading left on a shared list, also when it throws.
-    template <typename T> struct Uklid {
-        std::vector<T>& seznam;
-        std::size_t od;
-        ~Uklid() { seznam.erase(seznam.begin() + static_cast<std::ptrdiff_t>(od), seznam.end()); }
-    };
     // An operator chain being read, and an if whose branches are being read.
     struct OtevrenyRetez {
         std::uint8_t uroven;

@@ -125,19 +125,22 @@ void Lexer::dalsi(Token& t) {
     const std::size_t n = text.size();
     std::size_t& i = m_i;
     for (;;) {
-        // Names and blanks, the commonest by far, first.
-        if (jePismeno(p[i])) {
-            const std::size_t od = i;
-            while (je(p[++i], Pismeno | Cislice)) {
-            }
-            t.druh = Token::Druh::Jmeno;
+        const std::size_t od = i;
+        const auto token = [&](Token::Druh druh, std::string_view obsah, double cislo = 0) {
+            t.druh = druh;
             t.radek = m_radek;
             t.zacatek = static_cast<std::uint32_t>(od);
             t.konec = static_cast<std::uint32_t>(i);
-            t.cislo = 0;
-            t.text = text.substr(od, i - od);
+            t.cislo = cislo;
+            t.text = obsah;
             t.uroven = Token::Zadne;
             t.op = Op::Zadny;
+        };
+        // Names and blanks, the commonest by far, first.
+        if (jePismeno(p[i])) {
+            while (je(p[++i], Pismeno | Cislice)) {
+            }
+            token(Token::Druh::Jmeno, text.substr(od, i - od));
             if (i - od <= 3)
                 zarad(t);
             return;
@@ -154,18 +157,7 @@ void Lexer::dalsi(Token& t) {
             t.uroven = Token::Zadne;
             return;
         }
-        const char c = text[i];
-        const std::size_t od = i;
-        const auto token = [&](Token::Druh druh, std::string_view obsah, double cislo = 0) {
-            t.druh = druh;
-            t.radek = m_radek;
-            t.zacatek = static_cast<std::uint32_t>(od);
-            t.konec = static_cast<std::uint32_t>(i);
-            t.cislo = cislo;
-            t.text = obsah;
-            t.uroven = Token::Zadne;
-            t.op = Op::Zadny;
-        };
+        const char c = p[i];
         if (c == '\n') {
             ++m_radek;
             ++i;
