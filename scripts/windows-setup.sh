@@ -1,10 +1,14 @@
-# Sourced by scripts/windows and .ci/run: where Qt for Windows is kept, and how it is built once
-# from Debian's own source of the Qt this machine builds the Linux program with.
+# Sourced by scripts/windows, scripts/bench and .ci/run: where Qt for Windows is kept, how it is
+# built once from Debian's own source of the Qt this machine builds the Linux program with, and
+# where the Windows build and its wine live.
 qtVerze=6.4.2
 qtBalik="qt6-base=$qtVerze+dfsg-10"
 qtCache=${KODOVAR_QT_WINDOWS:-${XDG_CACHE_HOME:-$HOME/.cache}/kodovar/qt-$qtVerze-mingw64}
 qtPrefix=$qtCache/qt
 qtToolchain=$qtPrefix/lib/cmake/Qt6/qt.toolchain.cmake
+
+vystup=$top/build-windows
+sestaveni=$vystup/sestaveni
 
 qtProWindowsJeHotove() {
     [ -f "$qtCache/hotovo" ] && [ -f "$qtToolchain" ]
@@ -43,4 +47,20 @@ sestavQtProWindows() {
     cmake --install "$prace/build" >/dev/null
     touch "$qtCache/hotovo"
     rm -rf "$prace"
+}
+
+# Wine in a prefix of the build's own, quiet, and without the offers to install its .NET and
+# HTML engines, which would wait for a click; Windows programs find Qt's and MinGW's libraries
+# through WINEPATH.
+pripravWine() {
+    export WINEPREFIX=$vystup/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+    mkdir -p "$vystup"
+    [ -d "$WINEPREFIX" ] || wineboot -i >/dev/null 2>&1
+    local cesty=() knihovna
+    cesty+=("$(winepath -w "$qtPrefix/bin")")
+    for knihovna in libstdc++-6.dll libwinpthread-1.dll; do
+        cesty+=("$(winepath -w "$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=$knihovna)")")")
+    done
+    WINEPATH=$(IFS=';' && echo "${cesty[*]}")
+    export WINEPATH
 }
