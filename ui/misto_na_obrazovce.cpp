@@ -1,0 +1,51 @@
+#include "ui/misto_na_obrazovce.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+
+#include <algorithm>
+
+namespace {
+
+// A maximised window shows no borders, while the window placed here will have them.
+constexpr int nejtenciOkraj = 4;
+
+// The area a window's inside may take: the screen's available area less the frame that the
+// window manager put around the window's parent, which it will put around this one too.
+QRect MistoProOkno(const QWidget* okno) {
+    const QWidget* rodic = okno->parentWidget() ? okno->parentWidget()->window() : nullptr;
+    const QScreen* obrazovka = rodic ? rodic->screen() : okno->screen();
+    if (!obrazovka)
+        obrazovka = QGuiApplication::primaryScreen();
+    if (!obrazovka)
+        return {};
+    QMargins ram;
+    if (rodic && rodic->isVisible()) {
+        const QRect vnejsi = rodic->frameGeometry();
+        const QRect vnitrni = rodic->geometry();
+        ram = QMargins(std::max(vnitrni.left() - vnejsi.left(), nejtenciOkraj),
+                       std::max(vnitrni.top() - vnejsi.top(), nejtenciOkraj),
+                       std::max(vnejsi.right() - vnitrni.right(), nejtenciOkraj),
+                       std::max(vnejsi.bottom() - vnitrni.bottom(), nejtenciOkraj));
+    }
+    return obrazovka->availableGeometry() - ram;
+}
+
+} // namespace
+
+void VejdiSeNaObrazovku(QWidget* okno) {
+    const QRect misto = MistoProOkno(okno);
+    if (!misto.isEmpty())
+        okno->resize(okno->size().boundedTo(misto.size()));
+}
+
+void VystredNaObrazovce(QWidget* okno) {
+    const QRect misto = MistoProOkno(okno);
+    if (misto.isEmpty())
+        return;
+    okno->resize(okno->size().boundedTo(misto.size()));
+    QRect kde(QPoint(), okno->size());
+    kde.moveCenter(misto.center());
+    okno->move(std::max(kde.left(), misto.left()), std::max(kde.top(), misto.top()));
+}
