@@ -31,8 +31,6 @@ THlavni::THlavni(QWidget* rodic) : QMainWindow(rodic) {
     setObjectName(QStringLiteral("Hlavni"));
     setWindowTitle(QStringLiteral("Kodovar"));
     resize(732, 726);
-    // Shown maximised, but this is the size it is restored to.
-    VejdiSeNaObrazovku(this);
 
     auto* stavovyRadek = new QStatusBar(this);
     stavovyRadek->setObjectName(QStringLiteral("StatusBar1"));

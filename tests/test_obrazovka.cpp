@@ -12,6 +12,7 @@
 #include <QScreen>
 #include <QTabWidget>
 
+#include <functional>
 #include <memory>
 #include <set>
 
@@ -77,6 +78,18 @@ void overOkno(QWidget* okno) {
                      qPrintable(kdo(tlacitko)));
 }
 
+// Opens a modal window as `otevri` says, checks it and closes it as `zavri` says.
+void overModalni(const std::function<void()>& otevri, const std::function<void(QWidget*)>& zavri) {
+    bool overeno = false;
+    obsluzModalni([&](QWidget* okno) {
+        overOkno(okno);
+        overeno = true;
+        zavri(okno);
+    });
+    otevri();
+    QVERIFY(overeno);
+}
+
 void ukazHlavni(THlavni& okno) {
     okno.showMaximized();
     aktivuj(&okno);
@@ -128,8 +141,8 @@ void TestObrazovka::tabulatoremPoZalozkach() {
 
 void TestObrazovka::okna_data() {
     QTest::addColumn<QString>("okno");
-    for (const char* okno :
-         {"nacteni", "nahled", "nastaveni", "highskore", "pozice", "osoba", "o programu"})
+    for (const char* okno : {"nacteni", "nahled", "hlaseni", "nastaveni", "highskore", "pozice",
+                             "osoba", "o programu"})
         QTest::addRow("%s", okno) << QString::fromLatin1(okno);
 }
 
@@ -139,14 +152,20 @@ void TestObrazovka::okna() {
     THlavni hlavni;
     ukazHlavni(hlavni);
     if (okno == QLatin1String("nacteni")) {
-        bool overeno = false;
-        obsluzModalni([&](QWidget* dialog) {
-            overOkno(dialog);
-            overeno = true;
-            QTest::mouseClick(najdi<QPushButton>(dialog, "Zrusit"), Qt::LeftButton);
-        });
-        QTest::keyClick(fokus(), Qt::Key_O, Qt::ControlModifier);
-        QVERIFY(overeno);
+        overModalni([] { QTest::keyClick(fokus(), Qt::Key_O, Qt::ControlModifier); },
+                    [](QWidget* dialog) {
+                        QTest::mouseClick(najdi<QPushButton>(dialog, "Zrusit"), Qt::LeftButton);
+                    });
+        return;
+    }
+    if (okno == QLatin1String("hlaseni")) {
+        // A letter in the count box is refused with an error box.
+        overModalni(
+            [] {
+                tabulatoremNa(QStringLiteral("sComboBox1"));
+                QTest::keyClick(fokus(), Qt::Key_A);
+            },
+            [](QWidget* hlaseni) { QTest::keyClick(hlaseni, Qt::Key_Return); });
         return;
     }
     if (okno == QLatin1String("nahled")) {
