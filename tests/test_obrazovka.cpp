@@ -8,6 +8,7 @@
 #include "pomocnici.h"
 
 #include <QCheckBox>
+#include <QProcess>
 #include <QPushButton>
 #include <QScreen>
 #include <QTabWidget>
@@ -56,26 +57,55 @@ void overVidet(const QWidget* prvek) {
     QVERIFY2(cast.size() == cela.size().boundedTo(drzi.size()), qPrintable(kdo(prvek)));
 }
 
+// The window with the frame the window manager put around it, as the manager announces it (Qt
+// may have read the frame before it was there and keep that reading), in the screen's pixels;
+// nothing while there is no frame yet.
+QRectF sRamem(QWidget* okno) {
+    QProcess xprop;
+    xprop.start(QStringLiteral("xprop"), {QStringLiteral("-id"), QString::number(okno->winId()),
+                                          QStringLiteral("_NET_FRAME_EXTENTS")});
+    xprop.waitForFinished();
+    // "_NET_FRAME_EXTENTS(CARDINAL) = 1, 1, 20, 1": left, right, top, bottom.
+    const QStringList cisla = QString::fromLatin1(xprop.readAllStandardOutput())
+                                  .section(QLatin1Char('='), 1)
+                                  .split(QLatin1Char(','));
+    if (cisla.size() != 4)
+        return {};
+    const qreal pomer = okno->devicePixelRatioF();
+    const QRectF okenko(QPointF(okno->geometry().topLeft()) * pomer,
+                        QSizeF(okno->geometry().size()) * pomer);
+    return okenko.adjusted(-cisla[0].toInt(), -cisla[2].toInt(), cisla[1].toInt(),
+                           cisla[3].toInt());
+}
+
 // The window's frame and title bar within the screen's free area, and every button it shows
 // there whole.
 void overOkno(QWidget* okno) {
-    QTRY_VERIFY(okno->isVisible());
-    QTRY_VERIFY2(okno->frameGeometry() != okno->geometry(), "no frame from the window manager");
-    // The window manager may frame and place the window in more than one step.
-    QTRY_VERIFY2(okno->screen()->availableGeometry().contains(okno->frameGeometry()),
-                 qPrintable(QStringLiteral("%1: frame %2,%3 %4×%5 on %6×%7")
-                                .arg(okno->objectName())
-                                .arg(okno->frameGeometry().x())
-                                .arg(okno->frameGeometry().y())
-                                .arg(okno->frameGeometry().width())
-                                .arg(okno->frameGeometry().height())
-                                .arg(okno->screen()->availableGeometry().width())
-                                .arg(okno->screen()->availableGeometry().height())));
+    QVERIFY(QTest::qWaitForWindowExposed(okno));
+    const QRect volno = okno->screen()->availableGeometry();
+    const qreal pomer = okno->devicePixelRatioF();
+    // Qt rounds a scaled window's place to whole points: one point is given either way.
+    const QRectF volnoVPixelech =
+        QRectF(QPointF(volno.topLeft()) * pomer, QSizeF(volno.size()) * pomer)
+            .adjusted(-pomer, -pomer, pomer, pomer);
+    QRectF ram;
+    // The window manager frames and places a window in more than one step, slowly on a busy
+    // machine.
+    QTRY_VERIFY2_WITH_TIMEOUT(!(ram = sRamem(okno)).isEmpty() && volnoVPixelech.contains(ram),
+                              qPrintable(QStringLiteral("%1: frame %2,%3 %4×%5 on %6×%7 pixels")
+                                             .arg(okno->objectName())
+                                             .arg(ram.x())
+                                             .arg(ram.y())
+                                             .arg(ram.width())
+                                             .arg(ram.height())
+                                             .arg(volnoVPixelech.width())
+                                             .arg(volnoVPixelech.height())),
+                              20000);
     for (const QPushButton* tlacitko : okno->findChildren<QPushButton*>())
         if (tlacitko->isVisible())
-            QVERIFY2(viditelnaCast(tlacitko) ==
-                         QRect(tlacitko->mapToGlobal(QPoint()), tlacitko->size()),
-                     qPrintable(kdo(tlacitko)));
+            QTRY_VERIFY2(viditelnaCast(tlacitko) ==
+                             QRect(tlacitko->mapToGlobal(QPoint()), tlacitko->size()),
+                         qPrintable(kdo(tlacitko)));
 }
 
 // Opens a modal window as `otevri` says, checks it and closes it as `zavri` says.

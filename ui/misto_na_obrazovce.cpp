@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QStyle>
 #include <QWidget>
 
 #include <algorithm>
@@ -24,8 +25,12 @@ QRect MistoProOkno(const QWidget* okno) {
     if (rodic && rodic->isVisible()) {
         const QRect vnejsi = rodic->frameGeometry();
         const QRect vnitrni = rodic->geometry();
+        // Read too early, the frame may not be known yet; the title bar comes all the same.
+        const int vrch = vnitrni.top() - vnejsi.top();
         ram = QMargins(std::max(vnitrni.left() - vnejsi.left(), nejtenciOkraj),
-                       std::max(vnitrni.top() - vnejsi.top(), nejtenciOkraj),
+                       vrch > nejtenciOkraj
+                           ? vrch + nejtenciOkraj
+                           : okno->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, okno),
                        std::max(vnejsi.right() - vnitrni.right(), nejtenciOkraj),
                        std::max(vnejsi.bottom() - vnitrni.bottom(), nejtenciOkraj));
     }
