@@ -12,9 +12,15 @@ namespace {
 // A maximised window shows no borders, while the window placed here will have them.
 constexpr int nejtenciOkraj = 4;
 
-// The area a window's inside may take: the screen's available area less the frame that the
-// window manager put around the window's parent, which it will put around this one too.
-QRect MistoProOkno(const QWidget* okno) {
+struct Misto {
+    // The screen's available area.
+    QRect volno;
+    // What of it a window's inside may take: less the frame that the window manager put around
+    // the window's parent, which it will put around this one too.
+    QRect okno;
+};
+
+Misto MistoProOkno(const QWidget* okno) {
     const QWidget* rodic = okno->parentWidget() ? okno->parentWidget()->window() : nullptr;
     const QScreen* obrazovka = rodic ? rodic->screen() : okno->screen();
     if (!obrazovka)
@@ -34,23 +40,26 @@ QRect MistoProOkno(const QWidget* okno) {
                        std::max(vnejsi.right() - vnitrni.right(), nejtenciOkraj),
                        std::max(vnejsi.bottom() - vnitrni.bottom(), nejtenciOkraj));
     }
-    return obrazovka->availableGeometry() - ram;
+    return {obrazovka->availableGeometry(), obrazovka->availableGeometry() - ram};
 }
 
 } // namespace
 
 void VejdiSeNaObrazovku(QWidget* okno) {
-    const QRect misto = MistoProOkno(okno);
+    const QRect misto = MistoProOkno(okno).okno;
     if (!misto.isEmpty())
         okno->resize(okno->size().boundedTo(misto.size()));
 }
 
 void VystredNaObrazovce(QWidget* okno) {
-    const QRect misto = MistoProOkno(okno);
-    if (misto.isEmpty())
+    const Misto misto = MistoProOkno(okno);
+    if (misto.okno.isEmpty())
         return;
-    okno->resize(okno->size().boundedTo(misto.size()));
+    okno->resize(okno->size().boundedTo(misto.okno.size()));
     QRect kde(QPoint(), okno->size());
-    kde.moveCenter(misto.center());
-    okno->move(std::max(kde.left(), misto.left()), std::max(kde.top(), misto.top()));
+    kde.moveCenter(misto.volno.center());
+    // Within the area, and where it cannot be, with its title bar and left edge on the screen.
+    kde.moveRight(std::min(kde.right(), misto.okno.right()));
+    kde.moveBottom(std::min(kde.bottom(), misto.okno.bottom()));
+    okno->move(std::max(kde.left(), misto.okno.left()), std::max(kde.top(), misto.okno.top()));
 }
