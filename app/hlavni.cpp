@@ -13,6 +13,7 @@
 #include "ui/hlaseni.h"
 #include "ui/klavesa_nabidky.h"
 #include "ui/kontextova_nabidka.h"
+#include "ui/misto_na_obrazovce.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -243,6 +244,7 @@ void THlavni::Nahled1Click() {
     if (!m_nahled) {
         m_nahled = new OknoNahledu(this);
         m_nahled->setAttribute(Qt::WA_DeleteOnClose);
+        VejdiSeNaObrazovku(m_nahled);
     }
     ZalozkaGeneratoru* stranka = aktivniStranka();
     const BlokPanelu* blok = stranka->panely();

@@ -1,6 +1,7 @@
 #include "app/napoveda.h"
 
 #include "app/verze.h"
+#include "ui/misto_na_obrazovce.h"
 #include "ui/pevny_dialog.h"
 #include "ui/vzhled.h"
 

@@ -3,7 +3,9 @@
 #include "app/kontrola_stranky.h"
 #include "app/ukaz_skript.h"
 #include "ui/ovladace.h"
+#include "ui/posuvna_plocha.h"
 
+#include <QAbstractScrollArea>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -23,13 +25,18 @@ void ZalozkaGeneratoru::poskladej(QWidget* formular, const char* jmenoTlacitka, 
         m_udalosti.push_back(panel.udalost);
     connect(m_tlacitko, &QPushButton::clicked, this, [this] { generuj(); });
 
+    if (tlacitkoVeFormulari)
+        m_tlacitko->setGeometry(*tlacitkoVeFormulari);
+
     auto* rozlozeni = new QVBoxLayout(this);
     rozlozeni->setContentsMargins(0, 0, 0, 0);
     rozlozeni->setSpacing(0);
-    rozlozeni->addWidget(formular, 1);
-    if (tlacitkoVeFormulari) {
-        m_tlacitko->setGeometry(*tlacitkoVeFormulari);
-    } else {
+    // A list scrolls itself; a form of controls at their places scrolls in an area.
+    if (qobject_cast<QAbstractScrollArea*>(formular))
+        rozlozeni->addWidget(formular, 1);
+    else
+        rozlozeni->addWidget(new PosuvnaPlocha(formular, this), 1);
+    if (!tlacitkoVeFormulari) {
         m_tlacitko->setFixedHeight(32);
         rozlozeni->addWidget(m_tlacitko);
     }

@@ -54,8 +54,8 @@ protected:
     explicit ZalozkaGeneratoru(const QString& titulek, QWidget* rodic = nullptr);
 
     // Once the form is built, so that Tab walks the form, the button, then the panes. The form
-    // fills the page; the button spans its width above the panes, or stands inside the form
-    // at the given place.
+    // fills the page, and scrolls where the page is smaller than its controls' places; the
+    // button spans its width above the panes, or stands inside the form at the given place.
     void poskladej(QWidget* formular, const char* jmenoTlacitka, int vyskaBloku,
                    std::initializer_list<PopisPanelu> panely, generatory::Udalost aktivni,
                    std::optional<QRect> tlacitkoVeFormulari = std::nullopt);

@@ -1,5 +1,6 @@
 #include "dialogs/dialog_nacteni.h"
 
+#include "ui/misto_na_obrazovce.h"
 #include "ui/ovladace.h"
 #include "ui/pevny_dialog.h"
 #include "ui/pole_kodu.h"

@@ -1,7 +1,7 @@
 # Sourced by the tests that need a real X server: starts Xvfb on a display no other test of a
 # parallel run holds, with openbox as the window manager (without one nothing is activated or
 # maximised), exports DISPLAY and stops both when the test's shell exits. $dalsi_prikazy names
-# further commands the test needs.
+# further commands the test needs; $OBRAZOVKA the screen's size, 1280x800 unless given.
 
 for cmd in Xvfb openbox xdpyinfo ${dalsi_prikazy:-}; do
     command -v "$cmd" >/dev/null || { echo "missing $cmd"; exit 1; }
@@ -11,7 +11,7 @@ for _ in $(seq 50); do
     cislo=$((100 + RANDOM % 800))
     [ -e "/tmp/.X11-unix/X$cislo" ] || [ -e "/tmp/.X$cislo-lock" ] || break
 done
-Xvfb ":$cislo" -screen 0 1280x800x24 -nolisten tcp &
+Xvfb ":$cislo" -screen 0 "${OBRAZOVKA:-1280x800}x24" -nolisten tcp &
 xvfb=$!
 wm=
 trap 'kill $wm $xvfb 2>/dev/null || true' EXIT

@@ -1,20 +1,14 @@
 #include "ui/pevny_dialog.h"
 
+#include "ui/misto_na_obrazovce.h"
 #include "ui/ovladace.h"
 
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 
 #include <algorithm>
-
-void VystredNaObrazovce(QWidget* okno) {
-    if (const QScreen* obrazovka = QGuiApplication::primaryScreen())
-        okno->move(obrazovka->availableGeometry().center() - okno->rect().center());
-}
 
 bool ZachytKlavesuDialogu(QDialog* dialog, QKeyEvent* udalost) {
     switch (udalost->key()) {

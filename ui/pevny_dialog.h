@@ -14,8 +14,6 @@ inline constexpr Qt::WindowFlags ZnakyPevnehoDialogu =
     Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
     Qt::MSWindowsFixedSizeDialogHint;
 
-void VystredNaObrazovce(QWidget* okno);
-
 // The keys of a dialog that must not throw typed text away: Enter on a focused button presses
 // it, Enter elsewhere and Escape do nothing. False for any other key, which the dialog handles
 // as it would.
