@@ -71,6 +71,7 @@ void CtenePole::najdiRadek() const {
     }
     // Blanks at a line's start change nothing the script does, and re-indenting puts them there.
     m_radek = BezMezerNaZacatku(m_text.substr(zacatek, konec - zacatek));
+    m_odsazeny = m_radek.size() != konec - zacatek;
     m_najdeny = true;
     m_dalsi = konec;
     if (konec < m_text.size())

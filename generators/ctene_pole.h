@@ -33,6 +33,11 @@ public:
         return m_radek;
     }
     std::size_t cislo() const { return m_cislo; }
+    // The next line starts with blanks, which radek() leaves out.
+    bool odsazeny() const {
+        radek();
+        return m_odsazeny;
+    }
     // The last line taken, and its number.
     std::string_view posledni() const { return m_posledni; }
     std::size_t cisloPosledniho() const { return m_cislo - 1; }
@@ -83,6 +88,7 @@ private:
     // The next line is found when first asked for.
     mutable bool m_najdeny = false;
     mutable std::string_view m_radek;
+    mutable bool m_odsazeny = false;
     mutable std::size_t m_dalsi = 0; // start of the line after it
     std::size_t m_konecObsahu = 0;   // one past the last character that is no blank
     std::size_t m_cislo = 1;

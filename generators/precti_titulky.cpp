@@ -69,7 +69,9 @@ std::optional<Uzel> poradi(std::string_view y, std::optional<std::int64_t> predc
     return std::nullopt;
 }
 
-void prectiUzly(CtenePole& create, VstupTitulku& vstup) {
+// Gives whether any node's line starts with blanks.
+bool prectiUzly(CtenePole& create, VstupTitulku& vstup) {
+    bool odsazene = false;
     std::optional<std::int64_t> y;
     bool nahoru = true;
     while (create.ok() && !create.naKonci()) {
@@ -90,17 +92,19 @@ void prectiUzly(CtenePole& create, VstupTitulku& vstup) {
                         " pro osobu."
                   : "řádek neodpovídá formuláři: první uzel stojí na 640 nebo 620 při posouvání "
                     "nahoru a na 0 nebo 20 při posouvání dolů.");
-            return;
+            return odsazene;
         }
         nahoru = uzel->nahoru;
         y = (y ? *y : (nahoru ? 600 : 40)) + (nahoru ? 1 : -1) * (uzel->pozice ? 40 : 20);
         vstup.polozky.push_back(
             {std::string(radek.substr(0, rovno == 0 ? 0 : rovno - 1)), uzel->pozice});
+        odsazene = odsazene || create.odsazeny();
         create.vezmi();
     }
     if (!y)
         create.odmitniTvar({"‹text› = 640"});
     vstup.smer = nahoru ? "nahoru" : "dolů";
+    return odsazene;
 }
 
 // The blanks a node's text starts with stand at the start of its Create and Alarm[0] lines, where
@@ -116,7 +120,7 @@ std::string_view mezeryPredTextem(std::string_view radek, std::string_view text)
     return mezery;
 }
 
-void prectiDraw(CtenePole& draw, VstupTitulku& vstup) {
+void prectiDraw(CtenePole& draw, VstupTitulku& vstup, bool odsazene) {
     const bool nahoru = vstup.smer == "nahoru";
     const std::string_view podminka =
         nahoru ? " > 0)draw_text_color(250," : " < 640)draw_text_color(250,";
@@ -133,7 +137,9 @@ void prectiDraw(CtenePole& draw, VstupTitulku& vstup) {
             posledniNovy =
                 std::max(posledniNovy, static_cast<std::size_t>(prvni - vstup.polozky.begin()));
     }
-    for (std::size_t i = 0; i < vstup.polozky.size() && draw.ok(); ++i) {
+    // Where no node's line starts with blanks no text does, and its Draw line need not be seen.
+    const std::size_t uzlu = odsazene ? vstup.polozky.size() : posledniNovy + 1;
+    for (std::size_t i = 0; i < uzlu && draw.ok(); ++i) {
         PolozkaTitulku& uzel = vstup.polozky[i];
         const bool novy = i <= posledniNovy;
         if (uzel.pozice ? vstup.pismoPozice.zapnuto : vstup.pismoOsob.zapnuto) {
@@ -186,7 +192,7 @@ Precteno<VstupTitulku> PrectiTitulky(const VlozenyKod& kod) {
     create.ocekavej({alarm});
     prectiPismo(create, "fontik", vstup.pismoPozice);
     prectiPismo(create, "fontik2", vstup.pismoOsob);
-    prectiUzly(create, vstup);
+    const bool odsazene = prectiUzly(create, vstup);
 
     const std::string_view posun = vstup.smer == "nahoru" ? " -= 7" : " += 7";
     alarm0.ocekavej({alarm});
@@ -195,7 +201,7 @@ Precteno<VstupTitulku> PrectiTitulky(const VlozenyKod& kod) {
             break;
     alarm0.ocekavejKonec();
 
-    prectiDraw(draw, vstup);
+    prectiDraw(draw, vstup, odsazene);
 
     if (!odmitnuti)
         odmitnuti = Porovnej(Generator::Titulky, GenerujTitulky(vstup), kod);
