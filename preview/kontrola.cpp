@@ -326,7 +326,7 @@ private:
         if (c.empty() && !nastaveni && r.program.prikazy.size() > 1)
             return Posudek{jmeno + " má víc příkazů, ale na vybrané položce závisí jen první; "
                                    "ostatní se provedou při každém Enteru. Uzavřete je do { }"};
-        // The test's own else: the item's test takes it for its own.
+        // An else that no if of the action opens belongs to the item's test.
         if (c.empty() && !nastaveni && !r.program.prikazy.empty() &&
             r.program.prikazy.front().druh == Prikaz::Druh::Kdyz &&
             r.program.prikazy.front().deti.size() == 2)

@@ -44,9 +44,9 @@ std::vector<Nalez> ZkontrolujPocty(const Skript& skript, const SlovaFormulare& s
         return {};
     const KusyPolozek hodnoty = kusy(skript, Udalost::Draw, Pole::NastaveniHodnota);
     const KusyPolozek akce = kusy(skript, Udalost::Step, Pole::NastaveniAkce);
+    const std::map<std::size_t, Kus> zadne;
     std::vector<Nalez> nalezy;
     for (const auto& [vstup, akcePolozky] : akce) {
-        static const std::map<std::size_t, Kus> zadne;
         const auto h = hodnoty.find(vstup);
         const auto& hodnotyPolozky = h == hodnoty.end() ? zadne : h->second;
         const std::size_t v = hodnotyPolozky.size();
