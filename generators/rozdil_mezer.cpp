@@ -6,6 +6,8 @@ namespace {
 
 // Enough of the line before the difference to find it by in the author's text.
 constexpr std::size_t predRozdilem = 30;
+// More bytes than a message shows characters, so a pasted line of megabytes is not copied whole.
+constexpr std::size_t nejvicBajtu = 4 * 101;
 
 std::string viditelne(std::string_view text) {
     std::string vysledek;
@@ -75,8 +77,8 @@ std::optional<RozdilMezer> JenMezery(std::string_view nalezeny, std::string_view
     while (od > 0 && pokracovaciBajt(nalezeny[od]))
         --od;
     const std::string zacatek = od > 0 ? "…" : "";
-    return RozdilMezer{zacatek + viditelne(nalezeny.substr(od)),
-                       zacatek + viditelne(ocekavany.substr(od))};
+    return RozdilMezer{zacatek + viditelne(nalezeny.substr(od, nejvicBajtu)),
+                       zacatek + viditelne(ocekavany.substr(od, nejvicBajtu))};
 }
 
 std::optional<std::string> SMezeramiFormulare(std::string_view radek, std::string_view zacatek,
