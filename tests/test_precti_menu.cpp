@@ -121,6 +121,11 @@ void TestPrectiMenu::upravy_data() {
               "Nalezeno: „if·(global.m_vybrany·==·1)room_goto(novahra)“\nFormulář by tu napsal: "
               "„if(global.m_vybrany·==·1)room_goto(novahra)“");
     v = zaklad;
+    v.draw = nahradVse(v.draw, "barva_1,barva_1,true)", "barva_1, barva_1,true)");
+    odmitnuto("a blank far into a line is shown near it", v, Udalost::Draw, 1,
+              "Nalezeno: „…·hra\",barva_1,barva_1,barva_1,·barva_1,true)“\nFormulář by tu "
+              "napsal: „…·hra\",barva_1,barva_1,barva_1,barva_1,true)“");
+    v = zaklad;
     v.step = nahradVse(v.step, "< 5", "< pet");
     odmitnuto("count that is no whole number", v, Udalost::Step, 2, "celé číslo");
     v = zaklad;
