@@ -138,7 +138,8 @@ void prectiDraw(CtenePole& draw, VstupTitulku& vstup, bool odsazene) {
                 std::max(posledniNovy, static_cast<std::size_t>(prvni - vstup.polozky.begin()));
     }
     // Where no node's line starts with blanks no text does, and its Draw line need not be seen.
-    const std::size_t uzlu = odsazene ? vstup.polozky.size() : posledniNovy + 1;
+    const std::size_t uzlu =
+        odsazene ? vstup.polozky.size() : std::min(posledniNovy + 1, vstup.polozky.size());
     for (std::size_t i = 0; i < uzlu && draw.ok(); ++i) {
         PolozkaTitulku& uzel = vstup.polozky[i];
         const bool novy = i <= posledniNovy;
