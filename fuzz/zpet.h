@@ -1,9 +1,9 @@
 #pragma once
 
 // Reading a script back: a reader either refuses, or gives an input whose script is the pasted
-// one, forgiving only line endings, blanks at line ends and empty lines at a box's end. For what
-// a generator wrote from texts without line breaks it must not refuse, and the script it gives
-// back is byte for byte the same.
+// one, forgiving only line endings, blanks at line starts and ends and empty lines at a box's end.
+// For what a generator wrote from texts without line breaks it must not refuse, and the script it
+// gives back is byte for byte the same.
 
 #include "../tests/vlozene_texty.h"
 #include "generators/cteni_skriptu.h"

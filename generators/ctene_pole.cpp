@@ -1,5 +1,6 @@
 #include "generators/ctene_pole.h"
 
+#include "generators/rozdil_mezer.h"
 #include "generators/ukazka.h"
 
 #include <algorithm>
@@ -9,10 +10,6 @@
 namespace generatory {
 
 namespace {
-
-bool jeMezera(char c) {
-    return c == ' ' || c == '\t';
-}
 
 // Most pieces are a few characters long, too short to be worth a call to memcmp.
 bool zacinaNa(std::string_view text, std::string_view zacatek) {
@@ -34,7 +31,7 @@ bool jePrazdny(std::string_view radek) {
 
 std::string_view BezMezerNaKonci(std::string_view radek) {
     std::size_t delka = radek.size();
-    while (delka > 0 && jeMezera(radek[delka - 1]))
+    while (delka > 0 && JeMezera(radek[delka - 1]))
         --delka;
     return radek.substr(0, delka);
 }
@@ -49,7 +46,7 @@ CtenePole::CtenePole(Udalost udalost, std::string_view text,
     : m_udalost(udalost), m_text(text), m_odmitnuti(odmitnuti) {
     std::size_t konec = text.size();
     while (konec > 0 &&
-           (jeMezera(text[konec - 1]) || text[konec - 1] == '\n' || text[konec - 1] == '\r'))
+           (JeMezera(text[konec - 1]) || text[konec - 1] == '\n' || text[konec - 1] == '\r'))
         --konec;
     m_konecObsahu = konec;
     // Lines that end in a lone CR need a slower search; CRLF and LF are found by LF alone.
@@ -72,7 +69,9 @@ void CtenePole::najdiRadek() const {
         if (konec > zacatek && m_text[konec - 1] == '\r')
             --konec;
     }
-    m_radek = m_text.substr(zacatek, konec - zacatek);
+    // Blanks at a line's start change nothing the script does, and re-indenting puts them there.
+    m_radek = BezMezerNaZacatku(m_text.substr(zacatek, konec - zacatek));
+    m_odsazeny = m_radek.size() != konec - zacatek;
     m_najdeny = true;
     m_dalsi = konec;
     if (konec < m_text.size())
@@ -93,7 +92,7 @@ bool CtenePole::vezmiPresne(std::string_view radek) {
     const std::size_t za = m_zacatek + radek.size();
     if (!m_najdeny && ok() && za < m_text.size() && m_text[za] == '\n' &&
         m_text.compare(m_zacatek, radek.size(), radek) == 0) {
-        m_posledni = m_text.substr(m_zacatek, radek.size());
+        m_posledni = BezMezerNaZacatku(m_text.substr(m_zacatek, radek.size()));
         ++m_cislo;
         m_zacatek = za + 1;
         return true;
@@ -114,6 +113,8 @@ bool CtenePole::je(Kusy kusy) const {
         std::size_t pozice = 0;
         bool sedi = true;
         for (std::string_view kus : kusy) {
+            if (pozice == 0)
+                kus = BezMezerNaZacatku(kus);
             if (!zacinaNa(radek.substr(pozice), kus)) {
                 sedi = false;
                 break;
@@ -126,7 +127,7 @@ bool CtenePole::je(Kusy kusy) const {
     spoj(m_ocekavany, kusy);
     if (naKonci())
         return jePrazdny(m_ocekavany);
-    return BezMezerNaKonci(radek()) == BezMezerNaKonci(m_ocekavany);
+    return BezMezerNaKonci(radek()) == BezMezerNaKonci(BezMezerNaZacatku(m_ocekavany));
 }
 
 bool CtenePole::ocekavej(Kusy kusy) {
@@ -147,25 +148,27 @@ std::optional<std::string_view> CtenePole::mezi(Kusy zacatek, Kusy konec, Kusy t
         return std::nullopt;
     spoj(m_ocekavany, zacatek);
     spoj(m_konec, konec);
+    const std::string_view pevny = BezMezerNaZacatku(m_ocekavany);
     const std::string_view radek = BezMezerNaKonci(this->radek());
-    if (naKonci() || radek.size() < m_ocekavany.size() + m_konec.size() ||
-        !radek.starts_with(m_ocekavany) || !radek.ends_with(m_konec)) {
-        odmitniTvar(tvar);
+    if (naKonci() || radek.size() < pevny.size() + m_konec.size() || !radek.starts_with(pevny) ||
+        !radek.ends_with(m_konec)) {
+        odmitniTvarNeboMezery(tvar, m_konec);
         return std::nullopt;
     }
     vezmi();
-    return radek.substr(m_ocekavany.size(), radek.size() - m_ocekavany.size() - m_konec.size());
+    return radek.substr(pevny.size(), radek.size() - pevny.size() - m_konec.size());
 }
 
 std::optional<std::string_view> CtenePole::zbytek(Kusy zacatek, Kusy tvar) {
     if (!ok())
         return std::nullopt;
     spoj(m_ocekavany, zacatek);
-    if (naKonci() || !radek().starts_with(m_ocekavany)) {
-        odmitniTvar(tvar);
+    const std::string_view pevny = BezMezerNaZacatku(m_ocekavany);
+    if (naKonci() || !radek().starts_with(pevny)) {
+        odmitniTvarNeboMezery(tvar, {});
         return std::nullopt;
     }
-    return vezmi().substr(m_ocekavany.size());
+    return vezmi().substr(pevny.size());
 }
 
 void CtenePole::ocekavejKonec() {
@@ -179,6 +182,13 @@ std::optional<std::string_view> CtenePole::nalezeny() const {
 
 void CtenePole::odmitni(std::string_view duvod, std::optional<std::string_view> ocekavany) {
     odmitniNa(m_cislo, nalezeny(), duvod, ocekavany, {});
+}
+
+void CtenePole::odmitniTvarNeboMezery(Kusy tvar, std::string_view konec) {
+    if (!naKonci())
+        if (const auto cely = SMezeramiFormulare(BezMezerNaKonci(radek()), m_ocekavany, konec))
+            return odmitni("řádek neodpovídá formuláři.", *cely);
+    odmitniTvar(tvar);
 }
 
 void CtenePole::odmitniTvar(Kusy tvar) {
@@ -214,7 +224,16 @@ void CtenePole::odmitniNa(std::size_t cislo, std::optional<std::string_view> nal
         return;
     const std::string udalost(TitulekUdalosti(m_udalost));
     std::string zprava;
-    if (nalezeny)
+    const auto mezery =
+        nalezeny && ocekavany
+            ? JenMezery(BezMezerNaKonci(*nalezeny), BezMezerNaKonci(BezMezerNaZacatku(*ocekavany)))
+            : std::nullopt;
+    if (mezery)
+        zprava = udalost + ", řádek " + std::to_string(cislo) +
+                 ": řádek se od formuláře liší jen mezerami (· je mezera, → tabulátor)." +
+                 "\nNalezeno: „" + Ukazka(mezery->nalezeny) + "“\nFormulář by tu napsal: „" +
+                 Ukazka(mezery->ocekavany) + "“";
+    else if (nalezeny)
         zprava = udalost + ", řádek " + std::to_string(cislo) + ": " + std::string(duvod) +
                  "\nNalezeno: „" + Ukazka(*nalezeny) + "“";
     else if (cislo == 1)
@@ -222,8 +241,8 @@ void CtenePole::odmitniNa(std::size_t cislo, std::optional<std::string_view> nal
     else
         zprava = udalost + ", řádek " + std::to_string(cislo) +
                  ": tady vložený kód končí, ale formulář píše dál.";
-    if (ocekavany)
-        zprava += "\nFormulář by tu napsal: „" + Ukazka(*ocekavany) + "“";
+    if (ocekavany && !mezery)
+        zprava += "\nFormulář by tu napsal: „" + Ukazka(BezMezerNaZacatku(*ocekavany)) + "“";
     if (tvar)
         zprava += "\nFormulář tu píše řádek tvaru: „" + Ukazka(*tvar) + "“";
     m_odmitnuti = OdmitnutiCteni{std::move(zprava), m_udalost, cislo};

@@ -1,8 +1,8 @@
 #pragma once
 
 // One pasted event, read line by line in the order the generator writes it. Lines end at CRLF,
-// CR or LF; blanks at a line's end and empty lines at the text's end are forgiven. The first
-// line that does not fit stops the whole reading: the refusal is stored in the slot shared by
+// CR or LF; blanks at a line's start and end and empty lines at the text's end are forgiven. The
+// first line that does not fit stops the whole reading: the refusal is stored in the slot shared by
 // all events of one paste, and every later call on any of them does nothing.
 
 #include "generators/cteni_skriptu.h"
@@ -25,13 +25,19 @@ public:
     bool ok() const { return !m_odmitnuti; }
     // Only blank lines remain.
     bool naKonci() const { return m_zacatek >= m_konecObsahu; }
-    // The next line as pasted, without its line ending; empty at the end.
+    // The next line as pasted, without its line ending and the blanks at its start; empty at the
+    // end.
     std::string_view radek() const {
         if (!m_najdeny)
             najdiRadek();
         return m_radek;
     }
     std::size_t cislo() const { return m_cislo; }
+    // The next line starts with blanks, which radek() leaves out.
+    bool odsazeny() const {
+        radek();
+        return m_odsazeny;
+    }
     // The last line taken, and its number.
     std::string_view posledni() const { return m_posledni; }
     std::size_t cisloPosledniho() const { return m_cislo - 1; }
@@ -66,6 +72,9 @@ public:
 
 private:
     void najdiRadek() const;
+    // Where the next line is the start last asked for and `konec` with other blanks, names the
+    // line the form would write, so that the message can show the blanks, instead of the shape.
+    void odmitniTvarNeboMezery(Kusy tvar, std::string_view konec);
     std::optional<std::string_view> nalezeny() const;
     void odmitniNa(std::size_t cislo, std::optional<std::string_view> nalezeny,
                    std::string_view duvod, std::optional<std::string_view> ocekavany,
@@ -79,6 +88,7 @@ private:
     // The next line is found when first asked for.
     mutable bool m_najdeny = false;
     mutable std::string_view m_radek;
+    mutable bool m_odsazeny = false;
     mutable std::size_t m_dalsi = 0; // start of the line after it
     std::size_t m_konecObsahu = 0;   // one past the last character that is no blank
     std::size_t m_cislo = 1;

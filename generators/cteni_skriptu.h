@@ -43,7 +43,8 @@ std::span<const Udalost> UdalostiGeneratoru(Generator generator);
 std::optional<OdmitnutiCteni> ZkontrolujVlozeni(Generator generator, const VlozenyKod& kod);
 
 // The reader's own check: what the found input writes is what was pasted, event by event and
-// line by line, forgiving only line endings, blanks at line ends and empty lines at a box's end.
+// line by line, forgiving only line endings, blanks at line starts and ends and empty lines at a
+// box's end.
 std::optional<OdmitnutiCteni> Porovnej(Generator generator, const Skript& znovu,
                                        const VlozenyKod& kod);
 

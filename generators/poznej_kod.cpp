@@ -15,6 +15,7 @@ struct DvaRadky {
     std::string_view prvni, druhy;
 };
 
+// Both without the blanks at their starts, which the readers forgive.
 DvaRadky prvniDva(std::string_view text) {
     std::optional<OdmitnutiCteni> nic;
     CtenePole pole(Udalost::Create, text, nic);
@@ -24,11 +25,12 @@ DvaRadky prvniDva(std::string_view text) {
     return radky;
 }
 
+// "‹text› = ‹number›", where a text of blanks alone leaves "= " at the line's start.
 bool konciCislem(std::string_view radek) {
-    const std::size_t rovno = radek.rfind(" = ");
-    if (rovno == std::string_view::npos)
+    const std::size_t rovno = radek.rfind("= ");
+    if (rovno == std::string_view::npos || (rovno > 0 && radek[rovno - 1] != ' '))
         return false;
-    std::string_view cislo = radek.substr(rovno + 3);
+    std::string_view cislo = radek.substr(rovno + 2);
     if (cislo.starts_with('-'))
         cislo.remove_prefix(1);
     return !cislo.empty() && cislo.find_first_not_of("0123456789") == std::string_view::npos;
@@ -40,7 +42,7 @@ bool vypadaJakoMenu(Udalost udalost, DvaRadky r) {
         return r.prvni == "global.m_vybrany = 1";
     case Udalost::Step:
         return r.prvni == "if(keyboard_check_pressed(vk_down)){" &&
-               r.druhy.starts_with(" if(global.m_vybrany < ");
+               r.druhy.starts_with("if(global.m_vybrany < ");
     case Udalost::Draw:
         return r.prvni.starts_with("draw_text_color(") &&
                r.prvni.ends_with(",barva_1,barva_1,barva_1,barva_1,true)");
@@ -74,7 +76,8 @@ bool vypadaJakoTitulky(Udalost udalost, DvaRadky r) {
                (r.druhy.starts_with("fontik = font_add(") ||
                 r.druhy.starts_with("fontik2 = font_add(") || konciCislem(r.druhy));
     case Udalost::Alarm0:
-        return r.prvni == alarm && (r.druhy.ends_with(" -= 7") || r.druhy.ends_with(" += 7"));
+        // A node's text may be empty, and the blank before the step then starts the line.
+        return r.prvni == alarm && (r.druhy.ends_with("-= 7") || r.druhy.ends_with("+= 7"));
     case Udalost::Draw:
         return r.prvni == "draw_set_font(fontik)" || r.prvni == "draw_set_font(fontik2)" ||
                (r.prvni.starts_with("if(") &&

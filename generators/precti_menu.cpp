@@ -85,7 +85,8 @@ Precteno<VstupMenu> PrectiMenu(const VlozenyKod& kod) {
     }
     if (std::clamp(std::get<std::int32_t>(n), 0, 5) != polozek) {
         step.odmitniPosledni("počet položek nesouhlasí s událostí Create, která jich obarvuje " +
-                             std::to_string(polozek) + ".");
+                                 std::to_string(polozek) + ".",
+                             " if(global.m_vybrany < " + std::to_string(polozek) + "){");
         return *odmitnuti;
     }
     vstup.pocet = *pocet;

@@ -2,6 +2,7 @@
 
 #include "generators/ctene_pole.h"
 #include "generators/nove_vstupy.h"
+#include "generators/rozdil_mezer.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -68,15 +69,20 @@ std::optional<Uzel> poradi(std::string_view y, std::optional<std::int64_t> predc
     return std::nullopt;
 }
 
-void prectiUzly(CtenePole& create, VstupTitulku& vstup) {
+// Gives whether any node's line starts with blanks.
+bool prectiUzly(CtenePole& create, VstupTitulku& vstup) {
+    bool odsazene = false;
     std::optional<std::int64_t> y;
     bool nahoru = true;
     while (create.ok() && !create.naKonci()) {
         const std::string_view radek = BezMezerNaKonci(create.radek());
-        const std::size_t rovno = radek.rfind(" = ");
+        // A text of blanks alone leaves "= " at the start of the line.
+        std::size_t rovno = radek.rfind("= ");
+        if (rovno != std::string_view::npos && rovno > 0 && radek[rovno - 1] != ' ')
+            rovno = std::string_view::npos;
         const auto uzel = rovno == std::string_view::npos
                               ? std::nullopt
-                              : poradi(radek.substr(rovno + 3), y, nahoru);
+                              : poradi(radek.substr(rovno + 2), y, nahoru);
         if (!uzel) {
             create.odmitni(
                 y ? "řádek neodpovídá formuláři: za „ = “ tu formulář píše " +
@@ -86,26 +92,42 @@ void prectiUzly(CtenePole& create, VstupTitulku& vstup) {
                         " pro osobu."
                   : "řádek neodpovídá formuláři: první uzel stojí na 640 nebo 620 při posouvání "
                     "nahoru a na 0 nebo 20 při posouvání dolů.");
-            return;
+            return odsazene;
         }
         nahoru = uzel->nahoru;
         y = (y ? *y : (nahoru ? 600 : 40)) + (nahoru ? 1 : -1) * (uzel->pozice ? 40 : 20);
-        vstup.polozky.push_back({std::string(radek.substr(0, rovno)), uzel->pozice});
+        vstup.polozky.push_back(
+            {std::string(radek.substr(0, rovno == 0 ? 0 : rovno - 1)), uzel->pozice});
+        odsazene = odsazene || create.odsazeny();
         create.vezmi();
     }
     if (!y)
         create.odmitniTvar({"‹text› = 640"});
     vstup.smer = nahoru ? "nahoru" : "dolů";
+    return odsazene;
 }
 
-void prectiDraw(CtenePole& draw, VstupTitulku& vstup) {
+// The blanks a node's text starts with stand at the start of its Create and Alarm[0] lines, where
+// the reader forgives blanks; its Draw line holds them after "if(".
+std::string_view mezeryPredTextem(std::string_view radek, std::string_view text) {
+    if (!radek.starts_with("if("))
+        return {};
+    const std::string_view za = radek.substr(3);
+    std::string_view mezery = za.substr(0, za.size() - BezMezerNaZacatku(za).size());
+    // With no text the blank of " > 0" follows at once.
+    if (text.empty() && !mezery.empty())
+        mezery.remove_suffix(1);
+    return mezery;
+}
+
+void prectiDraw(CtenePole& draw, VstupTitulku& vstup, bool odsazene) {
     const bool nahoru = vstup.smer == "nahoru";
     const std::string_view podminka =
         nahoru ? " > 0)draw_text_color(250," : " < 640)draw_text_color(250,";
     // Once a kind's colour is known, the end of its lines is.
     std::optional<std::string> konecPozice, konecOsoby;
-    // Past the first node of each kind the lines hold nothing new: the reader's own check
-    // compares them.
+    // Past the first node of each kind the lines hold nothing new but the blanks before the
+    // node's text: the reader's own check compares them.
     std::size_t posledniNovy = 0;
     for (bool pozice : {true, false}) {
         const auto prvni =
@@ -115,13 +137,24 @@ void prectiDraw(CtenePole& draw, VstupTitulku& vstup) {
             posledniNovy =
                 std::max(posledniNovy, static_cast<std::size_t>(prvni - vstup.polozky.begin()));
     }
-    for (std::size_t i = 0; i <= posledniNovy && draw.ok(); ++i) {
-        const PolozkaTitulku& uzel = vstup.polozky[i];
+    // Where no node's line starts with blanks no text does, and its Draw line need not be seen.
+    const std::size_t uzlu =
+        odsazene ? vstup.polozky.size() : std::min(posledniNovy + 1, vstup.polozky.size());
+    for (std::size_t i = 0; i < uzlu && draw.ok(); ++i) {
+        PolozkaTitulku& uzel = vstup.polozky[i];
+        const bool novy = i <= posledniNovy;
+        if (uzel.pozice ? vstup.pismoPozice.zapnuto : vstup.pismoOsob.zapnuto) {
+            if (novy)
+                draw.ocekavej({uzel.pozice ? "draw_set_font(fontik)" : "draw_set_font(fontik2)"});
+            else
+                draw.vezmi();
+        }
+        uzel.text = std::string(mezeryPredTextem(draw.radek(), uzel.text)) + uzel.text;
+        if (!novy) {
+            draw.vezmi();
+            continue;
+        }
         const std::string_view t = uzel.text;
-        if (uzel.pozice && vstup.pismoPozice.zapnuto)
-            draw.ocekavej({"draw_set_font(fontik)"});
-        if (!uzel.pozice && vstup.pismoOsob.zapnuto)
-            draw.ocekavej({"draw_set_font(fontik2)"});
         std::optional<std::string>& konec = uzel.pozice ? konecPozice : konecOsoby;
         if (konec) {
             draw.ocekavej({"if(", t, podminka, t, ",\"", t, *konec});
@@ -160,7 +193,7 @@ Precteno<VstupTitulku> PrectiTitulky(const VlozenyKod& kod) {
     create.ocekavej({alarm});
     prectiPismo(create, "fontik", vstup.pismoPozice);
     prectiPismo(create, "fontik2", vstup.pismoOsob);
-    prectiUzly(create, vstup);
+    const bool odsazene = prectiUzly(create, vstup);
 
     const std::string_view posun = vstup.smer == "nahoru" ? " -= 7" : " += 7";
     alarm0.ocekavej({alarm});
@@ -169,7 +202,7 @@ Precteno<VstupTitulku> PrectiTitulky(const VlozenyKod& kod) {
             break;
     alarm0.ocekavejKonec();
 
-    prectiDraw(draw, vstup);
+    prectiDraw(draw, vstup, odsazene);
 
     if (!odmitnuti)
         odmitnuti = Porovnej(Generator::Titulky, GenerujTitulky(vstup), kod);

@@ -2,7 +2,9 @@
 
 #include "generators/slovnik.h"
 #include "generators/spoj_radky.h"
+#include "preview/konstanty.h"
 #include "preview/mistnost.h"
+#include "preview/pocty_nastaveni.h"
 #include "preview/rozbor.h"
 #include "preview/slova_formulare.h"
 
@@ -111,6 +113,66 @@ bool zjevneSpravne(const std::string& text, Misto m) {
                                               : std::string_view(text));
 }
 
+// A comma outside brackets: in an argument it starts another argument.
+bool carkaNavrchu(const std::string& text) {
+    Lexer lexer(text);
+    int hloubka = 0;
+    for (Token t; lexer.dalsi(t), t.druh != Token::Druh::Konec;) {
+        if (t.druh != Token::Druh::Symbol)
+            continue;
+        if (t.text == "(" || t.text == "[")
+            ++hloubka;
+        else if (t.text == ")" || t.text == "]")
+            --hloubka;
+        else if (t.text == "," && hloubka <= 0)
+            return true;
+    }
+    return false;
+}
+
+// "100,5" as a Czech writes a decimal number.
+bool desetinna(const std::string& text) {
+    const std::size_t od = text.find_first_not_of(" \t");
+    const std::size_t po = text.find_last_not_of(" \t") + 1;
+    const std::string_view cislo(text.data() + od, po - od);
+    const std::size_t carka = cislo.find(',');
+    const auto cislice = [](std::string_view s) {
+        return !s.empty() && std::all_of(s.begin(), s.end(), jeCislice);
+    };
+    const std::string_view cela = cislo.substr(0, carka);
+    return carka != std::string_view::npos &&
+           cislice(cela.starts_with('-') ? cela.substr(1) : cela) &&
+           cislice(cislo.substr(carka + 1));
+}
+
+std::string tecka(std::string text) {
+    std::replace(text.begin(), text.end(), ',', '.');
+    text.erase(0, text.find_first_not_of(" \t"));
+    text.erase(text.find_last_not_of(" \t") + 1);
+    return text;
+}
+
+// A font size left at a name, as at the field's caption "velikost": no line of the script sets
+// it before the font is made.
+bool velikostBezHodnoty(const Vlozeni& v, const std::string& text) {
+    return v.pole == generatory::Pole::TitulkyVelikostPisma && jeJmeno(text) &&
+           !HodnotaKonstanty(text);
+}
+
+// Where the field stands in its form: the fields above the rows, the rows from the first, the
+// options below them; within a row in the order of its columns. A message no field wrote comes
+// last, in the order of the script.
+auto poradi(const Nalez& n) {
+    if (!n.pole)
+        return std::make_tuple(3, std::uint32_t{0}, 0, std::uint32_t{0}, n.udalost, n.radek);
+    const generatory::Pole p = n.pole->pole;
+    const int skupina = p == generatory::Pole::MenuPocet     ? 0
+                        : p <= generatory::Pole::TitulkyText ? 1
+                                                             : 2;
+    return std::make_tuple(skupina, n.pole->vstup, static_cast<int>(p), n.pole->kus, n.udalost,
+                           n.radek);
+}
+
 // One field's text judged alone, in a line of the shape the generator writes it into.
 struct Posudek {
     std::string zprava;
@@ -124,11 +186,14 @@ public:
     explicit Kontrola(const Skript& skript) : m_skript(skript), m_slova(skript) {}
 
     std::vector<Nalez> vse() {
+        std::vector<Nalez> pocty = ZkontrolujPocty(m_skript, m_slova);
+        for (const Nalez& n : pocty)
+            m_spatnePocty.insert(n.pole->vstup);
         for (Udalost u : {Udalost::Create, Udalost::Step, Udalost::Draw, Udalost::Alarm0})
             udalost(u);
-        std::stable_sort(m_nalezy.begin(), m_nalezy.end(), [](const Nalez& a, const Nalez& b) {
-            return std::tie(a.udalost, a.radek) < std::tie(b.udalost, b.radek);
-        });
+        m_nalezy.insert(m_nalezy.end(), pocty.begin(), pocty.end());
+        std::stable_sort(m_nalezy.begin(), m_nalezy.end(),
+                         [](const Nalez& a, const Nalez& b) { return poradi(a) < poradi(b); });
         return std::move(m_nalezy);
     }
 
@@ -174,7 +239,9 @@ private:
             bool vysvetleno = false;
             for (std::size_t r = od; r < po; ++r)
                 for (const Vlozeni& v : puvod[r])
-                    vysvetleno = posudPole(u, r, v, false) || vysvetleno;
+                    vysvetleno = posudPole(u, r, v, false) || vysvetleno ||
+                                 (v.pole == generatory::Pole::NastaveniAkce &&
+                                  m_spatnePocty.contains(v.vstup));
             if (!vysvetleno)
                 m_nalezy.push_back(chyba(u, c, "nelze přečíst: "));
             od = std::max(od, po);
@@ -194,7 +261,7 @@ private:
 
     std::optional<Posudek> posud(const Vlozeni& v, const std::string& text) {
         const Misto m = misto(v.pole);
-        if (m == Misto::Volne || zjevneSpravne(text, m))
+        if (m == Misto::Volne || (zjevneSpravne(text, m) && !velikostBezHodnoty(v, text)))
             return std::nullopt;
         const auto klic = std::make_tuple(v.pole, v.vstup, v.kus);
         if (const auto drive = m_posudky.find(klic); drive != m_posudky.end())
@@ -224,6 +291,18 @@ private:
                 return Posudek{m_slova.jePrazdne(v, text)};
             if (const auto c = chybyCteni("f(" + text + ")"); !c.empty())
                 return Posudek{jmeno + ": " + c.front().zprava};
+            if (carkaNavrchu(text))
+                return Posudek{desetinna(text)
+                                   ? jmeno +
+                                         " má desetinnou čárku, ale skript píše desetinnou "
+                                         "tečku: " +
+                                         tecka(text)
+                                   : jmeno + " obsahuje čárku, a ta v kódu odděluje argumenty "
+                                             "volání; hra pak řádek odmítne"};
+            if (velikostBezHodnoty(v, text))
+                return Posudek{jmeno + " je „" + text +
+                               "“, jméno proměnné, která tu ještě nemá hodnotu. Napište "
+                               "velikost písma číslem, třeba 12"};
             return std::nullopt;
         case Misto::Prikaz:
             return posudAkci(v, text, jmeno);
@@ -247,6 +326,12 @@ private:
         if (c.empty() && !nastaveni && r.program.prikazy.size() > 1)
             return Posudek{jmeno + " má víc příkazů, ale na vybrané položce závisí jen první; "
                                    "ostatní se provedou při každém Enteru. Uzavřete je do { }"};
+        // An else that no if of the action opens belongs to the item's test.
+        if (c.empty() && !nastaveni && !r.program.prikazy.empty() &&
+            r.program.prikazy.front().druh == Prikaz::Druh::Kdyz &&
+            r.program.prikazy.front().deti.size() == 2)
+            return Posudek{jmeno + " má „else“ bez vlastního „if“; v kódu patří k testu vybrané "
+                                   "položky, a tak se provede při Enteru na každé jiné položce"};
         if (c.empty())
             return std::nullopt;
         if (nastaveni) {
@@ -281,6 +366,9 @@ private:
     std::map<std::tuple<generatory::Pole, std::size_t, std::size_t>, std::optional<Posudek>>
         m_posudky;
     std::set<std::tuple<generatory::Pole, std::size_t, std::size_t>> m_nahlasena;
+    // Settings entries whose numbers of values and actions differ: the broken line that follows
+    // is already explained.
+    std::set<std::size_t> m_spatnePocty;
 };
 
 } // namespace

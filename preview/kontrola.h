@@ -22,8 +22,9 @@ struct Nalez {
     bool operator==(const Nalez&) const = default;
 };
 
-// Every line of the script that cannot be read, or that a field broke, in the order of the
-// events and their lines.
+// Every line of the script that cannot be read, or that a field broke, in the order of the form:
+// the fields above its rows, the rows from the first, the options below them; what no field
+// wrote comes last, in the order of the events and their lines.
 std::vector<Nalez> Zkontroluj(const generatory::Skript& skript);
 
 // An error the running script met at a line of an event.

@@ -121,6 +121,24 @@ void TestKontrola::zpravy_data() {
         << menuS([](auto& r) { r[1].akce = "if(global.zvuk) a = 1; else a = 2"; }) << QStringList{};
     QTest::addRow("menu, unfinished x")
         << menuS([](auto& r) { r[1].x = "250 +"; }) << QStringList{"Položka 2: Pozice x: …"};
+    QTest::addRow("menu, else without its if")
+        << menuS([](auto& r) { r[0].akce = "global.a = 1 else global.a = 2"; })
+        << QStringList{"Položka 1: Akce má „else“ bez vlastního „if“; v kódu patří k testu "
+                       "vybrané položky, a tak se provede při Enteru na každé jiné položce"};
+    QTest::addRow("menu, decimal comma")
+        << menuS([](auto& r) { r[0].x = "100,5"; })
+        << QStringList{"Položka 1: Pozice x má desetinnou čárku, ale skript píše desetinnou "
+                       "tečku: 100.5"};
+    QTest::addRow("menu, a comma between arguments")
+        << menuS([](auto& r) { r[1].y = "room_height/2, 10"; })
+        << QStringList{"Položka 2: Pozice y obsahuje čárku, a ta v kódu odděluje argumenty "
+                       "volání; hra pak řádek odmítne"};
+    QTest::addRow("menu, a comma inside a call")
+        << menuS([](auto& r) { r[1].y = "max(10, room_height/2)"; }) << QStringList{};
+    QTest::addRow("menu, in the order of the form") << menuS([](auto& r) {
+        r[1].akce = "";
+        r[0].x = "";
+    }) << QStringList{"Položka 1: Pozice x je prázdná", "Položka 2: Akce je prázdná"};
 
     QTest::addRow("settings, own semicolon")
         << nastaveniS([](PolozkaNastaveni& p) { p.Akce = "if(global.zvuk) a = 1; else a = 2"; })
@@ -135,6 +153,23 @@ void TestKontrola::zpravy_data() {
         << QStringList{"Položka č. 1 „Zvuk \"FX\"“: Název Položky" + nejdeCist};
     QTest::addRow("settings, empty y") << nastaveniS([](PolozkaNastaveni& p) { p.PoziceY = ""; })
                                        << QStringList{"Položka č. 1 „Zvuk“: Pozice y je prázdná"};
+    QTest::addRow("settings, an action's own semicolon")
+        << nastaveniS([](PolozkaNastaveni& p) {
+               p.Akce = "global.hudba = 1; sound_loop(snd_hudba);global.hudba = 0";
+           })
+        << QStringList{"Položka č. 1 „Zvuk“: Akce č. 3 „global.hudba = 0“ nepatří k žádné "
+                       "hodnotě: položka má hodnot 2, akcí 3. Středník odděluje akce jednotlivých "
+                       "hodnot, a tak hodnota č. 2 „ne“ spouští „ sound_loop(snd_hudba)“; akci o "
+                       "víc příkazech napište bez středníků"};
+    QTest::addRow("settings, one action for two values")
+        << nastaveniS([](PolozkaNastaveni& p) { p.Akce = "global.zvuk = 1"; })
+        << QStringList{"Položka č. 1 „Zvuk“: Hodnota č. 2 „ne“ nemá žádnou akci: položka má "
+                       "hodnot 2, akcí 1. Kód pak po „} else“ nemá žádný příkaz, a to hra "
+                       "odmítne"};
+    QTest::addRow("settings, decimal comma")
+        << nastaveniS([](PolozkaNastaveni& p) { p.PoziceY = "150,5"; })
+        << QStringList{"Položka č. 1 „Zvuk“: Pozice y má desetinnou čárku, ale skript píše "
+                       "desetinnou tečku: 150.5"};
     QTest::addRow("settings, a value with no action") << nastaveniS([](PolozkaNastaveni& p) {
         p.Hodnoty = "1;2;3";
         p.Akce = "a = 1;;a = 3";
@@ -168,6 +203,12 @@ void TestKontrola::zpravy_data() {
         << titulkyS({{"", true}})
         << QStringList{"Text uzlu je prázdný, a přitom se v kódu používá jako jméno proměnné"};
     generatory::VstupTitulku pisma = titulky({{"Programovani", true}, {"A", false}});
+    pisma.pismoPozice = {true, "Arial", "velikost", false, false};
+    pisma.pismoOsob = {true, "Arial", "global.pismo", false, false};
+    QTest::addRow("credits, font size left at its caption")
+        << generatory::GenerujTitulky(pisma)
+        << QStringList{"Pozice font: velikost je „velikost“, jméno proměnné, která tu ještě nemá "
+                       "hodnotu. Napište velikost písma číslem, třeba 12"};
     pisma.pismoPozice = {true, "Comic \"Sans\"", "12", false, false};
     pisma.pismoOsob = {true, "Arial", "", false, true};
     QTest::addRow("credits, fonts")
@@ -203,6 +244,12 @@ void TestKontrola::misto_data() {
     QTest::addRow("a settings action")
         << nastaveniS([](PolozkaNastaveni& p) { p.Akce = "if(global.zvuk) a = 1; else a = 2"; })
         << Udalost::Step << 35 << Pole::NastaveniAkce << 0;
+    QTest::addRow("a settings value without an action")
+        << nastaveniS([](PolozkaNastaveni& p) { p.Akce = "a = 1"; }) << Udalost::Draw << 9
+        << Pole::NastaveniHodnota << 0;
+    QTest::addRow("a settings action without a value")
+        << nastaveniS([](PolozkaNastaveni& p) { p.Akce = "a = 1;a = 2;a = 3"; }) << Udalost::Step
+        << 36 << Pole::NastaveniAkce << 0;
 }
 
 void TestKontrola::misto() {

@@ -81,6 +81,7 @@ class TestKontrolniSeznam : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void prazdnaAkce();
+    void poradiFormulare();
     void textUzlu();
     void radekSkore();
 };
@@ -120,6 +121,34 @@ void TestKontrolniSeznam::prazdnaAkce() {
     QThreadPool::globalInstance()->waitForDone();
     QCoreApplication::processEvents();
     QVERIFY(seznam->isHidden());
+}
+
+// Faults of a script that reads: a decimal comma in item 1's x (a Draw line) and a stray else in
+// item 2's action (a Step line), listed as the form shows them, item 1 first.
+void TestKontrolniSeznam::poradiFormulare() {
+    THlavni okno;
+    aktivuj(&okno);
+    auto* pocet = najdi<QComboBox>(&okno, "sComboBox1");
+    klikni(pocet);
+    QTest::keyClick(pocet->lineEdit(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(pocet->lineEdit(), Qt::Key_2);
+    auto* x = najdi<QLineEdit>(&okno, "sEdit6");
+    auto* akce = najdi<QLineEdit>(&okno, "sEdit17");
+    napis(najdi<QLineEdit>(&okno, "sEdit8"), QStringLiteral("room_goto(novahra)"));
+    napis(x, QStringLiteral("100,5"));
+    napis(akce, QStringLiteral("global.a = 1 else global.a = 2"));
+    klikni(najdi<QPushButton>(&okno, "sButton1"));
+    QListWidget* seznam = nalezy(okno, 0);
+    QTRY_COMPARE(texty(seznam),
+                 (QStringList{"Položka 1: Pozice x má desetinnou čárku, ale skript píše desetinnou "
+                              "tečku: 100.5",
+                              "Položka 2: Akce má „else“ bez vlastního „if“; v kódu patří k testu "
+                              "vybrané položky, a tak se provede při Enteru na každé jiné "
+                              "položce"}));
+    klikniNaZpravu(seznam, 1);
+    QCOMPARE(fokus(), akce);
+    klikniNaZpravu(seznam, 0);
+    QCOMPARE(fokus(), x);
 }
 
 void TestKontrolniSeznam::textUzlu() {

@@ -8,6 +8,7 @@
 #include "na_displeji.h"
 #include "pomocnici.h"
 #include "ui/pole_kodu.h"
+#include "vlozene_texty.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -145,15 +146,23 @@ void TestNacteniSkriptu::dialogZalozky() {
 void TestNacteniSkriptu::nacteni_data() {
     QTest::addColumn<bool>("prazdna");
     QTest::addColumn<bool>("ano");
-    QTest::addRow("empty tab, no question") << true << false;
-    QTest::addRow("question answered Ano") << false << true;
-    QTest::addRow("question answered Ne") << false << false;
+    QTest::addColumn<bool>("preodsazeno");
+    QTest::addRow("empty tab, no question") << true << false << false;
+    QTest::addRow("question answered Ano") << false << true << false;
+    QTest::addRow("question answered Ne") << false << false << false;
+    QTest::addRow("re-indented with tabs and doubled blanks") << true << false << true;
 }
 
 void TestNacteniSkriptu::nacteni() {
     QFETCH(bool, prazdna);
     QFETCH(bool, ano);
+    QFETCH(bool, preodsazeno);
     Okno o;
+    const VlozenySkript vlozeny =
+        preodsazeno ? preodsazeny(VlozenySkript::z(o.skript)) : VlozenySkript::z(o.skript);
+    const auto vlozenyText = [&vlozeny](Udalost u) {
+        return QString::fromStdString(vlozeny.text(u));
+    };
     const std::vector<generatory::PolozkaNastaveni> jina{{"Jazyk", "10", "20", "cs;en", "a();b()"}};
     if (!prazdna)
         o.nastaveni->nastavVstup(jina);
@@ -166,15 +175,16 @@ void TestNacteniSkriptu::nacteni() {
             vloz(najdi<QPlainTextEdit>(
                      dialog, qPrintable(QStringLiteral("Vlozeni") +
                                         QString::fromUtf8(generatory::TitulekUdalosti(u)))),
-                 o.text(u));
+                 vlozenyText(u));
         if (!prazdna)
             odpovez(ano, otazka);
         tabulatoremNa(QStringLiteral("Nacist"));
         QTest::keyClick(fokus(), Qt::Key_Space);
         zustalOtevren = dialog->isVisible();
         if (zustalOtevren) {
-            QCOMPARE(textyBoxu(dialog), (QStringList{o.text(Udalost::Create), o.text(Udalost::Step),
-                                                     o.text(Udalost::Draw)}));
+            QCOMPARE(textyBoxu(dialog),
+                     (QStringList{vlozenyText(Udalost::Create), vlozenyText(Udalost::Step),
+                                  vlozenyText(Udalost::Draw)}));
             dialog->close();
         }
     });

@@ -68,6 +68,10 @@ void TestPrectiHighskore::upravy_data() {
         << v
         << Polozky{{"1", "global.nick0", "global.skore0"}, {"2", "global.nick1", "global.skore1"}}
         << 0 << QString();
+    QTest::addRow("re-indented with tabs and doubled blanks")
+        << preodsazeny(zaklad)
+        << Polozky{{"1", "global.nick0", "global.skore0"}, {"2", "global.nick1", "global.skore1"}}
+        << 0 << QString();
 
     v = zaklad;
     v.draw = nahradVse(v.draw, "(380,80,", "(380,85,");

@@ -98,13 +98,33 @@ void TestPrectiMenu::upravy_data() {
     v = zaklad;
     v.step = nahradVse(v.step, "\n", " \t\n") + "  \n\n \n";
     prijato("blanks at line ends and empty lines at the end", v);
+    prijato("re-indented with tabs and doubled blanks", preodsazeny(zaklad));
 
     v = zaklad;
     v.step = nahradVse(v.step, "   if(global.m_vybrany < 5)", "   if(global.m_vybrany < 4)");
     odmitnuto("count changed in one line", v, Udalost::Step, 3, "< 5)global");
     v = zaklad;
     v.step = nahradVse(v.step, " if(global.m_vybrany < 5){", " if(global.m_vybrany < 3){");
-    odmitnuto("count that draws other rows than Create", v, Udalost::Step, 2, "Create");
+    odmitnuto("count that draws other rows than Create", v, Udalost::Step, 2,
+              "Create, která jich obarvuje 5.\nNalezeno: „if(global.m_vybrany < 3){“\nFormulář by "
+              "tu napsal: „if(global.m_vybrany < 5){“");
+    v = zaklad;
+    v.step = nahradVse(v.step, "if(global.m_vybrany < 5)global", "if(global.m_vybrany  < 5)global");
+    odmitnuto("a blank doubled inside a line", v, Udalost::Step, 3,
+              "řádek se od formuláře liší jen mezerami (· je mezera, → tabulátor).\nNalezeno: "
+              "„if(global.m_vybrany··<·5)global.m_vybrany·+=·1“\nFormulář by tu napsal: "
+              "„if(global.m_vybrany·<·5)global.m_vybrany·+=·1“");
+    v = zaklad;
+    v.step =
+        nahradVse(v.step, " if(global.m_vybrany == 1)room", "\tif (global.m_vybrany == 1)room");
+    odmitnuto("a blank inside the fixed start of an action's line", v, Udalost::Step, 44,
+              "Nalezeno: „if·(global.m_vybrany·==·1)room_goto(novahra)“\nFormulář by tu napsal: "
+              "„if(global.m_vybrany·==·1)room_goto(novahra)“");
+    v = zaklad;
+    v.draw = nahradVse(v.draw, "barva_1,barva_1,true)", "barva_1, barva_1,true)");
+    odmitnuto("a blank far into a line is shown near it", v, Udalost::Draw, 1,
+              "Nalezeno: „…·hra\",barva_1,barva_1,barva_1,·barva_1,true)“\nFormulář by tu "
+              "napsal: „…·hra\",barva_1,barva_1,barva_1,barva_1,true)“");
     v = zaklad;
     v.step = nahradVse(v.step, "< 5", "< pet");
     odmitnuto("count that is no whole number", v, Udalost::Step, 2, "celé číslo");

@@ -84,6 +84,7 @@ void TestPrectiNastaveni::upravy_data() {
     v.create = nahradVse(v.create, "\n", "\r\n");
     v.step = nahradVse(v.step, "\n", "\t \n") + "\n\n";
     prijato("CRLF, blanks at line ends, empty lines at the end", v);
+    prijato("re-indented with tabs and doubled blanks", preodsazeny(zaklad));
 
     v = zaklad;
     v.draw = nahradVse(v.draw, "draw_text_color(200,150,", "draw_text_color(220,150,");
@@ -96,7 +97,17 @@ void TestPrectiNastaveni::upravy_data() {
     v = zaklad;
     v.step = nahradVse(v.step, "{global.zvuk = 1} else", "{global.zvuk = 3} else");
     odmitnuto("action changed in one line", v, Udalost::Step,
-              cisloRadku(zaklad.step, "   global.zvuk = 1"), "   global.zvuk = 3");
+              cisloRadku(zaklad.step, "   global.zvuk = 1"),
+              "Formulář by tu napsal: „global.zvuk = 3“");
+    v = zaklad;
+    v.step =
+        nahradVse(v.step, "1)   if(vybrana_hodnota[0] == 1){", "1) if(vybrana_hodnota[0] == 1){");
+    odmitnuto("the blanks inside an action's line closed up", v, Udalost::Step,
+              cisloRadku(zaklad.step, "if(nastav_vybrany == 1)   if(vybrana_hodnota[0] == "
+                                      "1){global.zvuk = 1} else"),
+              "Nalezeno: „if(nastav_vybrany·==·1)·if(vybrana_hodnota[0]·==·1){global.zvuk·=·1}·"
+              "else“\nFormulář by tu napsal: „if(nastav_vybrany·==·1)···if(vybrana_hodnota[0]·==·"
+              "1){global.zvuk·=·1}·else“");
     v = zaklad;
     v.step = nahradVse(v.step, "[0] < 2){", "[0] < 3){");
     odmitnuto("number of values changed in one line", v, Udalost::Step,

@@ -77,7 +77,8 @@ void TestPrectiTitulky::zpet_data() {
     VstupTitulku texty = NoveTitulky();
     texty.barvaPozice = "c,red";
     texty.pismoPozice = {true, "A\",b", "1\",2", false, true};
-    texty.polozky = {{"", true}, {"a = 640", false}, {" x ", true}, {"a", false}, {"a", false}};
+    texty.polozky = {{"", true},   {"a = 640", false}, {" x ", true}, {"a", false},
+                     {"a", false}, {"  ", true},       {"\tb", false}};
     QTest::addRow("texts holding the generator's separators") << texty << VstupTitulku{};
 }
 
@@ -105,6 +106,7 @@ void TestPrectiTitulky::upravy_data() {
     v.alarm0 = nahradVse(v.alarm0, "\n", "\r\n") + "\r\n";
     v.draw = nahradVse(v.draw, "\n", " \n");
     prijato("CRLF and blanks at line ends", v);
+    prijato("re-indented with tabs and doubled blanks", preodsazeny(zaklad));
 
     v = zaklad;
     v.create = nahradVse(v.create, "Petr = ", "Pavel = ");

@@ -8,6 +8,7 @@
 #include "generators/skript.h"
 #include "generators/spoj_radky.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -39,8 +40,8 @@ struct VlozenySkript {
     }
 };
 
-// The pasted text as the reader compares it: line breaks as LF, no blanks at line ends, no empty
-// lines at the end.
+// The pasted text as the reader compares it: line breaks as LF, no blanks at line starts and ends,
+// no empty lines at the end.
 inline std::string normalizuj(std::string_view text) {
     std::vector<std::string> radky(1);
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -52,9 +53,11 @@ inline std::string normalizuj(std::string_view text) {
             radky.back() += text[i];
         }
     }
-    for (std::string& r : radky)
+    for (std::string& r : radky) {
         while (!r.empty() && (r.back() == ' ' || r.back() == '\t'))
             r.pop_back();
+        r.erase(0, r.find_first_not_of(" \t"));
+    }
     while (!radky.empty() && radky.back().empty())
         radky.pop_back();
     return generatory::SpojRadky(radky);
@@ -93,4 +96,17 @@ inline std::string nahradVse(std::string text, std::string_view co, std::string_
     for (std::size_t i = text.find(co); i != std::string::npos; i = text.find(co, i + cim.size()))
         text.replace(i, co.size(), cim);
     return text;
+}
+
+// Every line indented anew as an editor may do it: a tab put before it and its own leading
+// blanks doubled.
+inline VlozenySkript preodsazeny(VlozenySkript v) {
+    using generatory::Udalost;
+    for (Udalost u : {Udalost::Create, Udalost::Step, Udalost::Draw, Udalost::Alarm0}) {
+        std::vector<std::string> radky = radkyTextu(v.text(u));
+        for (std::string& r : radky)
+            r.insert(0, "\t" + std::string(std::min(r.find_first_not_of(' '), r.size()), ' '));
+        v.text(u) = generatory::SpojRadky(radky);
+    }
+    return v;
 }
