@@ -55,6 +55,10 @@ void ZalozkaHighskore::sButton3Click() {
     generuj();
 }
 
+QString ZalozkaHighskore::obsah() const {
+    return PocetRadku(static_cast<qsizetype>(m_model->polozky().size()));
+}
+
 std::vector<generatory::PolozkaHighskore> ZalozkaHighskore::vstup() const {
     return m_model->polozky();
 }

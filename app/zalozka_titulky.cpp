@@ -4,6 +4,7 @@
 #include "app/volba_barvy.h"
 #include "dialogs/dialog_osoby.h"
 #include "dialogs/dialog_pozice.h"
+#include "ui/cesky_pocet.h"
 #include "ui/hlaseni.h"
 #include "ui/kontextova_nabidka.h"
 #include "ui/ovladace.h"
@@ -16,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <algorithm>
 
 using generatory::Pole;
 using generatory::Udalost;
@@ -201,6 +203,15 @@ void ZalozkaTitulky::Pidatosobu1Click() {
 
 void ZalozkaTitulky::sButton4Click() {
     generuj();
+}
+
+QString ZalozkaTitulky::obsah() const {
+    const std::vector<generatory::PolozkaTitulku> polozky = m_strom->polozky();
+    const auto pozic = std::count_if(polozky.begin(), polozky.end(),
+                                     [](const generatory::PolozkaTitulku& p) { return p.pozice; });
+    const auto osob = static_cast<qsizetype>(polozky.size()) - pozic;
+    return CeskyPocet(pozic, "pozice", "pozice", "pozic") + QStringLiteral(", ") +
+           CeskyPocet(osob, "osoba", "osoby", "osob");
 }
 
 generatory::VstupTitulku ZalozkaTitulky::vstup() const {

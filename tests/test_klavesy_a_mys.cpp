@@ -8,6 +8,7 @@
 #include "pomocnici.h"
 #include "pomocnici_nahledu.h"
 #include "ui/blok_panelu.h"
+#include "ui/preklad_qt.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -18,6 +19,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QWheelEvent>
 
@@ -100,6 +102,9 @@ QStringList ulozene(THlavni& okno, const QString& dialog) {
 
 class TestKlavesyAMys : public QObject {
     Q_OBJECT
+    // Qt's Czech translation, loaded as the program loads it.
+    bool m_preklad = false;
+
 private Q_SLOTS:
     void initTestCase();
     void klavesyVDialogu_data();
@@ -123,11 +128,14 @@ private Q_SLOTS:
     void kopiePevnouMezeru();
     void zpetPoTazeniVTempuCloveka_data();
     void zpetPoTazeniVTempuCloveka();
+    void nabidkyCesky();
+    void mnemotechnikaAEscape();
 };
 
 void TestKlavesyAMys::initTestCase() {
     if (QGuiApplication::platformName() != QLatin1String("xcb"))
         QSKIP("needs a real X server: run through na_displeji.sh");
+    m_preklad = NactiPrekladQt(*QCoreApplication::instance());
 }
 
 void TestKlavesyAMys::klavesyVDialogu_data() {
@@ -138,7 +146,7 @@ void TestKlavesyAMys::klavesyVDialogu_data() {
     struct Pripad {
         const char* nazev;
         const char* cil;
-        Qt::Key klavesa;
+        QKeyCombination klavesa;
         Vysledek vysledek;
     };
     const Pripad pripady[] = {
@@ -150,11 +158,13 @@ void TestKlavesyAMys::klavesyVDialogu_data() {
         {"Enter on Zrušit", "sButton2", Qt::Key_Return, Vysledek::Zavre},
         {"Space on Zrušit", "sButton2", Qt::Key_Space, Vysledek::Zavre},
         {"Escape on Zrušit", "sButton2", Qt::Key_Escape, Vysledek::Zustane},
+        {"Alt+P in the field", "sEdit1", Qt::ALT | Qt::Key_P, Vysledek::Ulozi},
+        {"Alt+Z in the field", "sEdit1", Qt::ALT | Qt::Key_Z, Vysledek::Zavre},
     };
     for (const auto& [dialog, popis] : dialogy())
         for (const Pripad& p : pripady)
             QTest::addRow("%s: %s", qPrintable(dialog), p.nazev)
-                << dialog << QString::fromLatin1(p.cil) << int(p.klavesa) << p.vysledek;
+                << dialog << QString::fromLatin1(p.cil) << p.klavesa.toCombined() << p.vysledek;
 }
 
 // The dialog opens through its list's context menu, gets a letter typed at the end of its
@@ -188,7 +198,11 @@ void TestKlavesyAMys::klavesyVDialogu() {
         QTest::keyClick(fokus(), Qt::Key_End);
         QTest::keyClick(fokus(), 'Q');
         tabulatoremNa(cil);
-        QTest::keyClick(fokus(), Qt::Key(klavesa));
+        const QKeyCombination k = QKeyCombination::fromCombined(klavesa);
+        QTest::keyClick(fokus(), k.key(), k.keyboardModifiers());
+        // A mnemonic presses its button as a click does, a moment later.
+        static_cast<void>(
+            QTest::qWaitFor([&] { return modal->isVisible() == (vysledek == Vysledek::Zustane); }));
         zustalOtevren = modal->isVisible();
         textPole = najdi<QLineEdit>(modal, "sEdit1")->text();
         if (modal->isVisible())
@@ -753,6 +767,79 @@ void TestKlavesyAMys::zpetPoTazeniVTempuCloveka() {
     QTest::keyClick(fokus(), Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(pozice(), presunuta);
     QCOMPARE(zpravy(nahled).filter(QStringLiteral("Kroky zpět byly zahozeny")).size(), 1);
+}
+
+// The Alarm[0] pane's menu, opened by a right click, copies like every other pane's; a field's
+// menu, Qt's own, opened by Shift+F10, speaks Czech.
+void TestKlavesyAMys::nabidkyCesky() {
+    const auto texty = [](const QMenu* nabidka) {
+        QStringList t;
+        for (const QAction* a : nabidka->actions())
+            if (!a->isSeparator())
+                t << a->text().remove(QLatin1Char('&')).section(QLatin1Char('\t'), 0, 0);
+        return t;
+    };
+    THlavni okno;
+    stromSPozici(okno);
+    QTest::mouseClick(najdi<QPushButton>(&okno, "sButton4"), Qt::LeftButton);
+    auto* alarm = najdi<QPlainTextEdit>(&okno, "RichEdit22");
+    auto* blok = qobject_cast<QTabWidget*>(alarm->parentWidget()->parentWidget());
+    QVERIFY(blok);
+    QTest::mouseClick(blok->tabBar(), Qt::LeftButton, {},
+                      blok->tabBar()->tabRect(blok->indexOf(alarm)).center());
+    QTRY_VERIFY(alarm->isVisible());
+    QTest::mouseClick(okno.windowHandle(), Qt::RightButton, {},
+                      alarm->viewport()->mapTo(&okno, QPoint(20, 10)));
+    QTRY_VERIFY(qobject_cast<QMenu*>(QApplication::activePopupWidget()));
+    auto* nabidka = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    QCOMPARE(texty(nabidka), QStringList{QStringLiteral("Kopírovat vše")});
+    QTest::keyClick(nabidka, Qt::Key_Down);
+    QTest::keyClick(nabidka, Qt::Key_Return);
+    QTRY_COMPARE(QGuiApplication::clipboard()->text(), alarm->toPlainText());
+    QVERIFY(!alarm->toPlainText().isEmpty());
+
+    if (!m_preklad)
+        QSKIP("Qt's Czech translation (qtbase_cs.qm, Debian's qt6-translations-l10n) is missing");
+    najdi<QTabWidget>(&okno, "PageControl1")->setCurrentIndex(0);
+    QTest::mouseClick(najdi<QLineEdit>(&okno, "sEdit1"), Qt::LeftButton);
+    nabidka = nabidkaZKlavesnice(fokus());
+    QCOMPARE(texty(nabidka), (QStringList{"Zpět", "Znovu", "Vyjmout", "Kopírovat", "Vložit",
+                                          "Smazat", "Vybrat vše"}));
+    QTest::keyClick(nabidka, Qt::Key_Escape);
+}
+
+// Alt and a letter open the main menus and pick their items as in any Czech program; Escape
+// closes the preview and the read-back dialog, and Alt+Z there is its "Zrušit".
+void TestKlavesyAMys::mnemotechnikaAEscape() {
+    THlavni okno;
+    aktivuj(&okno);
+    QTest::keyClick(fokus(), Qt::Key_Z, Qt::AltModifier);
+    auto* zobrazit = najdi<QMenu>(&okno, "Zobrazit1");
+    QTRY_VERIFY(zobrazit->isVisible());
+    QTest::keyClick(zobrazit, Qt::Key_N);
+    QTRY_VERIFY(okno.findChild<OknoNahledu*>());
+    auto* nahled = okno.findChild<OknoNahledu*>();
+    QTRY_VERIFY(nahled->isActiveWindow());
+    QTest::keyClick(fokus(), Qt::Key_Escape);
+    QTRY_VERIFY(!okno.findChild<OknoNahledu*>());
+
+    for (const Qt::KeyboardModifiers modifikator : {Qt::NoModifier, Qt::AltModifier}) {
+        aktivuj(&okno);
+        bool zavren = false;
+        obsluzModalni([&](QWidget* dialog) {
+            aktivuj(dialog);
+            QTest::keyClicks(fokus(), QStringLiteral("a"));
+            QTest::keyClick(fokus(), modifikator ? Qt::Key_Z : Qt::Key_Escape, modifikator);
+            zavren = QTest::qWaitFor([dialog] { return !dialog->isVisible(); });
+            if (!zavren)
+                dialog->close();
+        });
+        QTest::keyClick(fokus(), Qt::Key_S, Qt::AltModifier);
+        auto* soubor = najdi<QMenu>(&okno, "Soubor1");
+        QTRY_VERIFY(soubor->isVisible());
+        QTest::keyClick(soubor, Qt::Key_N);
+        QVERIFY2(zavren, modifikator ? "Alt+Z" : "Escape");
+    }
 }
 
 QTEST_MAIN(TestKlavesyAMys)
