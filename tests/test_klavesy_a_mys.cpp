@@ -9,6 +9,7 @@
 #include "pomocnici_nahledu.h"
 #include "ui/blok_panelu.h"
 #include "ui/preklad_qt.h"
+#include "ui/vzhled.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -22,6 +23,8 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QWheelEvent>
+
+#include <set>
 
 // The paths a person takes with the keyboard and the mouse, on a real X server with a window
 // manager: windows are activated, dialogs get the focus and default buttons exist as they do
@@ -130,11 +133,14 @@ private Q_SLOTS:
     void zpetPoTazeniVTempuCloveka();
     void nabidkyCesky();
     void mnemotechnikaAEscape();
+    void fokusJeVidet();
 };
 
 void TestKlavesyAMys::initTestCase() {
     if (QGuiApplication::platformName() != QLatin1String("xcb"))
         QSKIP("needs a real X server: run through na_displeji.sh");
+    // The look and Qt's Czech texts, as the program starts.
+    NastavVzhled(*qApp);
     m_preklad = NactiPrekladQt(*QCoreApplication::instance());
 }
 
@@ -839,6 +845,30 @@ void TestKlavesyAMys::mnemotechnikaAEscape() {
         QTRY_VERIFY(soubor->isVisible());
         QTest::keyClick(soubor, Qt::Key_N);
         QVERIFY2(zavren, modifikator ? "Alt+Z" : "Escape");
+    }
+}
+
+// Every control Tab reaches on each tab looks different while it has the focus: a field's or a
+// pane's frame, a button's, a tab's or a list item's mark.
+void TestKlavesyAMys::fokusJeVidet() {
+    THlavni okno;
+    aktivuj(&okno);
+    auto* zalozky = najdi<QTabWidget>(&okno, "PageControl1");
+    for (int zalozka = 0; zalozka < zalozky->count(); ++zalozka) {
+        zalozky->setCurrentIndex(zalozka);
+        // The marks show once the keyboard has moved the focus.
+        zalozky->tabBar()->setFocus(Qt::OtherFocusReason);
+        QTest::keyClick(fokus(), Qt::Key_Tab);
+        std::set<QWidget*> videne;
+        while (videne.insert(fokus()).second) {
+            QWidget* ovladac = fokus();
+            const QImage sFokusem = ovladac->grab().toImage();
+            QTest::keyClick(ovladac, Qt::Key_Tab);
+            QVERIFY2(ovladac->grab().toImage() != sFokusem,
+                     qPrintable(QStringLiteral("%1 on %2")
+                                    .arg(ovladac->objectName(), zalozky->tabText(zalozka))));
+        }
+        QVERIFY(videne.size() > 3);
     }
 }
 
