@@ -65,8 +65,8 @@ THlavni::THlavni(QWidget* rodic) : QMainWindow(rodic) {
     vytvorMenu();
     pripojKlavesyZalozek();
     QApplication::instance()->installEventFilter(new KlavesaNabidky(this));
-    const QString smazatVse = QStringLiteral("Smazat vše");
-    const QString kopirovatVse = QStringLiteral("Kopírovat vše");
+    const QString smazatVse = QStringLiteral("&Smazat vše");
+    const QString kopirovatVse = QStringLiteral("&Kopírovat vše");
     m_popupCreate =
         VytvorNabidku(this, "PopupMenu2",
                       {{"Smazatve1", smazatVse, [this] { Smazatve1Click(); }},

@@ -23,7 +23,7 @@ ZalozkaHighskore::ZalozkaHighskore(QWidget* rodic)
 
     m_upravy.pripojNabidku(
         {"PopupMenu5", "Pidatpoloku2", "Upravitpoloku2", "Smazapoloku1",
-         QStringLiteral("Smazat položku")},
+         QStringLiteral("&Smazat položku")},
         [this] { Pidatpoloku2Click(); }, [this] { Upravitpoloku2Click(); },
         [this] { Smazapoloku1Click(); });
 

@@ -42,7 +42,7 @@ void ZalozkaNastaveni::vytvorSeznam() {
 
     m_upravy.pripojNabidku(
         {"PopupMenu1", "Pidatpoloku1", "Upravitpoloku1", "Smazatpoloky1",
-         QStringLiteral("Smazat položky")},
+         QStringLiteral("&Smazat položky")},
         [this] { Pidatpoloku1Click(); }, [this] { Upravitpoloku1Click(); },
         [this] { Smazatpoloky1Click(); });
 }

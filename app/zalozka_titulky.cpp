@@ -153,12 +153,12 @@ void ZalozkaTitulky::vytvorMenu() {
     // "Upravit" and "Smazat" are there for the menu's shape; they carry no action.
     m_popup = VytvorNabidku(
         this, "PopupMenu6",
-        {{"Pidatpozici1", QStringLiteral("Přidat pozici"), [this] { Pidatpozici1Click(); }},
-         {"Pidatosobu1", QStringLiteral("Přidat osobu"), [this] { Pidatosobu1Click(); }},
+        {{"Pidatpozici1", QStringLiteral("Přidat &pozici"), [this] { Pidatpozici1Click(); }},
+         {"Pidatosobu1", QStringLiteral("Přidat &osobu"), [this] { Pidatosobu1Click(); }},
          {"N7", {}, {}},
-         {"Upravit1", QStringLiteral("Upravit"), {}},
+         {"Upravit1", QStringLiteral("&Upravit"), {}},
          {"N8", {}, {}},
-         {"Smazat1", QStringLiteral("Smazat"), {}}});
+         {"Smazat1", QStringLiteral("&Smazat"), {}}});
     PripojNabidku(m_strom, m_popup);
 }
 

@@ -237,9 +237,9 @@ void TestHlavni::kopirovatVse() {
     for (const char* nabidka : {"PopupMenu2", "PopupMenu3", "PopupMenu4"}) {
         const QList<QAction*> akce = najdi<QMenu>(&okno, nabidka)->actions();
         QCOMPARE(akce.size(), 3);
-        QCOMPARE(akce[0]->text(), QStringLiteral("Smazat vše"));
+        QCOMPARE(akce[0]->text(), QStringLiteral("&Smazat vše"));
         QVERIFY(akce[1]->isSeparator());
-        QCOMPARE(akce[2]->text(), QStringLiteral("Kopírovat vše"));
+        QCOMPARE(akce[2]->text(), QStringLiteral("&Kopírovat vše"));
     }
     QStringList radky;
     for (int i = 1; i <= 12; ++i)

@@ -799,8 +799,7 @@ void TestKlavesyAMys::nabidkyCesky() {
     QTRY_VERIFY(qobject_cast<QMenu*>(QApplication::activePopupWidget()));
     auto* nabidka = qobject_cast<QMenu*>(QApplication::activePopupWidget());
     QCOMPARE(texty(nabidka), QStringList{QStringLiteral("Kopírovat vše")});
-    QTest::keyClick(nabidka, Qt::Key_Down);
-    QTest::keyClick(nabidka, Qt::Key_Return);
+    QTest::keyClick(nabidka, Qt::Key_K);
     QTRY_COMPARE(QGuiApplication::clipboard()->text(), alarm->toPlainText());
     QVERIFY(!alarm->toPlainText().isEmpty());
 
@@ -815,7 +814,8 @@ void TestKlavesyAMys::nabidkyCesky() {
 }
 
 // Alt and a letter open the main menus and pick their items as in any Czech program; Escape
-// closes the preview and the read-back dialog, and Alt+Z there is its "Zrušit".
+// closes the preview, the read-back dialog and "O Programu", and Alt+Z in the read-back dialog
+// is its "Zrušit".
 void TestKlavesyAMys::mnemotechnikaAEscape() {
     THlavni okno;
     aktivuj(&okno);
@@ -846,6 +846,21 @@ void TestKlavesyAMys::mnemotechnikaAEscape() {
         QTest::keyClick(soubor, Qt::Key_N);
         QVERIFY2(zavren, modifikator ? "Alt+Z" : "Escape");
     }
+
+    aktivuj(&okno);
+    bool oProgramuZavren = false;
+    obsluzModalni([&](QWidget* dialog) {
+        aktivuj(dialog);
+        QTest::keyClick(dialog, Qt::Key_Escape);
+        oProgramuZavren = !dialog->isVisible();
+        if (!oProgramuZavren)
+            dialog->close();
+    });
+    QTest::keyClick(fokus(), Qt::Key_N, Qt::AltModifier);
+    auto* napoveda = najdi<QMenu>(&okno, "Npovda1");
+    QTRY_VERIFY(napoveda->isVisible());
+    QTest::keyClick(napoveda, Qt::Key_O);
+    QVERIFY(oProgramuZavren);
 }
 
 // Every control Tab reaches on each tab looks different while it has the focus: a field's or a
