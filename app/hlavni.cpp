@@ -66,8 +66,8 @@ THlavni::THlavni(QWidget* rodic) : QMainWindow(rodic) {
     vytvorMenu();
     pripojKlavesyZalozek();
     QApplication::instance()->installEventFilter(new KlavesaNabidky(this));
-    const QString smazatVse = QStringLiteral("Smazat vše");
-    const QString kopirovatVse = QStringLiteral("Kopírovat vše");
+    const QString smazatVse = QStringLiteral("&Smazat vše");
+    const QString kopirovatVse = QStringLiteral("&Kopírovat vše");
     m_popupCreate =
         VytvorNabidku(this, "PopupMenu2",
                       {{"Smazatve1", smazatVse, [this] { Smazatve1Click(); }},
@@ -83,11 +83,15 @@ THlavni::THlavni(QWidget* rodic) : QMainWindow(rodic) {
                       {{"Smazatve3", smazatVse, [this] { Smazatve3Click(); }},
                        {nullptr, {}, {}},
                        {"Kopirovatvse3", kopirovatVse, [this] { kopirujPanel(Udalost::Draw); }}});
+    m_popupAlarm =
+        VytvorNabidku(this, "PopupMenuAlarm",
+                      {{"Kopirovatvse4", kopirovatVse, [this] { kopirujPanel(Udalost::Alarm0); }}});
     for (ZalozkaGeneratoru* stranka : m_stranky) {
         BlokPanelu* blok = stranka->panely();
         pripojMazaciMenu(blok);
-        connect(blok, &BlokPanelu::zkopirovano, this,
-                [this](const QString& zprava) { statusBar()->showMessage(zprava, 5000); });
+        connect(blok, &BlokPanelu::zkopirovano, this, &THlavni::oznam);
+        // A note on an earlier step no longer holds once the panes are written anew.
+        connect(stranka, &ZalozkaGeneratoru::generovano, statusBar(), &QStatusBar::clearMessage);
     }
 
     FormCreate();
@@ -108,32 +112,32 @@ ZalozkaGeneratoru* THlavni::aktivniStranka() const {
 void THlavni::vytvorMenu() {
     menuBar()->setObjectName(QStringLiteral("MainMenu1"));
 
-    QMenu* soubor = menuBar()->addMenu(QStringLiteral("Soubor"));
+    QMenu* soubor = menuBar()->addMenu(QStringLiteral("&Soubor"));
     soubor->setObjectName(QStringLiteral("Soubor1"));
-    QAction* nacist = soubor->addAction(QStringLiteral("Načíst ze skriptu…"));
+    QAction* nacist = soubor->addAction(QStringLiteral("&Načíst ze skriptu…"));
     nacist->setObjectName(QStringLiteral("NacistZeSkriptu1"));
     nacist->setShortcut(Qt::CTRL | Qt::Key_O);
     connect(nacist, &QAction::triggered, this, &THlavni::NacistZeSkriptu1Click);
     soubor->addSeparator();
-    QAction* konec = soubor->addAction(QStringLiteral("Konec"));
+    QAction* konec = soubor->addAction(QStringLiteral("&Konec"));
     konec->setObjectName(QStringLiteral("Konec1"));
     connect(konec, &QAction::triggered, this, &THlavni::Konec1Click);
 
-    QMenu* zobrazit = menuBar()->addMenu(QStringLiteral("Zobrazit"));
+    QMenu* zobrazit = menuBar()->addMenu(QStringLiteral("&Zobrazit"));
     zobrazit->setObjectName(QStringLiteral("Zobrazit1"));
-    m_funkce1 = zobrazit->addAction(QStringLiteral("Funkce"));
+    m_funkce1 = zobrazit->addAction(QStringLiteral("&Funkce"));
     m_funkce1->setObjectName(QStringLiteral("Funkce1"));
     m_funkce1->setCheckable(true);
     m_funkce1->setChecked(true);
     connect(m_funkce1, &QAction::triggered, this, &THlavni::Funkce1Click);
-    QAction* nahled = zobrazit->addAction(QStringLiteral("Náhled"));
+    QAction* nahled = zobrazit->addAction(QStringLiteral("&Náhled"));
     nahled->setObjectName(QStringLiteral("Nahled1"));
     nahled->setShortcut(Qt::Key_F5);
     connect(nahled, &QAction::triggered, this, &THlavni::Nahled1Click);
 
-    QMenu* napoveda = menuBar()->addMenu(QStringLiteral("Nápověda"));
+    QMenu* napoveda = menuBar()->addMenu(QStringLiteral("&Nápověda"));
     napoveda->setObjectName(QStringLiteral("Npovda1"));
-    QAction* oProgramu = napoveda->addAction(QStringLiteral("O Programu"));
+    QAction* oProgramu = napoveda->addAction(QStringLiteral("&O Programu"));
     oProgramu->setObjectName(QStringLiteral("OProgramu1"));
     connect(oProgramu, &QAction::triggered, this, &THlavni::OProgramu1Click);
 }
@@ -158,9 +162,10 @@ void THlavni::pripojKlavesyZalozek() {
 }
 
 void THlavni::pripojMazaciMenu(BlokPanelu* blok) {
-    const std::array<std::pair<Udalost, QMenu*>, 3> menu{{{Udalost::Create, m_popupCreate},
+    const std::array<std::pair<Udalost, QMenu*>, 4> menu{{{Udalost::Create, m_popupCreate},
                                                           {Udalost::Step, m_popupStep},
-                                                          {Udalost::Draw, m_popupDraw}}};
+                                                          {Udalost::Draw, m_popupDraw},
+                                                          {Udalost::Alarm0, m_popupAlarm}}};
     for (const auto& [udalost, popup] : menu) {
         QPlainTextEdit* panel = blok->panel(udalost);
         if (!panel)
@@ -222,7 +227,13 @@ void THlavni::NacistZeSkriptu1Click() {
             return stranka->nactiSkript(kod, smiNahradit);
         },
         this);
-    dialog.exec();
+    if (dialog.exec() == QDialog::Accepted)
+        oznam(
+            QStringLiteral("Načteno do záložky %1: %2").arg(stranka->titulek(), stranka->obsah()));
+}
+
+void THlavni::oznam(const QString& text) {
+    statusBar()->showMessage(text, 5000);
 }
 
 void THlavni::Konec1Click() {

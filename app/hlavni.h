@@ -67,6 +67,8 @@ private:
     void pripojMazaciMenu(BlokPanelu* blok);
     void smazPanel(generatory::Udalost udalost);
     void kopirujPanel(generatory::Udalost udalost);
+    // A short note in the status bar on what the author just did.
+    void oznam(const QString& text);
     void FormCreate();
     void FormResize();
 
@@ -85,4 +87,6 @@ private:
     QMenu* m_popupCreate;
     QMenu* m_popupStep;
     QMenu* m_popupDraw;
+    // The credits' Alarm[0] pane changes only by generating: its menu copies and never clears.
+    QMenu* m_popupAlarm;
 };

@@ -1,5 +1,6 @@
 #include "app/hlavni.h"
 #include "app/verze.h"
+#include "ui/preklad_qt.h"
 #include "ui/vzhled.h"
 
 #include <QApplication>
@@ -10,6 +11,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Kodovar"));
     QApplication::setApplicationVersion(QStringLiteral(KODOVAR_VERZE));
     NastavVzhled(aplikace);
+    NactiPrekladQt(aplikace);
 
     QIcon ikona;
     for (int velikost : {16, 32, 48, 64, 128, 256})

@@ -32,12 +32,13 @@ public:
                        std::function<void()> upravit, std::function<void()> smazat) {
         PripojNabidku(
             m_seznam,
-            VytvorNabidku(m_seznam->parentWidget(), nabidka.jmeno,
-                          {{nabidka.pridat, QStringLiteral("Přidat položku"), std::move(pridat)},
-                           {nullptr, {}, {}},
-                           {nabidka.upravit, QStringLiteral("Upravit položku"), std::move(upravit)},
-                           {nullptr, {}, {}},
-                           {nabidka.smazat, nabidka.textSmazat, std::move(smazat)}}));
+            VytvorNabidku(
+                m_seznam->parentWidget(), nabidka.jmeno,
+                {{nabidka.pridat, QStringLiteral("&Přidat položku"), std::move(pridat)},
+                 {nullptr, {}, {}},
+                 {nabidka.upravit, QStringLiteral("&Upravit položku"), std::move(upravit)},
+                 {nullptr, {}, {}},
+                 {nabidka.smazat, nabidka.textSmazat, std::move(smazat)}}));
     }
 
     int ktere() const { return m_ktere; }

@@ -44,6 +44,7 @@ void ZalozkaGeneratoru::poskladej(QWidget* formular, const char* jmenoTlacitka, 
 }
 
 bool ZalozkaGeneratoru::ukaz(generatory::Skript&& skript, std::vector<nahled::TextyPozice> pozice) {
+    Q_EMIT generovano();
     // One copy for the panes' reading, the preview and the drag's record.
     auto sdileny = std::make_shared<const generatory::Skript>(std::move(skript));
     const bool ukazano = UkazSkript(*sdileny, m_panely, this);

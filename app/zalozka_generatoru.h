@@ -45,10 +45,14 @@ public:
     // list, say), changes nothing.
     virtual TNacteniSkriptu::Vysledek nactiSkript(const generatory::VlozenyKod& kod,
                                                   const std::function<bool()>& smiNahradit) = 0;
+    // What the form holds, counted in its own words ("3 položky").
+    virtual QString obsah() const = 0;
 
 Q_SIGNALS:
     // A text for the main window's status panel.
     void stav(const QString& text);
+    // The generator ran, whatever it returned.
+    void generovano();
 
 protected:
     explicit ZalozkaGeneratoru(const QString& titulek, QWidget* rodic = nullptr);

@@ -23,7 +23,7 @@ ZalozkaHighskore::ZalozkaHighskore(QWidget* rodic)
 
     m_upravy.pripojNabidku(
         {"PopupMenu5", "Pidatpoloku2", "Upravitpoloku2", "Smazapoloku1",
-         QStringLiteral("Smazat položku")},
+         QStringLiteral("&Smazat položku")},
         [this] { Pidatpoloku2Click(); }, [this] { Upravitpoloku2Click(); },
         [this] { Smazapoloku1Click(); });
 
@@ -53,6 +53,10 @@ void ZalozkaHighskore::Smazapoloku1Click() {
 
 void ZalozkaHighskore::sButton3Click() {
     generuj();
+}
+
+QString ZalozkaHighskore::obsah() const {
+    return PocetRadku(static_cast<qsizetype>(m_model->polozky().size()));
 }
 
 std::vector<generatory::PolozkaHighskore> ZalozkaHighskore::vstup() const {

@@ -27,6 +27,7 @@ public:
     // The rows with their IDs, which the list never renumbers.
     std::vector<generatory::PolozkaHighskore> vstup() const override;
     void nastavVstup(const std::vector<generatory::PolozkaHighskore>& polozky) override;
+    QString obsah() const override;
 
 public Q_SLOTS:
     void Pidatpoloku2Click();

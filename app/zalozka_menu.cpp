@@ -1,6 +1,7 @@
 #include "app/zalozka_menu.h"
 
 #include "generators/cele_cislo.h"
+#include "ui/cesky_pocet.h"
 #include "ui/hlaseni.h"
 #include "ui/hlidac_zmen.h"
 #include "ui/ovladace.h"
@@ -150,6 +151,12 @@ void ZalozkaMenu::generuj() {
     // The run is one synchronous step, so no progress text between these would ever be seen.
     if (!chyba)
         Q_EMIT stav(QString());
+}
+
+QString ZalozkaMenu::obsah() const {
+    const auto prevod = generatory::PrevedNaCislo(m_pocet->currentText().toStdString());
+    const auto* pocet = std::get_if<std::int32_t>(&prevod);
+    return pocet ? CeskyPocet(*pocet, "položka", "položky", "položek") : QString();
 }
 
 void ZalozkaMenu::sButton1Click() {

@@ -31,6 +31,7 @@ public:
     generatory::VstupMenu novyVstup() const override { return generatory::NoveMenu(); }
     // The status panel reads "0%" while it runs and keeps it when the count stops it.
     void generuj() override;
+    QString obsah() const override;
     Umisteni* umisteni() override { return this; }
 
     std::vector<std::optional<generatory::Puvod>>

@@ -1,5 +1,6 @@
 #include "app/zalozka_nastaveni.h"
 
+#include "ui/cesky_pocet.h"
 #include "ui/dlouhy_text.h"
 #include "ui/hlidac_zmen.h"
 #include "ui/seznam_radku.h"
@@ -41,7 +42,7 @@ void ZalozkaNastaveni::vytvorSeznam() {
 
     m_upravy.pripojNabidku(
         {"PopupMenu1", "Pidatpoloku1", "Upravitpoloku1", "Smazatpoloky1",
-         QStringLiteral("Smazat položky")},
+         QStringLiteral("&Smazat položky")},
         [this] { Pidatpoloku1Click(); }, [this] { Upravitpoloku1Click(); },
         [this] { Smazatpoloky1Click(); });
 }
@@ -67,6 +68,11 @@ void ZalozkaNastaveni::generuj() {
     for (const PolozkaNastaveni& p : m_model->polozky())
         pozice.push_back({p.PoziceX, p.PoziceY});
     ukaz(generatory::GenerujNastaveni(m_model->polozky()), std::move(pozice));
+}
+
+QString ZalozkaNastaveni::obsah() const {
+    return CeskyPocet(static_cast<qsizetype>(m_model->polozky().size()), "položka", "položky",
+                      "položek");
 }
 
 std::vector<PolozkaNastaveni> ZalozkaNastaveni::vstup() const {

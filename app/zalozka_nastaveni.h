@@ -31,6 +31,7 @@ public:
     std::vector<generatory::PolozkaNastaveni> vstup() const override;
     void nastavVstup(const std::vector<generatory::PolozkaNastaveni>& polozky) override;
     void generuj() override;
+    QString obsah() const override;
     Umisteni* umisteni() override { return this; }
 
     std::vector<std::optional<generatory::Puvod>>

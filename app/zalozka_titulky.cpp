@@ -4,6 +4,7 @@
 #include "app/volba_barvy.h"
 #include "dialogs/dialog_osoby.h"
 #include "dialogs/dialog_pozice.h"
+#include "ui/cesky_pocet.h"
 #include "ui/hlaseni.h"
 #include "ui/kontextova_nabidka.h"
 #include "ui/ovladace.h"
@@ -16,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <algorithm>
 
 using generatory::Pole;
 using generatory::Udalost;
@@ -151,12 +153,12 @@ void ZalozkaTitulky::vytvorMenu() {
     // "Upravit" and "Smazat" are there for the menu's shape; they carry no action.
     m_popup = VytvorNabidku(
         this, "PopupMenu6",
-        {{"Pidatpozici1", QStringLiteral("Přidat pozici"), [this] { Pidatpozici1Click(); }},
-         {"Pidatosobu1", QStringLiteral("Přidat osobu"), [this] { Pidatosobu1Click(); }},
+        {{"Pidatpozici1", QStringLiteral("Přidat &pozici"), [this] { Pidatpozici1Click(); }},
+         {"Pidatosobu1", QStringLiteral("Přidat &osobu"), [this] { Pidatosobu1Click(); }},
          {"N7", {}, {}},
-         {"Upravit1", QStringLiteral("Upravit"), {}},
+         {"Upravit1", QStringLiteral("&Upravit"), {}},
          {"N8", {}, {}},
-         {"Smazat1", QStringLiteral("Smazat"), {}}});
+         {"Smazat1", QStringLiteral("&Smazat"), {}}});
     PripojNabidku(m_strom, m_popup);
 }
 
@@ -201,6 +203,15 @@ void ZalozkaTitulky::Pidatosobu1Click() {
 
 void ZalozkaTitulky::sButton4Click() {
     generuj();
+}
+
+QString ZalozkaTitulky::obsah() const {
+    const std::vector<generatory::PolozkaTitulku> polozky = m_strom->polozky();
+    const auto pozic = std::count_if(polozky.begin(), polozky.end(),
+                                     [](const generatory::PolozkaTitulku& p) { return p.pozice; });
+    const auto osob = static_cast<qsizetype>(polozky.size()) - pozic;
+    return CeskyPocet(pozic, "pozice", "pozice", "pozic") + QStringLiteral(", ") +
+           CeskyPocet(osob, "osoba", "osoby", "osob");
 }
 
 generatory::VstupTitulku ZalozkaTitulky::vstup() const {

@@ -30,6 +30,7 @@ public:
     generatory::VstupTitulku vstup() const override;
     void nastavVstup(const generatory::VstupTitulku& vstup) override;
     generatory::VstupTitulku novyVstup() const override { return generatory::NoveTitulky(); }
+    QString obsah() const override;
 
     bool JePozice(const QTreeWidgetItem* uzel) const;
     // The remembered colour names at start, with their swatches painted.

@@ -23,8 +23,8 @@ THighskore::THighskore(const std::optional<PolozkaHighskore>& upravovana, int po
     m_skore = novePole("sEdit2", QString(), {104, 72, 169, 21});
     popisekNicku->setBuddy(m_nick);
     popisekSkore->setBuddy(m_skore);
-    m_pridat = noveTlacitko("sButton1", QStringLiteral("Přidat"), {72, 128, 75, 25});
-    m_zrusit = noveTlacitko("sButton2", QStringLiteral("Zrušit"), {168, 128, 75, 25});
+    m_pridat = noveTlacitko("sButton1", QStringLiteral("&Přidat"), {72, 128, 75, 25});
+    m_zrusit = noveTlacitko("sButton2", QStringLiteral("&Zrušit"), {168, 128, 75, 25});
 
     setTabOrder(m_pridat, m_zrusit);
     setTabOrder(m_zrusit, m_nick);

@@ -59,8 +59,8 @@ TNacteniSkriptu::TNacteniSkriptu(const QString& zalozka,
 
     auto* tlacitka = new QHBoxLayout;
     tlacitka->addStretch();
-    QPushButton* nacist = Tlacitko(this, "Nacist", QStringLiteral("Načíst"));
-    QPushButton* zrusit = Tlacitko(this, "Zrusit", QStringLiteral("Zrušit"));
+    QPushButton* nacist = Tlacitko(this, "Nacist", QStringLiteral("&Načíst"));
+    QPushButton* zrusit = Tlacitko(this, "Zrusit", QStringLiteral("&Zrušit"));
     for (QPushButton* t : {nacist, zrusit}) {
         t->setAutoDefault(false);
         tlacitka->addWidget(t);
@@ -116,9 +116,11 @@ void TNacteniSkriptu::ukazOdmitnuti(const generatory::OdmitnutiCteni& odmitnuti)
     }
 }
 
-// Enter in a box makes a new line there, as the box takes it first; Escape throws no pasted
-// text away.
+// Enter in a box makes a new line there, as the box takes it first; Enter on a button presses
+// it. Escape leaves as "Zrušit" does: the pasted texts are copies of the game's script.
 void TNacteniSkriptu::keyPressEvent(QKeyEvent* udalost) {
-    if (!ZachytKlavesuDialogu(this, udalost))
+    if (udalost->key() == Qt::Key_Escape && udalost->modifiers() == Qt::NoModifier)
+        reject();
+    else if (!ZachytKlavesuDialogu(this, udalost))
         QDialog::keyPressEvent(udalost);
 }

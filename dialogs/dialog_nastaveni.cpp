@@ -51,8 +51,8 @@ TNastaveni::TNastaveni(const std::optional<PolozkaNastaveni>& upravovana, int po
     // The balloon appears only on a click, so a screen reader gets its words with the field.
     m_hodnoty->setAccessibleDescription(QString::fromUtf8(textBubliny));
     m_akce->setAccessibleDescription(QString::fromUtf8(textBubliny));
-    m_pridat = noveTlacitko("sButton1", QStringLiteral("Přidat"), {80, 195, 75, 25});
-    m_zrusit = noveTlacitko("sButton2", QStringLiteral("Zrušit"), {176, 197, 75, 25});
+    m_pridat = noveTlacitko("sButton1", QStringLiteral("&Přidat"), {80, 195, 75, 25});
+    m_zrusit = noveTlacitko("sButton2", QStringLiteral("&Zrušit"), {176, 197, 75, 25});
 
     setTabOrder(m_pridat, m_zrusit);
     setTabOrder(m_zrusit, m_nazev);

@@ -19,8 +19,8 @@ DialogTitulku::DialogTitulku(const QString& titulek, QSize plocha, const QString
 
     m_pole = novePole("sEdit1", text, {32, 40, 249, 21});
     napis->setBuddy(m_pole);
-    QPushButton* pridat = noveTlacitko("sButton1", QStringLiteral("Přidat"), {66, 80, 75, 25});
-    QPushButton* zrusit = noveTlacitko("sButton2", QStringLiteral("Zrušit"), {162, 80, 75, 25});
+    QPushButton* pridat = noveTlacitko("sButton1", QStringLiteral("&Přidat"), {66, 80, 75, 25});
+    QPushButton* zrusit = noveTlacitko("sButton2", QStringLiteral("&Zrušit"), {162, 80, 75, 25});
     connect(pridat, &QPushButton::clicked, this, &DialogTitulku::sButton1Click);
     connect(zrusit, &QPushButton::clicked, this, &DialogTitulku::sButton2Click);
 }

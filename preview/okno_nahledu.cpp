@@ -7,6 +7,7 @@
 #include <QAccessibleWidget>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -39,9 +40,9 @@ OknoNahledu::OknoNahledu(QWidget* rodic) : QWidget(rodic, Qt::Window) {
     resize(980, 540);
 
     m_platno = new PlatnoNahledu(this);
-    m_znovu = new QPushButton(QStringLiteral("Znovu"), this);
+    m_znovu = new QPushButton(QStringLiteral("&Znovu"), this);
     m_znovu->setObjectName(QStringLiteral("Znovu"));
-    m_pozastavit = new QPushButton(QStringLiteral("Pozastavit"), this);
+    m_pozastavit = new QPushButton(QStringLiteral("&Pozastavit"), this);
     m_pozastavit->setObjectName(QStringLiteral("Pozastavit"));
     // Tab reaches the buttons, but a click on one leaves the focus in the room and its keys.
     for (QPushButton* tlacitko : {m_znovu, m_pozastavit})
@@ -155,10 +156,10 @@ void OknoNahledu::ZnovuClick() {
 void OknoNahledu::PozastavitClick() {
     if (m_casovac->isActive()) {
         m_casovac->stop();
-        m_pozastavit->setText(QStringLiteral("Pokračovat"));
+        m_pozastavit->setText(QStringLiteral("&Pokračovat"));
     } else {
         m_casovac->start();
-        m_pozastavit->setText(QStringLiteral("Pozastavit"));
+        m_pozastavit->setText(QStringLiteral("&Pozastavit"));
     }
 }
 
@@ -175,6 +176,14 @@ void OknoNahledu::changeEvent(QEvent* udalost) {
     if (udalost->type() == QEvent::ActivationChange && isActiveWindow())
         m_tazeni->zkontroluj();
     QWidget::changeEvent(udalost);
+}
+
+// Escape that no control took, an edit of a value say, closes the window as its close box does.
+void OknoNahledu::keyPressEvent(QKeyEvent* udalost) {
+    if (udalost->key() == Qt::Key_Escape && udalost->modifiers() == Qt::NoModifier)
+        close();
+    else
+        QWidget::keyPressEvent(udalost);
 }
 
 // A changed form restarts the room, and its first step shows at once, paused or not.

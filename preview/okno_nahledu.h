@@ -49,6 +49,7 @@ public Q_SLOTS:
 
 protected:
     void changeEvent(QEvent* udalost) override;
+    void keyPressEvent(QKeyEvent* udalost) override;
 
 private:
     void pridejZpravu(const QString& text, bool chyba = false);

@@ -3,7 +3,7 @@ set -euo pipefail
 
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
-paketyBehu=(cmake ninja-build g++ qt6-base-dev libgl-dev)
+paketyBehu=(cmake ninja-build g++ qt6-base-dev libgl-dev qt6-translations-l10n)
 paketyTestu=(locales libbenchmark-dev xvfb openbox xdotool x11-utils dpkg-dev appstream desktop-file-utils
              at-spi2-core dbus-x11 python3-pyatspi gir1.2-atspi-2.0)
 paketyFuzz=(clang libclang-rt-14-dev)

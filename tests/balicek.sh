@@ -11,7 +11,7 @@ trap 'rm -rf "$root"' EXIT
 deb=$(ls "$root"/out/kodovar_*.deb)
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
-for lib in libqt6widgets6 libqt6gui6 libqt6core6; do
+for lib in libqt6widgets6 libqt6gui6 libqt6core6 qt6-translations-l10n; do
     [[ $depends == *"$lib"* ]] || { echo "package does not depend on $lib"; exit 1; }
 done
 obsah=$(dpkg-deb -c "$deb")

@@ -50,15 +50,15 @@ void TestHlavni::startovniStav() {
     QStringList menu;
     for (QAction* a : okno.menuBar()->actions())
         menu << a->text();
-    QCOMPARE(menu, (QStringList{"Soubor", "Zobrazit", "Nápověda"}));
-    QCOMPARE(najdi<QAction>(&okno, "Konec1")->text(), QStringLiteral("Konec"));
+    QCOMPARE(menu, (QStringList{"&Soubor", "&Zobrazit", "&Nápověda"}));
+    QCOMPARE(najdi<QAction>(&okno, "Konec1")->text(), QStringLiteral("&Konec"));
     QStringList soubor;
     for (QAction* a : najdi<QMenu>(&okno, "Soubor1")->actions())
         soubor << (a->isSeparator() ? QStringLiteral("—") : a->text());
-    QCOMPARE(soubor, (QStringList{"Načíst ze skriptu…", "—", "Konec"}));
+    QCOMPARE(soubor, (QStringList{"&Načíst ze skriptu…", "—", "&Konec"}));
     QCOMPARE(najdi<QAction>(&okno, "NacistZeSkriptu1")->shortcut(),
              QKeySequence(Qt::CTRL | Qt::Key_O));
-    QCOMPARE(najdi<QAction>(&okno, "OProgramu1")->text(), QStringLiteral("O Programu"));
+    QCOMPARE(najdi<QAction>(&okno, "OProgramu1")->text(), QStringLiteral("&O Programu"));
     QVERIFY(najdi<QAction>(&okno, "Funkce1")->isChecked());
 
     auto* stav = najdi<QLabel>(najdi<QStatusBar>(&okno, "StatusBar1"), "Panel0");
@@ -107,9 +107,8 @@ void TestHlavni::bloky_panelu() {
         QCOMPARE(blok->height(), b.vyska);
         QCOMPARE(blok->currentIndex(), b.aktivni);
     }
-    QCOMPARE(najdi<QPlainTextEdit>(&okno, "RichEdit22")->contextMenuPolicy(),
-             Qt::DefaultContextMenu);
-    QCOMPARE(najdi<QPlainTextEdit>(&okno, "RichEdit9")->contextMenuPolicy(), Qt::CustomContextMenu);
+    for (const char* panel : {"RichEdit22", "RichEdit9"})
+        QCOMPARE(najdi<QPlainTextEdit>(&okno, panel)->contextMenuPolicy(), Qt::CustomContextMenu);
 }
 
 void TestHlavni::umisteniTlacitka_data() {
@@ -218,6 +217,9 @@ void TestHlavni::kopirovatVse_data() {
     QTest::addRow("highscore draw") << 2 << "Kopirovatvse3"
                                     << "RichEdit9"
                                     << "Zkopírováno: Draw (12 řádků)";
+    QTest::addRow("credits alarm") << 3 << "Kopirovatvse4"
+                                   << "RichEdit22"
+                                   << "Zkopírováno: Alarm[0] (12 řádků)";
     QTest::addRow("credits step has none") << 3 << "Kopirovatvse2"
                                            << ""
                                            << "";
@@ -235,9 +237,9 @@ void TestHlavni::kopirovatVse() {
     for (const char* nabidka : {"PopupMenu2", "PopupMenu3", "PopupMenu4"}) {
         const QList<QAction*> akce = najdi<QMenu>(&okno, nabidka)->actions();
         QCOMPARE(akce.size(), 3);
-        QCOMPARE(akce[0]->text(), QStringLiteral("Smazat vše"));
+        QCOMPARE(akce[0]->text(), QStringLiteral("&Smazat vše"));
         QVERIFY(akce[1]->isSeparator());
-        QCOMPARE(akce[2]->text(), QStringLiteral("Kopírovat vše"));
+        QCOMPARE(akce[2]->text(), QStringLiteral("&Kopírovat vše"));
     }
     QStringList radky;
     for (int i = 1; i <= 12; ++i)

@@ -6,18 +6,25 @@
 #include "generators/generuj_menu.h"
 #include "na_displeji.h"
 #include "pomocnici.h"
+#include "pomocnici_nahledu.h"
 #include "ui/blok_panelu.h"
+#include "ui/preklad_qt.h"
+#include "ui/vzhled.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QWheelEvent>
+
+#include <set>
 
 // The paths a person takes with the keyboard and the mouse, on a real X server with a window
 // manager: windows are activated, dialogs get the focus and default buttons exist as they do
@@ -98,6 +105,9 @@ QStringList ulozene(THlavni& okno, const QString& dialog) {
 
 class TestKlavesyAMys : public QObject {
     Q_OBJECT
+    // Qt's Czech translation, loaded as the program loads it.
+    bool m_preklad = false;
+
 private Q_SLOTS:
     void initTestCase();
     void klavesyVDialogu_data();
@@ -119,11 +129,19 @@ private Q_SLOTS:
     void fokusPoZnovu();
     void kopirovatVseZNabidky();
     void kopiePevnouMezeru();
+    void zpetPoTazeniVTempuCloveka_data();
+    void zpetPoTazeniVTempuCloveka();
+    void nabidkyCesky();
+    void mnemotechnikaAEscape();
+    void fokusJeVidet();
 };
 
 void TestKlavesyAMys::initTestCase() {
     if (QGuiApplication::platformName() != QLatin1String("xcb"))
         QSKIP("needs a real X server: run through na_displeji.sh");
+    // The look and Qt's Czech texts, as the program starts.
+    NastavVzhled(*qApp);
+    m_preklad = NactiPrekladQt(*QCoreApplication::instance());
 }
 
 void TestKlavesyAMys::klavesyVDialogu_data() {
@@ -134,7 +152,7 @@ void TestKlavesyAMys::klavesyVDialogu_data() {
     struct Pripad {
         const char* nazev;
         const char* cil;
-        Qt::Key klavesa;
+        QKeyCombination klavesa;
         Vysledek vysledek;
     };
     const Pripad pripady[] = {
@@ -146,11 +164,13 @@ void TestKlavesyAMys::klavesyVDialogu_data() {
         {"Enter on Zrušit", "sButton2", Qt::Key_Return, Vysledek::Zavre},
         {"Space on Zrušit", "sButton2", Qt::Key_Space, Vysledek::Zavre},
         {"Escape on Zrušit", "sButton2", Qt::Key_Escape, Vysledek::Zustane},
+        {"Alt+P in the field", "sEdit1", Qt::ALT | Qt::Key_P, Vysledek::Ulozi},
+        {"Alt+Z in the field", "sEdit1", Qt::ALT | Qt::Key_Z, Vysledek::Zavre},
     };
     for (const auto& [dialog, popis] : dialogy())
         for (const Pripad& p : pripady)
             QTest::addRow("%s: %s", qPrintable(dialog), p.nazev)
-                << dialog << QString::fromLatin1(p.cil) << int(p.klavesa) << p.vysledek;
+                << dialog << QString::fromLatin1(p.cil) << p.klavesa.toCombined() << p.vysledek;
 }
 
 // The dialog opens through its list's context menu, gets a letter typed at the end of its
@@ -184,7 +204,11 @@ void TestKlavesyAMys::klavesyVDialogu() {
         QTest::keyClick(fokus(), Qt::Key_End);
         QTest::keyClick(fokus(), 'Q');
         tabulatoremNa(cil);
-        QTest::keyClick(fokus(), Qt::Key(klavesa));
+        const QKeyCombination k = QKeyCombination::fromCombined(klavesa);
+        QTest::keyClick(fokus(), k.key(), k.keyboardModifiers());
+        // A mnemonic presses its button as a click does, a moment later.
+        static_cast<void>(
+            QTest::qWaitFor([&] { return modal->isVisible() == (vysledek == Vysledek::Zustane); }));
         zustalOtevren = modal->isVisible();
         textPole = najdi<QLineEdit>(modal, "sEdit1")->text();
         if (modal->isVisible())
@@ -674,6 +698,193 @@ void TestKlavesyAMys::kopiePevnouMezeru() {
     QTest::keyClick(nabidka, Qt::Key_Down);
     QTest::keyClick(nabidka, Qt::Key_Return);
     QTRY_COMPARE(QGuiApplication::clipboard()->text(), ocekavany);
+}
+
+void TestKlavesyAMys::zpetPoTazeniVTempuCloveka_data() {
+    QTest::addColumn<int>("zalozka");
+    QTest::addColumn<QString>("text");
+    QTest::addRow("Menu") << 0 << "Nova hra";
+    QTest::addRow("Nastavení, the check list showing") << 1 << "Zvuk";
+}
+
+// A person presses Ctrl+Z a while after the drop, when the reading beside the window has ended
+// and the check list has been filled again: the drop is taken back and put again. Only a text
+// the author types afterwards drops the steps.
+void TestKlavesyAMys::zpetPoTazeniVTempuCloveka() {
+    QFETCH(int, zalozka);
+    QFETCH(QString, text);
+    THlavni okno;
+    aktivuj(&okno);
+    najdi<QTabWidget>(&okno, "PageControl1")->setCurrentIndex(zalozka);
+    auto* model = okno.findChild<ModelNastaveni*>();
+    model->pridej({"Zvuk", "200", "150", "ano;ne", "global.zvuk = 1;global.zvuk = ("});
+    const auto pozice = [&] {
+        if (zalozka == 1)
+            return QString::fromStdString(model->polozky()[0].PoziceX + "," +
+                                          model->polozky()[0].PoziceY);
+        return najdi<QLineEdit>(&okno, "sEdit6")->text() + "," +
+               najdi<QLineEdit>(&okno, "sEdit7")->text();
+    };
+    const QString puvodni = pozice();
+    QTest::mouseClick(najdi<QPushButton>(&okno, zalozka == 1 ? "sButton2" : "sButton1"),
+                      Qt::LeftButton);
+    auto* seznam =
+        najdi<QListWidget>(najdi<QTabWidget>(&okno, "PageControl1")->widget(zalozka), "Nalezy");
+    // Empty actions on the Menu tab, the unreadable one here: the list shows on both tabs.
+    const auto ustaleno = [&] {
+        QTest::qWait(300);
+        QTRY_VERIFY(seznam->isVisible() && seznam->count() > 0);
+    };
+    ustaleno();
+    QTest::keyClick(fokus(), Qt::Key_F5);
+    auto* nahled = najdi<OknoNahledu>(&okno, "Nahled");
+    QTRY_VERIFY(nahled->isActiveWindow());
+    QTRY_VERIFY(najdiKresbu(nahled, text.toStdString()));
+    auto* mistnost = najdi<QWidget>(nahled, "Mistnost");
+    QTRY_COMPARE(fokus(), mistnost);
+
+    const nahled::Kresba* kresba = najdiKresbu(nahled, text.toStdString());
+    tahni(mistnost, naTextu(*kresba), naTextu(*kresba) + QPointF(50, 30));
+    const QString presunuta = pozice();
+    QVERIFY(presunuta != puvodni);
+    ustaleno();
+    QTest::keyClick(fokus(), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(pozice(), puvodni);
+    ustaleno();
+    QTest::keyClick(fokus(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(pozice(), presunuta);
+    ustaleno();
+    QVERIFY(zpravy(nahled).filter(QStringLiteral("Kroky zpět byly zahozeny")).isEmpty());
+
+    aktivuj(&okno);
+    if (zalozka == 1) {
+        auto* seznamPolozek = najdi<QAbstractItemView>(&okno, "ValueListEditor1");
+        klikniNa(seznamPolozek, model->index(0, 0));
+        QTest::keyClick(fokus(), Qt::Key_F2);
+        QTest::keyClick(fokus(), Qt::Key_End);
+        QTest::keyClicks(fokus(), QStringLiteral("x"));
+        QTest::keyClick(fokus(), Qt::Key_Return);
+        QTRY_COMPARE(model->polozky()[0].Nazev, std::string("Zvukx"));
+    } else {
+        QTest::mouseClick(najdi<QLineEdit>(&okno, "sEdit8"), Qt::LeftButton);
+        QTest::keyClicks(fokus(), QStringLiteral("x"));
+    }
+    aktivuj(nahled);
+    QTest::keyClick(fokus(), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(pozice(), presunuta);
+    QCOMPARE(zpravy(nahled).filter(QStringLiteral("Kroky zpět byly zahozeny")).size(), 1);
+}
+
+// The Alarm[0] pane's menu, opened by a right click, copies like every other pane's; a field's
+// menu, Qt's own, opened by Shift+F10, speaks Czech.
+void TestKlavesyAMys::nabidkyCesky() {
+    const auto texty = [](const QMenu* nabidka) {
+        QStringList t;
+        for (const QAction* a : nabidka->actions())
+            if (!a->isSeparator())
+                t << a->text().remove(QLatin1Char('&')).section(QLatin1Char('\t'), 0, 0);
+        return t;
+    };
+    THlavni okno;
+    stromSPozici(okno);
+    QTest::mouseClick(najdi<QPushButton>(&okno, "sButton4"), Qt::LeftButton);
+    auto* alarm = najdi<QPlainTextEdit>(&okno, "RichEdit22");
+    auto* blok = qobject_cast<QTabWidget*>(alarm->parentWidget()->parentWidget());
+    QVERIFY(blok);
+    QTest::mouseClick(blok->tabBar(), Qt::LeftButton, {},
+                      blok->tabBar()->tabRect(blok->indexOf(alarm)).center());
+    QTRY_VERIFY(alarm->isVisible());
+    QTest::mouseClick(okno.windowHandle(), Qt::RightButton, {},
+                      alarm->viewport()->mapTo(&okno, QPoint(20, 10)));
+    QTRY_VERIFY(qobject_cast<QMenu*>(QApplication::activePopupWidget()));
+    auto* nabidka = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    QCOMPARE(texty(nabidka), QStringList{QStringLiteral("Kopírovat vše")});
+    QTest::keyClick(nabidka, Qt::Key_K);
+    QTRY_COMPARE(QGuiApplication::clipboard()->text(), alarm->toPlainText());
+    QVERIFY(!alarm->toPlainText().isEmpty());
+
+    if (!m_preklad)
+        QSKIP("Qt's Czech translation (qtbase_cs.qm, Debian's qt6-translations-l10n) is missing");
+    najdi<QTabWidget>(&okno, "PageControl1")->setCurrentIndex(0);
+    QTest::mouseClick(najdi<QLineEdit>(&okno, "sEdit1"), Qt::LeftButton);
+    nabidka = nabidkaZKlavesnice(fokus());
+    QCOMPARE(texty(nabidka), (QStringList{"Zpět", "Znovu", "Vyjmout", "Kopírovat", "Vložit",
+                                          "Smazat", "Vybrat vše"}));
+    QTest::keyClick(nabidka, Qt::Key_Escape);
+}
+
+// Alt and a letter open the main menus and pick their items as in any Czech program; Escape
+// closes the preview, the read-back dialog and "O Programu", and Alt+Z in the read-back dialog
+// is its "Zrušit".
+void TestKlavesyAMys::mnemotechnikaAEscape() {
+    THlavni okno;
+    aktivuj(&okno);
+    QTest::keyClick(fokus(), Qt::Key_Z, Qt::AltModifier);
+    auto* zobrazit = najdi<QMenu>(&okno, "Zobrazit1");
+    QTRY_VERIFY(zobrazit->isVisible());
+    QTest::keyClick(zobrazit, Qt::Key_N);
+    QTRY_VERIFY(okno.findChild<OknoNahledu*>());
+    auto* nahled = okno.findChild<OknoNahledu*>();
+    QTRY_VERIFY(nahled->isActiveWindow());
+    QTest::keyClick(fokus(), Qt::Key_Escape);
+    QTRY_VERIFY(!okno.findChild<OknoNahledu*>());
+
+    for (const Qt::KeyboardModifiers modifikator : {Qt::NoModifier, Qt::AltModifier}) {
+        aktivuj(&okno);
+        bool zavren = false;
+        obsluzModalni([&](QWidget* dialog) {
+            aktivuj(dialog);
+            QTest::keyClicks(fokus(), QStringLiteral("a"));
+            QTest::keyClick(fokus(), modifikator ? Qt::Key_Z : Qt::Key_Escape, modifikator);
+            zavren = QTest::qWaitFor([dialog] { return !dialog->isVisible(); });
+            if (!zavren)
+                dialog->close();
+        });
+        QTest::keyClick(fokus(), Qt::Key_S, Qt::AltModifier);
+        auto* soubor = najdi<QMenu>(&okno, "Soubor1");
+        QTRY_VERIFY(soubor->isVisible());
+        QTest::keyClick(soubor, Qt::Key_N);
+        QVERIFY2(zavren, modifikator ? "Alt+Z" : "Escape");
+    }
+
+    aktivuj(&okno);
+    bool oProgramuZavren = false;
+    obsluzModalni([&](QWidget* dialog) {
+        aktivuj(dialog);
+        QTest::keyClick(dialog, Qt::Key_Escape);
+        oProgramuZavren = !dialog->isVisible();
+        if (!oProgramuZavren)
+            dialog->close();
+    });
+    QTest::keyClick(fokus(), Qt::Key_N, Qt::AltModifier);
+    auto* napoveda = najdi<QMenu>(&okno, "Npovda1");
+    QTRY_VERIFY(napoveda->isVisible());
+    QTest::keyClick(napoveda, Qt::Key_O);
+    QVERIFY(oProgramuZavren);
+}
+
+// Every control Tab reaches on each tab looks different while it has the focus: a field's or a
+// pane's frame, a button's, a tab's or a list item's mark.
+void TestKlavesyAMys::fokusJeVidet() {
+    THlavni okno;
+    aktivuj(&okno);
+    auto* zalozky = najdi<QTabWidget>(&okno, "PageControl1");
+    for (int zalozka = 0; zalozka < zalozky->count(); ++zalozka) {
+        zalozky->setCurrentIndex(zalozka);
+        // The marks show once the keyboard has moved the focus.
+        zalozky->tabBar()->setFocus(Qt::OtherFocusReason);
+        QTest::keyClick(fokus(), Qt::Key_Tab);
+        std::set<QWidget*> videne;
+        while (videne.insert(fokus()).second) {
+            QWidget* ovladac = fokus();
+            const QImage sFokusem = ovladac->grab().toImage();
+            QTest::keyClick(ovladac, Qt::Key_Tab);
+            QVERIFY2(ovladac->grab().toImage() != sFokusem,
+                     qPrintable(QStringLiteral("%1 on %2")
+                                    .arg(ovladac->objectName(), zalozky->tabText(zalozka))));
+        }
+        QVERIFY(videne.size() > 3);
+    }
 }
 
 QTEST_MAIN(TestKlavesyAMys)

@@ -3,8 +3,11 @@
 #include "app/zalozka_menu.h"
 #include "app/zalozka_nastaveni.h"
 #include "app/zalozka_titulky.h"
+#include "generators/generuj_highskore.h"
+#include "generators/generuj_menu.h"
 #include "generators/generuj_nastaveni.h"
 #include "generators/generuj_titulky.h"
+#include "generators/nove_vstupy.h"
 #include "na_displeji.h"
 #include "pomocnici.h"
 #include "ui/pole_kodu.h"
@@ -15,12 +18,14 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTabWidget>
 
 using generatory::Udalost;
 
 // "Načíst ze skriptu…" as a person uses it, on a real X server: Ctrl+O, a paste with Ctrl+V into
-// each box, "Načíst" pressed from the keyboard, the question answered either way.
+// each box, "Načíst" pressed from the keyboard, the question answered either way (Alt+A for
+// "Ano").
 
 namespace {
 
@@ -53,8 +58,9 @@ void odpovez(bool ano, bool& polozena) {
         QCOMPARE(otazka->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))->text(),
                  QStringLiteral("Nahradit obsah záložky Nastavení?"));
         if (ano)
-            tabulatoremNa(QStringLiteral("Ano"));
-        QTest::keyClick(fokus(), Qt::Key_Space);
+            QTest::keyClick(fokus(), Qt::Key_A, Qt::AltModifier);
+        else
+            QTest::keyClick(fokus(), Qt::Key_Space);
     });
     casovac->start();
 }
@@ -93,24 +99,31 @@ private Q_SLOTS:
     void novaOkna();
     void dlouheVlozeni_data();
     void dlouheVlozeni();
+    void stavPoNacteni_data();
+    void stavPoNacteni();
 };
 
 // Ctrl+O opens the dialog of the active tab: its caption, one box per pane named by its event,
-// and Enter in a box makes a new line without pressing a button.
+// and Enter in a box makes a new line without pressing a button. Escape, Alt+Z and Space on
+// "Zrušit" each close it.
 void TestNacteniSkriptu::dialogZalozky_data() {
     QTest::addColumn<int>("zalozka");
     QTest::addColumn<QString>("nazev");
     QTest::addColumn<QStringList>("udalosti");
-    QTest::addRow("Menu") << 0 << "Menu" << QStringList{"Create", "Step", "Draw"};
-    QTest::addRow("Nastavení") << 1 << "Nastavení" << QStringList{"Create", "Step", "Draw"};
-    QTest::addRow("HighSkóre") << 2 << "HighSkóre" << QStringList{"Draw"};
-    QTest::addRow("Titulky") << 3 << "Titulky" << QStringList{"Create", "Alarm[0]", "Draw"};
+    QTest::addColumn<int>("zavreni");
+    QTest::addRow("Menu, Escape") << 0 << "Menu" << QStringList{"Create", "Step", "Draw"} << 0;
+    QTest::addRow("Nastavení, Alt+Z")
+        << 1 << "Nastavení" << QStringList{"Create", "Step", "Draw"} << 1;
+    QTest::addRow("HighSkóre, Zrušit") << 2 << "HighSkóre" << QStringList{"Draw"} << 2;
+    QTest::addRow("Titulky, Escape")
+        << 3 << "Titulky" << QStringList{"Create", "Alarm[0]", "Draw"} << 0;
 }
 
 void TestNacteniSkriptu::dialogZalozky() {
     QFETCH(int, zalozka);
     QFETCH(QString, nazev);
     QFETCH(QStringList, udalosti);
+    QFETCH(int, zavreni);
     THlavni okno;
     najdi<QTabWidget>(&okno, "PageControl1")->setCurrentIndex(zalozka);
     aktivuj(&okno);
@@ -131,11 +144,14 @@ void TestNacteniSkriptu::dialogZalozky() {
         QTest::keyClicks(fokus(), QStringLiteral("b"));
         QCOMPARE(prvni->toPlainText(), QStringLiteral("a\nb"));
         QVERIFY(dialog->isVisible());
-        QTest::keyClick(fokus(), Qt::Key_Escape);
-        QVERIFY(dialog->isVisible());
-        tabulatoremNa(QStringLiteral("Zrusit"));
-        QTest::keyClick(fokus(), Qt::Key_Space);
-        QVERIFY(!dialog->isVisible());
+        if (zavreni == 2) {
+            tabulatoremNa(QStringLiteral("Zrusit"));
+            QTest::keyClick(fokus(), Qt::Key_Space);
+        } else {
+            QTest::keyClick(fokus(), zavreni == 0 ? Qt::Key_Escape : Qt::Key_Z,
+                            zavreni == 0 ? Qt::NoModifier : Qt::AltModifier);
+        }
+        QTRY_VERIFY(!dialog->isVisible());
     });
     QTest::keyClick(&okno, Qt::Key_O, Qt::ControlModifier);
     QTRY_VERIFY(otevren);
@@ -317,6 +333,83 @@ void TestNacteniSkriptu::dlouheVlozeni() {
     });
     QTest::keyClick(&o.hlavni, Qt::Key_O, Qt::ControlModifier);
     QTRY_VERIFY(otevren);
+}
+
+namespace {
+
+QStringList textyUdalosti(const generatory::Skript& skript,
+                          std::initializer_list<Udalost> udalosti) {
+    QStringList texty;
+    for (Udalost u : udalosti)
+        texty << textRadku(skript.radky(u));
+    return texty;
+}
+
+} // namespace
+
+void TestNacteniSkriptu::stavPoNacteni_data() {
+    QTest::addColumn<int>("zalozka");
+    QTest::addColumn<QStringList>("texty");
+    QTest::addColumn<QString>("tlacitko");
+    QTest::addColumn<QString>("stav");
+
+    generatory::VstupMenu menu = generatory::NoveMenu();
+    menu.pocet = "3";
+    menu.radky[1] = {"Moznosti", "250", "180", "room_goto(moznosti)"};
+    menu.radky[2] = {"Konec", "250", "210", "game_end()"};
+    QTest::addRow("Menu") << 0
+                          << textyUdalosti(generatory::GenerujMenu(menu),
+                                           {Udalost::Create, Udalost::Step, Udalost::Draw})
+                          << "sButton1"
+                          << "Načteno do záložky Menu: 3 položky";
+    QTest::addRow("Nastavení") << 1
+                               << textyUdalosti(generatory::GenerujNastaveni({dvePolozky[0]}),
+                                                {Udalost::Create, Udalost::Step, Udalost::Draw})
+                               << "sButton2"
+                               << "Načteno do záložky Nastavení: 1 položka";
+    std::vector<generatory::PolozkaHighskore> skore;
+    for (int i = 0; i < 5; ++i)
+        skore.push_back({std::to_string(i + 1), "global.nick" + std::to_string(i),
+                         "global.skore" + std::to_string(i)});
+    QTest::addRow("HighSkóre") << 2
+                               << textyUdalosti(generatory::GenerujHighskore(skore),
+                                                {Udalost::Draw})
+                               << "sButton3"
+                               << "Načteno do záložky HighSkóre: 5 řádků";
+    generatory::VstupTitulku titulky = generatory::NoveTitulky();
+    titulky.polozky = {
+        {"Grafika", true}, {"Jan", false}, {"Petr", false}, {"Hudba", true}, {"Eva", false}};
+    QTest::addRow("Titulky") << 3
+                             << textyUdalosti(generatory::GenerujTitulky(titulky),
+                                              {Udalost::Create, Udalost::Alarm0, Udalost::Draw})
+                             << "sButton4"
+                             << "Načteno do záložky Titulky: 2 pozice, 3 osoby";
+}
+
+// The status bar says what a read-back brought in, "Načíst" pressed with Alt+N; the tab's next
+// generation leaves it empty, as any generation does.
+void TestNacteniSkriptu::stavPoNacteni() {
+    QFETCH(int, zalozka);
+    QFETCH(QStringList, texty);
+    QFETCH(QString, tlacitko);
+    QFETCH(QString, stav);
+    THlavni okno;
+    najdi<QTabWidget>(&okno, "PageControl1")->setCurrentIndex(zalozka);
+    aktivuj(&okno);
+    obsluzModalni([&](QWidget* dialog) {
+        aktivuj(dialog);
+        const QList<QPlainTextEdit*> boxy = dialog->findChildren<QPlainTextEdit*>();
+        QCOMPARE(boxy.size(), texty.size());
+        for (qsizetype i = 0; i < boxy.size(); ++i)
+            vloz(boxy[i], texty[i]);
+        QTest::keyClick(fokus(), Qt::Key_N, Qt::AltModifier);
+    });
+    QTest::keyClick(&okno, Qt::Key_O, Qt::ControlModifier);
+    QTRY_COMPARE(okno.statusBar()->currentMessage(), stav);
+
+    QTest::mouseClick(najdi<QPushButton>(&okno, qPrintable(tlacitko)), Qt::LeftButton);
+    QCOMPARE(okno.statusBar()->currentMessage(), QString());
+    QVERIFY(najdi<QLabel>(&okno, "Panel0")->text().isEmpty());
 }
 
 QTEST_MAIN(TestNacteniSkriptu)

@@ -49,7 +49,7 @@ private Q_SLOTS:
 void TestOknoNahledu::polozkaMenu() {
     THlavni okno;
     auto* nahled = najdi<QAction>(&okno, "Nahled1");
-    QCOMPARE(nahled->text(), QStringLiteral("Náhled"));
+    QCOMPARE(nahled->text(), QStringLiteral("&Náhled"));
     QCOMPARE(nahled->shortcut(), QKeySequence(Qt::Key_F5));
     const QList<QAction*> zobrazit = najdi<QMenu>(&okno, "Zobrazit1")->actions();
     QCOMPARE(zobrazit.indexOf(nahled), zobrazit.indexOf(najdi<QAction>(&okno, "Funkce1")) + 1);
@@ -85,7 +85,7 @@ void TestOknoNahledu::menuKlavesami() {
     QCOMPARE(casovac->interval(), 33);
     OknoNahledu* nahled = otevriPozastavene(okno);
     QVERIFY(!casovac->isActive());
-    QCOMPARE(najdi<QPushButton>(nahled, "Pozastavit")->text(), QStringLiteral("Pokračovat"));
+    QCOMPARE(najdi<QPushButton>(nahled, "Pozastavit")->text(), QStringLiteral("&Pokračovat"));
     QVERIFY(nahled->isVisible());
     QVERIFY(!nahled->isModal());
     QCOMPARE(nahled->windowTitle(), QStringLiteral("Náhled – Menu"));

@@ -20,36 +20,11 @@ namespace {
 
 using nahled::Kresba;
 
-// Drags from one room point to another as a hand does and returns the distance in whole room
-// pixels that the widget points stand for.
-QPoint tahni(QWidget* mistnost, QPointF odkud, QPointF kam) {
-    const QPoint a = naWidget(mistnost, odkud);
-    const QPoint b = naWidget(mistnost, kam);
-    QTest::mousePress(mistnost, Qt::LeftButton, {}, a);
-    for (int i = 1; i <= 4; ++i)
-        QTest::mouseMove(mistnost, a + (b - a) * i / 4);
-    QTest::mouseRelease(mistnost, Qt::LeftButton, {}, b);
-    const double s = meritko(mistnost);
-    return QPoint(qRound((b.x() - a.x()) / s), qRound((b.y() - a.y()) / s));
-}
-
 // Moves the pointer over the room point with no button held, through the window as the
 // system delivers it, so the widget sees the pointer enter.
 void najed(QWidget* mistnost, QPointF bod) {
     QTest::mouseMove(mistnost->window()->windowHandle(),
                      mistnost->mapTo(mistnost->window(), naWidget(mistnost, bod)));
-}
-
-const Kresba* najdiKresbu(const OknoNahledu* nahled, const std::string& text) {
-    for (const Kresba& k : nahled->mistnost()->kresby())
-        if (k.text == text)
-            return &k;
-    return nullptr;
-}
-
-// A point well inside a drawn text.
-QPointF naTextu(const Kresba& k) {
-    return {k.x + 4, k.y + 6};
 }
 
 QString radekDraw(THlavni& okno, const char* panel, int radek) {

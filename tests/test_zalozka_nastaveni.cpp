@@ -122,7 +122,7 @@ void TestZalozkaNastaveni::seznamAMenu() {
     for (QAction* a : najdi<QMenu>(&okno, "PopupMenu1")->actions())
         polozky << (a->isSeparator() ? QStringLiteral("-") : a->text());
     QCOMPARE(polozky,
-             (QStringList{"Přidat položku", "-", "Upravit položku", "-", "Smazat položky"}));
+             (QStringList{"&Přidat položku", "-", "&Upravit položku", "-", "&Smazat položky"}));
 }
 
 void TestZalozkaNastaveni::pridani_navrhY() {

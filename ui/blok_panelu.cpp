@@ -1,6 +1,7 @@
 #include "ui/blok_panelu.h"
 
 #include "generators/spoj_radky.h"
+#include "ui/cesky_pocet.h"
 #include "ui/pole_kodu.h"
 #include "ui/vzhled.h"
 #include "ui/zvyraznovac.h"
@@ -59,8 +60,7 @@ void BlokPanelu::kopirujVse(Udalost udalost) {
 }
 
 QString PocetRadku(qsizetype pocet) {
-    const char* tvar = pocet == 1 ? "řádek" : pocet >= 2 && pocet <= 4 ? "řádky" : "řádků";
-    return QStringLiteral("%1 %2").arg(pocet).arg(QString::fromUtf8(tvar));
+    return CeskyPocet(pocet, "řádek", "řádky", "řádků");
 }
 
 void VyplnPanel(QPlainTextEdit* panel, const std::vector<std::string>& radky) {

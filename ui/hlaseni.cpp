@@ -44,8 +44,8 @@ bool Zeptej(QWidget* rodic, const QString& otazka) {
     QMessageBox box(QMessageBox::Question, QStringLiteral("Kodovar"), otazka, QMessageBox::NoButton,
                     rodic);
     box.setObjectName(QStringLiteral("Otazka"));
-    QPushButton* ano = box.addButton(QStringLiteral("Ano"), QMessageBox::YesRole);
-    QPushButton* ne = box.addButton(QStringLiteral("Ne"), QMessageBox::NoRole);
+    QPushButton* ano = box.addButton(QStringLiteral("&Ano"), QMessageBox::YesRole);
+    QPushButton* ne = box.addButton(QStringLiteral("&Ne"), QMessageBox::NoRole);
     ano->setObjectName(QStringLiteral("Ano"));
     ne->setObjectName(QStringLiteral("Ne"));
     box.setDefaultButton(ne);

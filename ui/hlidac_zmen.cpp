@@ -1,5 +1,7 @@
 #include "ui/hlidac_zmen.h"
 
+#include "ui/seznam_nalezu.h"
+
 #include <QAbstractItemModel>
 #include <QAbstractItemView>
 #include <QLineEdit>
@@ -14,8 +16,10 @@ HlidacZmen::HlidacZmen(QWidget* formular) : QObject(formular) {
     for (QPushButton* tlacitko : formular->findChildren<QPushButton*>())
         connect(tlacitko, &QPushButton::clicked, this, &HlidacZmen::zmena);
     for (QAbstractItemView* pohled : formular->findChildren<QAbstractItemView*>()) {
+        // The check list is what the program says of the script just written: it fills when the
+        // reading beside the window ends, long after the author's last change.
         const QAbstractItemModel* model = pohled->model();
-        if (!model)
+        if (!model || qobject_cast<SeznamNalezu*>(pohled))
             continue;
         connect(model, &QAbstractItemModel::dataChanged, this, &HlidacZmen::zmena);
         connect(model, &QAbstractItemModel::rowsInserted, this, &HlidacZmen::zmena);

@@ -2,7 +2,8 @@
 
 // Counts the changes a person makes to a form: a text typed into any of its fields or boxes, a
 // row of a list added, changed or removed, a code pane filled or cleared, a button pressed.
-// The form's own writes on someone else's behalf happen in silence and are not counted.
+// The form's own writes on someone else's behalf happen in silence and are not counted, nor is
+// what the program reports beside the form.
 
 #include <QObject>
 

@@ -1,11 +1,39 @@
 #include "ui/vzhled.h"
 
+#include <QAbstractScrollArea>
 #include <QApplication>
 #include <QFontDatabase>
 #include <QLabel>
+#include <QPainter>
 #include <QPalette>
-#include <QStyle>
+#include <QProxyStyle>
 #include <QStyleFactory>
+#include <QStyleOption>
+
+namespace {
+
+// Fusion marks the focus of a field or a box with its frame in the highlight colour, but that of
+// a code pane or a list only by the current item, which an empty one lacks: their frames get
+// the same mark as a field's.
+class Vzhled : public QProxyStyle {
+public:
+    Vzhled() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
+
+    void drawPrimitive(PrimitiveElement prvek, const QStyleOption* volba, QPainter* malir,
+                       const QWidget* widget) const override {
+        QProxyStyle::drawPrimitive(prvek, volba, malir, widget);
+        if (prvek != PE_Frame || !(volba->state & State_HasFocus) ||
+            !qobject_cast<const QAbstractScrollArea*>(widget))
+            return;
+        malir->save();
+        malir->setPen(volba->palette.color(QPalette::Highlight));
+        malir->setBrush(Qt::NoBrush);
+        malir->drawRect(volba->rect.adjusted(0, 0, -1, -1));
+        malir->restore();
+    }
+};
+
+} // namespace
 
 QString RodinaPisma() {
     static const QString rodina =
@@ -46,7 +74,7 @@ QLabel* Popisek(QWidget* rodic, const char* jmeno, const QString& text, QPoint k
 }
 
 void NastavVzhled(QApplication& aplikace) {
-    aplikace.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    aplikace.setStyle(new Vzhled);
 
     QPalette paleta = aplikace.style()->standardPalette();
     paleta.setColor(QPalette::WindowText, QColor(43, 53, 77));
