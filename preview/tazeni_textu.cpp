@@ -47,10 +47,16 @@ TazeniTextu::TazeniTextu(PlatnoNahledu* platno, QWidget* okno)
     // The keys check the steps still hold before taking one.
     auto* zpet = new QAction(QStringLiteral("Zpět"), okno);
     zpet->setObjectName(QStringLiteral("Zpet"));
-    zpet->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    zpet->setShortcuts(QKeySequence::Undo);
     auto* znovu = new QAction(QStringLiteral("Znovu"), okno);
     znovu->setObjectName(QStringLiteral("ZnovuPresun"));
-    znovu->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
+    // Both keys a person may know answer on every system, whichever one the system itself uses.
+    QList<QKeySequence> klavesyZnovu = QKeySequence::keyBindings(QKeySequence::Redo);
+    for (const QKeySequence klavesa :
+         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)})
+        if (!klavesyZnovu.contains(klavesa))
+            klavesyZnovu.append(klavesa);
+    znovu->setShortcuts(klavesyZnovu);
     zpet->setEnabled(false);
     znovu->setEnabled(false);
     connect(m_kroky, &QUndoStack::canUndoChanged, zpet, &QAction::setEnabled);

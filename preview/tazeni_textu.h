@@ -2,8 +2,8 @@
 
 // Placing texts by dragging them in the room: tells the room widget which texts may be taken,
 // explains why a text placed by an expression may not, and turns a drop into new texts of the
-// fields behind it, one step that Ctrl+Z takes back and Ctrl+Shift+Z puts again. Once the form
-// changes otherwise, the steps no longer hold and are dropped.
+// fields behind it, one step that Ctrl+Z takes back and Ctrl+Shift+Z or Ctrl+Y puts again. Once the
+// form changes otherwise, the steps no longer hold and are dropped.
 
 #include "generators/skript.h"
 

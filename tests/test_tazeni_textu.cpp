@@ -53,11 +53,11 @@ OknoNahledu* otevriNahled(THlavni& okno) {
 
 // Z with these modifiers in the preview; its keys work only while it is the active window,
 // which a window manager may take back from it.
-void klavesa(OknoNahledu* nahled, Qt::KeyboardModifiers modifikatory) {
+void klavesa(OknoNahledu* nahled, Qt::KeyboardModifiers modifikatory, Qt::Key k = Qt::Key_Z) {
     nahled->activateWindow();
     if (!QTest::qWaitForWindowActive(nahled))
         qFatal("the preview is not the active window");
-    QTest::keyClick(najdi<QWidget>(nahled, "Mistnost"), Qt::Key_Z, modifikatory);
+    QTest::keyClick(najdi<QWidget>(nahled, "Mistnost"), k, modifikatory);
 }
 
 const Qt::KeyboardModifiers zpet = Qt::ControlModifier;
@@ -127,6 +127,13 @@ void TestTazeniTextu::polozkaMenu() {
     QCOMPARE(najdi<QLineEdit>(&okno, "sEdit6")->text(), x);
     QCOMPARE(najdi<QLineEdit>(&okno, "sEdit7")->text(), y);
     QCOMPARE(radekDraw(okno, "RichEdit3", 0), textVBarve(x, y, "Nova hra", 1));
+
+    // Ctrl+Y puts a step again as well, as Windows programs do.
+    klavesa(nahled, zpet);
+    QCOMPARE(najdi<QLineEdit>(&okno, "sEdit6")->text(), QStringLiteral("0250"));
+    klavesa(nahled, Qt::ControlModifier, Qt::Key_Y);
+    QCOMPARE(najdi<QLineEdit>(&okno, "sEdit6")->text(), x);
+    QCOMPARE(najdi<QLineEdit>(&okno, "sEdit7")->text(), y);
 }
 
 // A value text moves its entry as the name does: both stand on the entry's fields.
