@@ -2,8 +2,8 @@
 
 #include "generators/slovnik.h"
 #include "generators/spoj_radky.h"
+#include "jazyk/rozbor.h"
 #include "preview/mistnost.h"
-#include "preview/rozbor.h"
 #include "preview/slova_formulare.h"
 
 #include <algorithm>

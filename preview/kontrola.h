@@ -5,7 +5,7 @@
 // own message with its pane and line.
 
 #include "generators/skript.h"
-#include "preview/tokeny.h"
+#include "jazyk/tokeny.h"
 
 #include <optional>
 #include <string>

@@ -6,7 +6,7 @@
 // out from then on, and the others keep running.
 
 #include "generators/udalost.h"
-#include "preview/interpret.h"
+#include "jazyk/interpret.h"
 
 #include <map>
 #include <set>

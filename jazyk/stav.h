@@ -4,9 +4,9 @@
 // pressed for this step, its fonts, what Draw drew, and the messages for the author.
 
 #include "generators/udalost.h"
-#include "preview/hodnota.h"
-#include "preview/konstanty.h"
-#include "preview/tokeny.h"
+#include "jazyk/hodnota.h"
+#include "jazyk/konstanty.h"
+#include "jazyk/tokeny.h"
 
 #include <cstdint>
 #include <optional>

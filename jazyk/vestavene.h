@@ -3,8 +3,8 @@
 // The built-in functions the preview runs itself. Each group keeps its own table in its own file
 // (keys and drawing, math, texts, random numbers and colours); only names the engine has.
 
-#include "preview/stav.h"
-#include "preview/tokeny.h"
+#include "jazyk/stav.h"
+#include "jazyk/tokeny.h"
 
 #include <cstdint>
 #include <span>

@@ -1,6 +1,6 @@
-#include "preview/vypocet.h"
+#include "jazyk/vypocet.h"
 
-#include "preview/vestavene.h"
+#include "jazyk/vestavene.h"
 
 #include <cmath>
 #include <cstdint>

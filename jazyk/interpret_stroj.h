@@ -2,8 +2,8 @@
 
 // The interpreter's inner workings, shared by its statement and expression halves.
 
-#include "preview/interpret.h"
-#include "preview/promenne.h"
+#include "jazyk/interpret.h"
+#include "jazyk/promenne.h"
 
 #include <string>
 #include <string_view>

@@ -13,8 +13,8 @@
 // nesting deeper than NejvetsiHloubka is refused, and long chains of operators and of
 // else-ifs are no nesting.
 
-#include "preview/strom.h"
-#include "preview/tokeny.h"
+#include "jazyk/strom.h"
+#include "jazyk/tokeny.h"
 
 #include <string_view>
 #include <vector>

@@ -1,7 +1,7 @@
-#include "preview/tokeny.h"
+#include "jazyk/tokeny.h"
 
-#include "preview/hodnota.h"
-#include "preview/znaky.h"
+#include "jazyk/hodnota.h"
+#include "jazyk/znaky.h"
 
 #include <algorithm>
 

@@ -3,7 +3,7 @@
 // Where the script's variables and array cells live, and what they cost: every write is
 // counted against NejvicPameti.
 
-#include "preview/stav.h"
+#include "jazyk/stav.h"
 
 #include <optional>
 

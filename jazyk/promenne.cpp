@@ -1,6 +1,6 @@
-#include "preview/promenne.h"
+#include "jazyk/promenne.h"
 
-#include "preview/vestavene.h"
+#include "jazyk/vestavene.h"
 
 #include <algorithm>
 

@@ -1,5 +1,5 @@
-#include "preview/konstanty.h"
-#include "preview/parser.h"
+#include "jazyk/konstanty.h"
+#include "jazyk/parser.h"
 
 #include <algorithm>
 #include <iterator>

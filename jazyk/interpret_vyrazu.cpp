@@ -1,6 +1,6 @@
-#include "preview/interpret_stroj.h"
-#include "preview/uklid.h"
-#include "preview/vypocet.h"
+#include "jazyk/interpret_stroj.h"
+#include "jazyk/uklid.h"
+#include "jazyk/vypocet.h"
 
 #include <cmath>
 #include <span>

@@ -1,4 +1,4 @@
-#include "preview/parser.h"
+#include "jazyk/parser.h"
 
 #include <algorithm>
 

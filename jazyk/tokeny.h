@@ -4,7 +4,7 @@
 // A token's text points into the script; a character it cannot read becomes a Chyba token with
 // its message, and reading goes on after it.
 
-#include "preview/strom.h"
+#include "jazyk/strom.h"
 
 #include <cstdint>
 #include <string>

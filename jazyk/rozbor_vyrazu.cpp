@@ -1,7 +1,7 @@
-#include "preview/konstanty.h"
-#include "preview/parser.h"
-#include "preview/tabulka_jmen.h"
-#include "preview/vestavene.h"
+#include "jazyk/konstanty.h"
+#include "jazyk/parser.h"
+#include "jazyk/tabulka_jmen.h"
+#include "jazyk/vestavene.h"
 
 #include <optional>
 #include <vector>

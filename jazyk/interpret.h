@@ -5,9 +5,9 @@
 // script, a run ends: a loop stops after NejvicKroku statements, any script after
 // NejvicOperaci operations, and no exception leaves Spust.
 
-#include "preview/rozbor.h"
-#include "preview/stav.h"
-#include "preview/vestavene.h"
+#include "jazyk/rozbor.h"
+#include "jazyk/stav.h"
+#include "jazyk/vestavene.h"
 
 #include <optional>
 

@@ -1,6 +1,6 @@
-#include "preview/vestavene.h"
+#include "jazyk/vestavene.h"
 
-#include "preview/tabulka_jmen.h"
+#include "jazyk/tabulka_jmen.h"
 
 #include <cmath>
 #include <vector>

@@ -2,8 +2,8 @@
 
 // What the operators do with values: numbers with numbers, texts with texts.
 
-#include "preview/hodnota.h"
-#include "preview/strom.h"
+#include "jazyk/hodnota.h"
+#include "jazyk/strom.h"
 
 namespace nahled {
 

@@ -2,8 +2,8 @@
 
 // The parser's inner workings, shared by its statement and expression halves.
 
-#include "preview/rozbor.h"
-#include "preview/uklid.h"
+#include "jazyk/rozbor.h"
+#include "jazyk/uklid.h"
 
 #include <string>
 
