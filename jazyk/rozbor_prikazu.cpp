@@ -148,11 +148,12 @@ Prikaz Parser::prepni() {
             continue;
         }
         const std::size_t pozice = m_pozice;
+        const int radek = ted().radek;
         try {
             Prikaz p = prikaz();
             pr.deti.push_back(std::move(p));
         } catch (const Necitelne& n) {
-            zaznamenej(n, pozice);
+            zaznamenej(n, pozice, radek);
         }
     }
     return pr;

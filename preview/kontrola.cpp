@@ -8,9 +8,7 @@
 
 #include <algorithm>
 #include <map>
-#include <new>
 #include <set>
-#include <stdexcept>
 #include <string_view>
 #include <tuple>
 
@@ -21,22 +19,9 @@ namespace nahled {
 
 namespace {
 
-// What the reader makes of a text. A script too big to read at all is one error, as the room
-// reports it.
-Rozbor precti(const std::string& text) {
-    try {
-        return Rozeber(text);
-    } catch (const std::bad_alloc&) {
-    } catch (const std::length_error&) {
-    }
-    Rozbor r;
-    r.chyby = {{1, "skript je pro náhled příliš velký"}};
-    return r;
-}
-
 // Every place the reader cannot read, in line order.
 std::vector<ChybaSkriptu> chybyCteni(const std::string& text) {
-    return precti(text).chyby;
+    return Rozeber(text).chyby;
 }
 
 bool prazdny(const std::string& text) {
@@ -240,7 +225,7 @@ private:
         // wrong even where it reads; a settings value may well have nothing to do.
         if (prazdny(text))
             return Posudek{m_slova.jePrazdne(v, text), !nastaveni};
-        const Rozbor r = precti("if(a)" + text);
+        const Rozbor r = Rozeber("if(a)" + text);
         const auto& c = r.chyby;
         // The item's test stands before its action without braces, so it holds only the
         // action's first statement; the rest would run on every Enter.

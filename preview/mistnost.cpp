@@ -1,8 +1,6 @@
 #include "preview/mistnost.h"
 
 #include <algorithm>
-#include <new>
-#include <stdexcept>
 
 namespace nahled {
 
@@ -10,23 +8,9 @@ std::string NazevUdalosti(Udalost udalost) {
     return std::string(generatory::TitulekUdalosti(udalost));
 }
 
-namespace {
-
-Rozbor precti(const std::string& text) {
-    try {
-        return Rozeber(text);
-    } catch (const std::bad_alloc&) {
-        return {{}, {{1, "skript je pro náhled příliš velký"}}};
-    } catch (const std::length_error&) {
-        return {{}, {{1, "skript je pro náhled příliš velký"}}};
-    }
-}
-
-} // namespace
-
 Mistnost::Mistnost(const Skripty& skripty, const ZadaneHodnoty& zadane) {
     for (const auto& [udalost, text] : skripty) {
-        Rozbor r = precti(text);
+        Rozbor r = Rozeber(text);
         for (const ChybaSkriptu& c : r.chyby)
             m_stav.pridejZpravu(Zprava::Druh::Chyba,
                                 NazevUdalosti(udalost) + ", řádek " + std::to_string(c.radek) +

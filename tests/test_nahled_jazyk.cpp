@@ -303,12 +303,15 @@ void TestNahledJazyk::hodnotaNezname() {
 
 // Each unreadable statement is reported in line order and skipped; the rest runs.
 void TestNahledJazyk::necitelnyRadekStojiJenSvujPrikaz() {
-    Mistnost m({{Udalost::Create, "a = 1\nb = 2 + * 3\nc = 3\nx = @\n{ d = ; e = 5 }\nf = 6"}});
+    Mistnost m(
+        {{Udalost::Create, "a = 1\nb = 2 + * 3\nc = 3\nx = @\n{ d = ; e = 5 }\nf = 6 y\ng = 7"}});
     QCOMPARE(texty(m.vezmiZpravy()),
              (QStringList{"Create, řádek 2: nelze přečíst: čekám výraz, stojí tu '*'",
                           "Create, řádek 4: nelze přečíst: nečekaný znak '@'",
-                          "Create, řádek 5: nelze přečíst: čekám výraz, stojí tu ';'"}));
-    for (const char* jmeno : {"a", "c", "e", "f"})
+                          "Create, řádek 5: nelze přečíst: čekám výraz, stojí tu ';'",
+                          "Create, řádek 7: nelze přečíst: za 'y' čekám '=' nebo '(', stojí tu "
+                          "'g'"}));
+    for (const char* jmeno : {"a", "c", "e", "f", "g"})
         QVERIFY2(m.hodnota(jmeno), jmeno);
     for (const char* jmeno : {"b", "d", "x"})
         QVERIFY2(!m.hodnota(jmeno), jmeno);

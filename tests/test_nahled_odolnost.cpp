@@ -60,6 +60,9 @@ void TestNahledOdolnost::skript_data() {
     radek("2-D pole přes paměť",
           "s = string_repeat(\"x\", 1000000)\nfor (i = 0; i < 100; i += 1)\n  t[i, 5] = s",
           "Step, řádek 3: běh zastaven: proměnné skriptu by zabraly víc než 64 MB paměti");
+    radek("hodnota přes paměť zůstane nenastavená",
+          "s = string_repeat(\"x\", 1000000)\nfor (i = 0; i < 66; i += 1) t[i] = s\na = s",
+          "Step, řádek 3: běh zastaven: proměnné skriptu by zabraly víc než 64 MB paměti");
     radek("nekonečný while", "n = 1\nwhile (true) { n += 1 }",
           "Step: smyčka na řádku 2 zastavena po 1 000 000 krocích");
     radek("nekonečný do until", "do a = 1\nuntil (false)",
