@@ -41,6 +41,12 @@ Hodnota Interpret::vyraz(const Vyraz& v, bool hodnotaPouzita) {
     case Vyraz::Druh::Promenna:
     case Vyraz::Druh::Prvek:
         return precti(misto(v), v.radek);
+    case Vyraz::Druh::Cizi:
+        if (m_s.nahlasenaVolani.insert(&v).second)
+            m_s.pridejZpravu(Zprava::Druh::Nenastavena,
+                             m_s.udalost + ", řádek " + std::to_string(v.radek) + ": hodnota " +
+                                 zkrat(m_p.usek(v.text)) + " v náhledu není, počítám s 0");
+        return 0.0;
     case Vyraz::Druh::Volani:
         return volej(v, hodnotaPouzita);
     case Vyraz::Druh::Unarni:
@@ -131,6 +137,11 @@ void Interpret::zapis(const Vyraz& cil, const Misto& m, Hodnota h) {
 
 void Interpret::prirad(const Prikaz& p) {
     const Vyraz& cil = p.vyrazy[0];
+    if (cil.druh == Vyraz::Druh::Cizi) {
+        vyraz(p.vyrazy[1]);
+        m_s.pridejZpravu(Zprava::Druh::Akce, "akce: " + zkrat(m_p.usek(cil.text)));
+        return;
+    }
     const Misto m = misto(cil);
     Hodnota h = vyraz(p.vyrazy[1]);
     if (p.op != Op::Zadny) {

@@ -103,6 +103,8 @@ Prikaz Parser::prikaz() {
             posun();
             Vyraz podminka = vyraz();
             m_kdyze.back().kdyz.vyrazy = uloz(podminka);
+            if (jeSlovo("then"))
+                posun();
             vyzadujPrikaz("za podmínkou 'if'", m_kdyze.back().kdyz.radek);
             continue;
         }

@@ -86,6 +86,9 @@ Prikaz Parser::smycka(Prikaz::Druh druh) {
         vyraz();
     else if (druh != Prikaz::Druh::DelejAz)
         pr.vyrazy = uloz(vyraz());
+    // "while (…) do" and "with (…) do": here the word starts no do…until.
+    if ((druh == Prikaz::Druh::Dokud || druh == Prikaz::Druh::S) && jeSlovo("do"))
+        posun();
     pr.deti.push_back(telo(za, pr.radek));
     if (druh == Prikaz::Druh::DelejAz) {
         if (!jeSlovo("until"))
@@ -205,11 +208,15 @@ Prikaz Parser::prosty(bool sStrednikem) {
     } else {
         if (ted().druh != Token::Druh::Jmeno)
             chyba("příkaz nemůže začínat: " + popis(ted()));
+        const std::string_view prvni = ted().text;
+        const std::uint32_t zacatek = ted().zacatek;
         Vyraz cil = cesta();
+        if (cil.druh == Vyraz::Druh::Cislo)
+            chyba(vUvozovkach(prvni) + " je konstanta, nelze do ní zapsat");
         if (cil.druh == Vyraz::Druh::Volani) {
             pr.druh = Prikaz::Druh::Vyraz;
             pr.vyrazy = uloz(cil);
-        } else if (jeSymbol("++") || jeSymbol("--")) {
+        } else if ((jeSymbol("++") || jeSymbol("--")) && cil.druh != Vyraz::Druh::Cizi) {
             pr.druh = Prikaz::Druh::Vyraz;
             Vyraz krok;
             krok.druh = Vyraz::Druh::Krok;
@@ -231,7 +238,10 @@ Prikaz Parser::prosty(bool sStrednikem) {
             posun();
             pr.druh = Prikaz::Druh::Prirazeni;
             pr.op = op->second;
-            const Vyraz obe[]{cil, vyraz()};
+            Vyraz obe[]{cil, vyraz()};
+            // What the room lists as an action it did not run: the statement as written.
+            if (cil.druh == Vyraz::Druh::Cizi)
+                obe[0].text = {zacatek, m_predKonec - zacatek};
             pr.vyrazy = uloz(obe, 2);
         }
     }

@@ -21,8 +21,16 @@ struct Slovo {
 const Slovo* slovo(std::string_view jmeno) {
     static const TabulkaJmen<Slovo> slova = [] {
         std::vector<std::pair<std::string_view, Slovo>> s;
-        for (std::string_view k : KlicovaSlova())
-            s.emplace_back(k, Slovo{true, k == "global" || k == "self" || k == "other", {}});
+        // The instances a value may name: the engine's own numbers for them.
+        constexpr std::pair<std::string_view, double> instance[]{
+            {"self", -1}, {"other", -2}, {"all", -3}, {"noone", -4}};
+        for (std::string_view k : KlicovaSlova()) {
+            std::optional<double> hodnota;
+            for (const auto& [jmeno, cislo] : instance)
+                if (k == jmeno)
+                    hodnota = cislo;
+            s.emplace_back(k, Slovo{true, k == "global" || k == "self" || k == "other", hodnota});
+        }
         s.emplace_back("xor", Slovo{true, false, {}});
         for (const Konstanta& k : Konstanty())
             s.emplace_back(k.jmeno, Slovo{false, false, k.hodnota});
@@ -187,6 +195,11 @@ Vyraz Parser::primarni() {
         return v;
     }
     const Slovo* s = t.druh == Token::Druh::Jmeno ? slovo(t.text) : nullptr;
+    if (s && s->vyhrazene && !s->objekt && s->konstanta) {
+        v.cislo = *s->konstanta;
+        posun();
+        return v;
+    }
     if (t.druh == Token::Druh::Jmeno && (!s || !s->vyhrazene || s->objekt)) {
         const std::uint32_t zacatek = t.zacatek;
         const int radek = t.radek;
@@ -231,15 +244,31 @@ Vyraz Parser::cesta(bool objekt) {
     v.text = usek(t.text);
     if (objekt) {
         const std::string objekt(t.text);
+        if (!jeSymbol(".") && objekt != "global") {
+            v.druh = Vyraz::Druh::Cislo;
+            v.cislo = *slovo(objekt)->konstanta;
+            return v;
+        }
         ocekavej(".");
         if (ted().druh != Token::Druh::Jmeno || jeVyhrazene(ted().text))
             chyba("za '" + objekt + ".' čekám jméno proměnné, stojí tu " + popis(ted()));
         v.znacka = objekt == "global";
         v.text = usek(ted().text);
         posun();
-    } else if (jeSymbol(".")) {
-        chyba("náhled zná jen proměnné 'global.', 'self.' a 'other.', ne '" + std::string(t.text) +
-              ".'");
+    } else if (vezmiSymbol(".")) {
+        if (ted().druh != Token::Druh::Jmeno || jeVyhrazene(ted().text))
+            chyba("za '" + std::string(t.text) + ".' čekám jméno proměnné, stojí tu " +
+                  popis(ted()));
+        posun();
+        v.druh = Vyraz::Druh::Cizi;
+        if (vezmiSymbol("[")) {
+            vyraz();
+            if (vezmiSymbol(","))
+                vyraz();
+            ocekavej("]");
+        }
+        v.text = {t.zacatek, m_predKonec - t.zacatek};
+        return v;
     } else if (jeSymbol("(")) {
         return volani(t);
     }

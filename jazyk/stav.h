@@ -78,7 +78,8 @@ struct Stav {
     std::vector<Kresba> kresby;
     std::vector<Zprava> zpravy;
     std::unordered_set<std::string> nahlasene;
-    // Calls whose value the preview does not have and already said so.
+    // Calls and other objects' variables whose value the preview does not have and already said
+    // so.
     std::unordered_set<const void*> nahlasenaVolani;
     // Names "globalvar" declared: they stand for "global.<name>".
     std::unordered_set<std::string> globalni;

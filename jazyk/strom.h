@@ -65,7 +65,17 @@ private:
 };
 
 struct Vyraz {
-    enum class Druh : std::uint8_t { Cislo, Text, Promenna, Prvek, Volani, Unarni, Retez, Krok };
+    enum class Druh : std::uint8_t {
+        Cislo,
+        Text,
+        Promenna,
+        Prvek,
+        Cizi, // another object's variable, which the room does not hold
+        Volani,
+        Unarni,
+        Retez,
+        Krok
+    };
     Druh druh = Druh::Cislo;
     // Unarni: its operator. Krok (++/--): Plus or Minus.
     Op op = Op::Zadny;
@@ -78,7 +88,8 @@ struct Vyraz {
     union {
         double cislo = 0;
         // A text literal's inside, a variable's name ("global.", "self." or "other." left
-        // out), or the whole call as written.
+        // out), or the whole call, or another object's variable, as written; an assignment to
+        // another object's variable holds the whole statement.
         Usek text;
     };
     // Operands, the indices of an element, or the arguments of a call.

@@ -143,6 +143,11 @@ void Lexer::dalsi(Token& t) {
             token(Token::Druh::Jmeno, text.substr(od, i - od));
             if (i - od <= 3)
                 zarad(t);
+            // The words are the braces, so that every rule about a block holds for both.
+            if (i - od == 5 && t.text == "begin")
+                t = {Token::Druh::Symbol, t.radek, t.zacatek, t.konec, 0, "{"};
+            else if (i - od == 3 && t.text == "end")
+                t = {Token::Druh::Symbol, t.radek, t.zacatek, t.konec, 0, "}"};
             return;
         }
         if (p[i] == ' ') {

@@ -34,6 +34,7 @@ private Q_SLOTS:
     void chybaZastaviJenSvouUdalost();
     void akceANenastavenePromenne();
     void hodnotaNezname();
+    void promennaJinehoObjektu();
     void necitelnyRadekStojiJenSvujPrikaz();
 };
 
@@ -97,6 +98,15 @@ void TestNahledJazyk::vysledky_data() {
           "110");
     radek("switch s default", "switch (\"x\") { case \"y\": a = 1 break default: a = 2 }", "2");
     radek("with", "with (obj_hrac) { a = 3 }", "3");
+    radek("with … do", "with (obj_nepritel) do a = 3", "3");
+    radek("with (all)", "with (all) { a = 6 }", "6");
+    radek("begin a end", "begin a = 1; begin a += 1 end end", "2");
+    radek("if … then", "if 1 > 2 then a = 1 else a = 2", "2");
+    radek("while … do", "a = 0 while (a < 5) do a += 2", "6");
+    radek("self, other, all, noone",
+          "global.cil = noone a = (self == -1) + (other == -2) * 10 + (all == -3) * 100 + "
+          "(global.cil == -4) * 1000",
+          "1111");
     radek("var", "var i, j = 2; a = j", "2");
     radek("globalvar", "globalvar g; g = 7 a = global.g", "7");
     radek("exit", "a = 1 exit a = 2", "1");
@@ -195,9 +205,12 @@ void TestNahledJazyk::necitelne_data() {
           "Step, řádek 1: nelze přečíst: 'div' je operátor, příkaz jím začínat nemůže");
     radek("výraz místo příkazu", "a + 1",
           "Step, řádek 1: nelze přečíst: za 'a' čekám '=' nebo '(', stojí tu '+'");
-    radek("jiný objekt než global", "obj.x = 1",
-          "Step, řádek 1: nelze přečíst: náhled zná jen proměnné 'global.', 'self.' a 'other.', "
-          "ne 'obj.'");
+    radek("tečka bez jména", "obj. = 1",
+          "Step, řádek 1: nelze přečíst: za 'obj.' čekám jméno proměnné, stojí tu '='");
+    radek("zápis do self", "self = 1",
+          "Step, řádek 1: nelze přečíst: 'self' je konstanta, nelze do ní zapsat");
+    radek("end bez begin", "a = 1 end",
+          "Step, řádek 1: nelze přečíst: nečekaná '}' bez otevírací '{'");
     radek("chybějící výraz", "a = \n",
           "Step, řádek 2: nelze přečíst: čekám výraz, stojí tu konec skriptu");
     radek("příliš hluboko", "a = " + QString(5000, '('),
@@ -299,6 +312,19 @@ void TestNahledJazyk::hodnotaNezname() {
                      "akce: string_width(\"Nová hra\")", "akce: string_width(\"x\")",
                      "akce: string_height(\"x\")"}));
     QCOMPARE(NaText(*m.hodnota("w")), std::string("1"));
+}
+
+// The room holds one object: writing another's variable is an action it lists, reading one is
+// said once per place, as a call's missing value is.
+void TestNahledJazyk::promennaJinehoObjektu() {
+    Mistnost m({{Udalost::Step, "obj_hrac.hp = 100\nobj_hrac.zivoty -= 1\nx = obj_hrac.hp + 1"}});
+    m.krok();
+    m.krok();
+    QCOMPARE(texty(m.vezmiZpravy()),
+             (QStringList{"akce: obj_hrac.hp = 100", "akce: obj_hrac.zivoty -= 1",
+                          "Step, řádek 3: hodnota obj_hrac.hp v náhledu není, počítám s 0",
+                          "akce: obj_hrac.hp = 100", "akce: obj_hrac.zivoty -= 1"}));
+    QCOMPARE(NaText(*m.hodnota("x")), std::string("1"));
 }
 
 // Each unreadable statement is reported in line order and skipped; the rest runs.
