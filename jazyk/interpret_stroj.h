@@ -68,7 +68,6 @@ private:
     Hodnota precti(const Misto& m, int radek);
     void zapis(const Vyraz& cil, const Misto& m, Hodnota h);
     void prirad(const Prikaz& p);
-    Hodnota krok(const Vyraz& v);
     Hodnota volej(const Vyraz& v, bool hodnotaPouzita);
 
     const Program& m_p;

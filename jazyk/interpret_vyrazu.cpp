@@ -55,8 +55,6 @@ Hodnota Interpret::vyraz(const Vyraz& v, bool hodnotaPouzita) {
             v.radek);
     case Vyraz::Druh::Retez:
         return retez(v);
-    case Vyraz::Druh::Krok:
-        return krok(v);
     }
     return 0.0;
 }
@@ -150,18 +148,6 @@ void Interpret::prirad(const Prikaz& p) {
         h = std::move(puvodni);
     }
     zapis(cil, m, std::move(h));
-}
-
-Hodnota Interpret::krok(const Vyraz& v) {
-    const Vyraz& cil = v.deti[0];
-    const Misto m = misto(cil);
-    const Hodnota puvodni = precti(m, v.radek);
-    if (JeText(puvodni))
-        chybaBehu(v.radek,
-                  std::string("'") + (v.op == Op::Plus ? "++" : "--") + "' nelze použít na text");
-    const double nova = std::get<double>(puvodni) + (v.op == Op::Plus ? 1 : -1);
-    zapis(cil, m, nova);
-    return v.znacka ? Hodnota{nova} : puvodni;
 }
 
 Hodnota Interpret::volej(const Vyraz& v, bool hodnotaPouzita) {

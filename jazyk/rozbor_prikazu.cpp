@@ -198,52 +198,38 @@ Prikaz Parser::promenne(bool globalni) {
     return pr;
 }
 
-// An assignment, a call, or ++/-- of a variable.
+// An assignment or a call.
 Prikaz Parser::prosty(bool sStrednikem) {
     Prikaz pr;
     pr.radek = ted().radek;
-    if (jeSymbol("++") || jeSymbol("--")) {
+    if (ted().druh != Token::Druh::Jmeno)
+        chyba("příkaz nemůže začínat: " + popis(ted()));
+    const std::string_view prvni = ted().text;
+    const std::uint32_t zacatek = ted().zacatek;
+    Vyraz cil = cesta();
+    if (cil.druh == Vyraz::Druh::Cislo)
+        chyba(vUvozovkach(prvni) + " je konstanta, nelze do ní zapsat");
+    if (cil.druh == Vyraz::Druh::Volani) {
         pr.druh = Prikaz::Druh::Vyraz;
-        pr.vyrazy = uloz(unarni());
+        pr.vyrazy = uloz(cil);
     } else {
-        if (ted().druh != Token::Druh::Jmeno)
-            chyba("příkaz nemůže začínat: " + popis(ted()));
-        const std::string_view prvni = ted().text;
-        const std::uint32_t zacatek = ted().zacatek;
-        Vyraz cil = cesta();
-        if (cil.druh == Vyraz::Druh::Cislo)
-            chyba(vUvozovkach(prvni) + " je konstanta, nelze do ní zapsat");
-        if (cil.druh == Vyraz::Druh::Volani) {
-            pr.druh = Prikaz::Druh::Vyraz;
-            pr.vyrazy = uloz(cil);
-        } else if ((jeSymbol("++") || jeSymbol("--")) && cil.druh != Vyraz::Druh::Cizi) {
-            pr.druh = Prikaz::Druh::Vyraz;
-            Vyraz krok;
-            krok.druh = Vyraz::Druh::Krok;
-            krok.radek = pr.radek;
-            krok.op = jeSymbol("++") ? Op::Plus : Op::Minus;
-            krok.deti = uloz(cil);
-            pr.vyrazy = uloz(krok);
-            posun();
-        } else {
-            static constexpr std::pair<std::string_view, Op> prirazeni[]{
-                {"=", Op::Zadny},    {":=", Op::Zadny}, {"+=", Op::Plus},
-                {"-=", Op::Minus},   {"*=", Op::Krat},  {"/=", Op::Deleno},
-                {"|=", Op::BitNebo}, {"&=", Op::BitA},  {"^=", Op::BitXor}};
-            const auto op = std::ranges::find_if(prirazeni, [&](const auto& p) {
-                return ted().druh == Token::Druh::Symbol && ted().text == p.first;
-            });
-            if (op == std::end(prirazeni))
-                chyba("za '" + jmeno(cil) + "' čekám '=' nebo '(', stojí tu " + popis(ted()));
-            posun();
-            pr.druh = Prikaz::Druh::Prirazeni;
-            pr.op = op->second;
-            Vyraz obe[]{cil, vyraz()};
-            // What the room lists as an action it did not run: the statement as written.
-            if (cil.druh == Vyraz::Druh::Cizi)
-                obe[0].text = {zacatek, m_predKonec - zacatek};
-            pr.vyrazy = uloz(obe, 2);
-        }
+        static constexpr std::pair<std::string_view, Op> prirazeni[]{
+            {"=", Op::Zadny},    {":=", Op::Zadny}, {"+=", Op::Plus},
+            {"-=", Op::Minus},   {"*=", Op::Krat},  {"/=", Op::Deleno},
+            {"|=", Op::BitNebo}, {"&=", Op::BitA},  {"^=", Op::BitXor}};
+        const auto op = std::ranges::find_if(prirazeni, [&](const auto& p) {
+            return ted().druh == Token::Druh::Symbol && ted().text == p.first;
+        });
+        if (op == std::end(prirazeni))
+            chyba("za '" + jmeno(cil) + "' čekám '=' nebo '(', stojí tu " + popis(ted()));
+        posun();
+        pr.druh = Prikaz::Druh::Prirazeni;
+        pr.op = op->second;
+        Vyraz obe[]{cil, vyraz()};
+        // What the room lists as an action it did not run: the statement as written.
+        if (cil.druh == Vyraz::Druh::Cizi)
+            obe[0].text = {zacatek, m_predKonec - zacatek};
+        pr.vyrazy = uloz(obe, 2);
     }
     if (sStrednikem)
         vezmiSymbol(";");

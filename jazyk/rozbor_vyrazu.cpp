@@ -68,11 +68,18 @@ void Parser::ocekavej(std::string_view symbol) {
         chyba("čekám '" + std::string(symbol) + "', stojí tu " + popis(ted()));
 }
 
-// An unreadable character is the first thing wrong wherever the parser stopped at it.
+// An unreadable character, or a form the engine refuses, is the first thing wrong wherever the
+// parser stopped at it.
 void Parser::chyba(int radek, std::string zprava) const {
     if (m_ted.druh == Token::Druh::Chyba)
         throw Necitelne{{m_ted.radek, std::string(m_ted.text)}};
+    if (m_ted.odmitnuty != Odmitnuty::Zadny)
+        odmitni();
     throw Necitelne{{radek, std::move(zprava)}};
+}
+
+void Parser::odmitni() const {
+    throw Necitelne{{m_ted.radek, ZpravaOdmitnuteho(m_ted.odmitnuty, m_ted.text)}};
 }
 
 std::string Parser::popis(const Token& t) {
@@ -145,21 +152,6 @@ Vyraz Parser::unarni() {
         op = Op::Ne;
     else if (jeSymbol("~"))
         op = Op::BitNe;
-    else if (jeSymbol("++") || jeSymbol("--")) {
-        posun();
-        Vyraz v;
-        v.druh = Vyraz::Druh::Krok;
-        v.radek = t.radek;
-        v.op = t.text == "++" ? Op::Plus : Op::Minus;
-        v.znacka = 1;
-        if (ted().druh != Token::Druh::Jmeno || (jeVyhrazene(ted().text) && !jeObjekt(ted().text)))
-            chyba("za '" + std::string(t.text) + "' čekám proměnnou, stojí tu " + popis(ted()));
-        const Vyraz cil = cesta();
-        if (cil.druh == Vyraz::Druh::Volani)
-            chyba(vUvozovkach(t.text) + " patří k proměnné, ne k volání funkce");
-        v.deti = uloz(cil);
-        return v;
-    }
     if (op == Op::Zadny)
         return primarni();
     Hloubka h(*this);
@@ -202,7 +194,6 @@ Vyraz Parser::primarni() {
     }
     if (t.druh == Token::Druh::Jmeno && (!s || !s->vyhrazene || s->objekt)) {
         const std::uint32_t zacatek = t.zacatek;
-        const int radek = t.radek;
         v = cesta(s && s->objekt);
         if (v.druh == Vyraz::Druh::Promenna && !v.znacka) {
             // After "self." or "other." the variable's own name decides.
@@ -212,17 +203,6 @@ Vyraz Parser::primarni() {
                 v.druh = Vyraz::Druh::Cislo;
                 v.cislo = *k->konstanta;
             }
-        }
-        if (jeSymbol("++") || jeSymbol("--")) {
-            if (v.druh != Vyraz::Druh::Promenna && v.druh != Vyraz::Druh::Prvek)
-                chyba("'" + std::string(ted().text) + "' patří k proměnné");
-            Vyraz krok;
-            krok.druh = Vyraz::Druh::Krok;
-            krok.radek = radek;
-            krok.op = jeSymbol("++") ? Op::Plus : Op::Minus;
-            krok.deti = uloz(v);
-            posun();
-            return krok;
         }
         return v;
     }

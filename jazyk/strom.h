@@ -73,16 +73,15 @@ struct Vyraz {
         Cizi, // another object's variable, which the room does not hold
         Volani,
         Unarni,
-        Retez,
-        Krok
+        Retez
     };
     Druh druh = Druh::Cislo;
-    // Unarni: its operator. Krok (++/--): Plus or Minus.
+    // Unarni: its operator.
     Op op = Op::Zadny;
     // An operand of a Retez after the first: the operator that joins it to what precedes.
     Op spojka = Op::Zadny;
     // Volani: the built-in's place in its table plus one; 0 for a function the preview does not
-    // run. Krok: 1 when written before its variable. Promenna and Prvek: 1 for "global.".
+    // run. Promenna and Prvek: 1 for "global.".
     std::uint8_t znacka = 0;
     int radek = 1;
     union {

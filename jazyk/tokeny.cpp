@@ -18,9 +18,10 @@ constexpr unsigned dva(char a, char b) {
 // A binary operator's precedence, loosest 0, and what it does: the parser reads each level as
 // one flat chain. Words among them are operators only where an operator may stand.
 void zarad(Token& t) {
-    const auto je = [&t](std::uint8_t uroven, Op op) {
+    const auto je = [&t](std::uint8_t uroven, Op op, Odmitnuty odmitnuty = Odmitnuty::Zadny) {
         t.uroven = uroven;
         t.op = op;
+        t.odmitnuty = odmitnuty;
     };
     const std::string_view s = t.text;
     if (s.size() == 1) {
@@ -46,7 +47,9 @@ void zarad(Token& t) {
         case '/':
             return je(10, Op::Deleno);
         case '%':
-            return je(10, Op::Mod);
+            return je(10, Op::Mod, Odmitnuty::Zbytek);
+        case '?':
+            return je(0, Op::Zadny, Odmitnuty::Podminka);
         default:
             return;
         }
@@ -73,6 +76,11 @@ void zarad(Token& t) {
             return je(8, Op::Vlevo);
         case dva('>', '>'):
             return je(8, Op::Vpravo);
+        // Operators where they stand, so that the statement reads to them and is refused whole.
+        case dva('+', '+'):
+            return je(9, Op::Plus, Odmitnuty::Pricteni);
+        case dva('-', '-'):
+            return je(9, Op::Minus, Odmitnuty::Odecteni);
         default:
             return;
         }
@@ -115,6 +123,7 @@ void Lexer::chyba(Token& t, std::size_t od, int radek, std::string zprava) {
     t.text = m_zprava;
     t.uroven = Token::Zadne;
     t.op = Op::Zadny;
+    t.odmitnuty = Odmitnuty::Zadny;
 }
 
 // Fills in the token where the parser keeps it: building it aside and copying it costs more
@@ -135,6 +144,7 @@ void Lexer::dalsi(Token& t) {
             t.text = obsah;
             t.uroven = Token::Zadne;
             t.op = Op::Zadny;
+            t.odmitnuty = Odmitnuty::Zadny;
         };
         // Names and blanks, the commonest by far, first.
         if (jePismeno(p[i])) {
@@ -160,6 +170,7 @@ void Lexer::dalsi(Token& t) {
             t.zacatek = t.konec = static_cast<std::uint32_t>(n);
             t.text = {};
             t.uroven = Token::Zadne;
+            t.odmitnuty = Odmitnuty::Zadny;
             return;
         }
         const char c = p[i];
@@ -201,6 +212,7 @@ void Lexer::dalsi(Token& t) {
                     ++i;
                 token(Token::Druh::Cislo, text.substr(od, i - od),
                       hex(text.substr(od + 2, i - od - 2)));
+                t.odmitnuty = Odmitnuty::Hex0x;
                 return;
             }
             bool tecka = false;
@@ -208,6 +220,15 @@ void Lexer::dalsi(Token& t) {
             for (; jeCislice(p[i]) || (p[i] == '.' && !tecka); ++i) {
                 tecka = tecka || text[i] == '.';
                 cele = cele * 10 + (text[i] - '0');
+            }
+            if ((p[i] | 0x20) == 'e' &&
+                (jeCislice(p[i + 1]) ||
+                 ((p[i + 1] == '+' || p[i + 1] == '-') && jeCislice(p[i + 2])))) {
+                for (i += 2; jeCislice(p[i]);)
+                    ++i;
+                token(Token::Druh::Cislo, text.substr(od, i - od));
+                t.odmitnuty = Odmitnuty::Exponent;
+                return;
             }
             // Whole numbers of up to 15 digits are exact as read; the rest take the library's
             // rounding.
@@ -224,6 +245,12 @@ void Lexer::dalsi(Token& t) {
                 ++i;
             token(Token::Druh::Cislo, text.substr(od, i - od),
                   hex(text.substr(od + 1, i - od - 1)));
+            return;
+        } else if (c == '#' && jeHex(p[i + 1])) {
+            for (++i; jeHex(p[i]);)
+                ++i;
+            token(Token::Druh::Cislo, text.substr(od, i - od));
+            t.odmitnuty = Odmitnuty::Mrizka;
             return;
         } else {
             std::string_view symbol;

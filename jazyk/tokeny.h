@@ -4,6 +4,7 @@
 // A token's text points into the script; a character it cannot read becomes a Chyba token with
 // its message, and reading goes on after it.
 
+#include "jazyk/odmitnute.h"
 #include "jazyk/strom.h"
 
 #include <cstdint>
@@ -29,6 +30,8 @@ struct Token {
     // A binary operator: its precedence, loosest 0, and what it does; Zadne for any other token.
     std::uint8_t uroven = Zadne;
     Op op = Op::Zadny;
+    // A form the engine refuses: the token reads, and the parser refuses its statement.
+    Odmitnuty odmitnuty = Odmitnuty::Zadny;
 
     static constexpr std::uint8_t Zadne = 0xFF;
 };

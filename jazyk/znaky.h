@@ -12,7 +12,7 @@ namespace nahled::znaky {
 // test nothing else.
 enum Trida : std::uint8_t { Pismeno = 1, Cislice = 2, Hex = 4, Symbol = 8 };
 
-inline constexpr std::string_view jednoznaky = "+-*/%<>=!~&|^(){}[],;.:";
+inline constexpr std::string_view jednoznaky = "+-*/%<>=!~&|^(){}[],;.:?";
 
 inline constexpr std::array<std::uint8_t, 256> tridy = [] {
     std::array<std::uint8_t, 256> t{};
