@@ -106,7 +106,8 @@ struct Posudek {
 
 class Kontrola {
 public:
-    explicit Kontrola(const Skript& skript) : m_skript(skript), m_slova(skript) {}
+    explicit Kontrola(const Skript& skript, Prectene* prectene = nullptr)
+        : m_skript(skript), m_slova(skript), m_prectene(prectene) {}
 
     std::vector<Nalez> vse() {
         for (Udalost u : {Udalost::Create, Udalost::Step, Udalost::Draw, Udalost::Alarm0})
@@ -146,7 +147,10 @@ private:
 
     void udalost(Udalost u) {
         const auto& radky = m_skript.radky(u);
-        const std::vector<ChybaSkriptu> chyby = chybyCteni(generatory::SpojRadky(radky));
+        Rozbor precteno = Rozeber(generatory::SpojRadky(radky));
+        const std::vector<ChybaSkriptu> chyby = precteno.chyby;
+        if (m_prectene)
+            (*m_prectene)[u] = std::move(precteno);
         const auto& puvod = m_skript.puvodRadku(u);
         for (std::size_t r = 0; r < puvod.size(); ++r)
             for (const Vlozeni& v : puvod[r])
@@ -262,6 +266,7 @@ private:
 
     const Skript& m_skript;
     SlovaFormulare m_slova;
+    Prectene* m_prectene;
     std::vector<Nalez> m_nalezy;
     std::map<std::tuple<generatory::Pole, std::size_t, std::size_t>, std::optional<Posudek>>
         m_posudky;
@@ -270,8 +275,8 @@ private:
 
 } // namespace
 
-std::vector<Nalez> Zkontroluj(const Skript& skript) {
-    return Kontrola(skript).vse();
+std::vector<Nalez> Zkontroluj(const Skript& skript, Prectene* prectene) {
+    return Kontrola(skript, prectene).vse();
 }
 
 Nalez PopisChyby(const Skript& skript, Udalost udalost, const ChybaSkriptu& chyba) {

@@ -6,6 +6,7 @@
 
 #include "generators/skript.h"
 #include "jazyk/tokeny.h"
+#include "preview/mistnost.h"
 
 #include <optional>
 #include <string>
@@ -23,8 +24,9 @@ struct Nalez {
 };
 
 // Every line of the script that cannot be read, or that a field broke, in the order of the
-// events and their lines.
-std::vector<Nalez> Zkontroluj(const generatory::Skript& skript);
+// events and their lines; into `prectene`, if given, what the reader made of each event, for
+// the room to run.
+std::vector<Nalez> Zkontroluj(const generatory::Skript& skript, Prectene* prectene = nullptr);
 
 // An error the running script met at a line of an event.
 Nalez PopisChyby(const generatory::Skript& skript, generatory::Udalost udalost,

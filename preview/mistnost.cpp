@@ -8,9 +8,12 @@ std::string NazevUdalosti(Udalost udalost) {
     return std::string(generatory::TitulekUdalosti(udalost));
 }
 
-Mistnost::Mistnost(const Skripty& skripty, const ZadaneHodnoty& zadane) {
+Mistnost::Mistnost(const Skripty& skripty, const ZadaneHodnoty& zadane, Prectene prectene) {
     for (const auto& [udalost, text] : skripty) {
-        Rozbor r = Rozeber(text);
+        const auto hotovy = prectene.find(udalost);
+        Rozbor r = hotovy != prectene.end() && hotovy->second.program.text == text
+                       ? std::move(hotovy->second)
+                       : Rozeber(text);
         for (const ChybaSkriptu& c : r.chyby)
             m_stav.pridejZpravu(Zprava::Druh::Chyba,
                                 NazevUdalosti(udalost) + ", řádek " + std::to_string(c.radek) +

@@ -37,6 +37,7 @@ private Q_SLOTS:
     void akceANenastavenePromenne();
     void hodnotaNezname();
     void promennaJinehoObjektu();
+    void prectenyProgramJenKeStejnemuTextu();
     void necitelnyRadekStojiJenSvujPrikaz();
 };
 
@@ -355,6 +356,17 @@ void TestNahledJazyk::promennaJinehoObjektu() {
                           "Step, řádek 3: hodnota obj_hrac.hp v náhledu není, počítám s 0",
                           "akce: obj_hrac.hp = 100", "akce: obj_hrac.zivoty -= 1"}));
     QCOMPARE(NaText(*m.hodnota("x")), std::string("1"));
+}
+
+// The room runs a program read before only where it was read from the very text it is given.
+void TestNahledJazyk::prectenyProgramJenKeStejnemuTextu() {
+    Prectene prectene;
+    prectene[Udalost::Create] = Rozeber("a = 1");
+    prectene[Udalost::Step] = Rozeber("b = ");
+    Mistnost m({{Udalost::Create, "a = 2"}, {Udalost::Step, "b = "}}, {}, std::move(prectene));
+    QCOMPARE(NaText(*m.hodnota("a")), std::string("2"));
+    QCOMPARE(texty(m.vezmiZpravy()),
+             QStringList{"Step, řádek 1: nelze přečíst: čekám výraz, stojí tu konec skriptu"});
 }
 
 // Each unreadable statement is reported in line order and skipped; the rest runs.
