@@ -13,9 +13,6 @@
 
 namespace nahled {
 
-inline constexpr std::uint64_t NejvicKroku = 1'000'000;
-inline constexpr std::uint64_t NejvicOperaci = 50'000'000;
-
 // The statements run inside loops by the last Spust, for tests that every run keeps its budget.
 struct Pocitadla {
     std::uint64_t kroky = 0, operace = 0;

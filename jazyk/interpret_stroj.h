@@ -11,10 +11,6 @@
 
 namespace nahled {
 
-[[noreturn]] inline void chybaBehu(int radek, std::string zprava) {
-    throw ChybaBehu{{radek, std::move(zprava)}};
-}
-
 // How a statement ends: on to the next, or out of a loop, to its next round, or out of the
 // script.
 enum class Konec { Dal, Prerus, Pokracuj, Skript };
@@ -34,14 +30,15 @@ private:
             return;
         if (m_kroky == NejvicKroku)
             throw ChybaBehu{{m_smycky.back(), "smyčka na řádku " + std::to_string(m_smycky.back()) +
-                                                  " zastavena po 1 000 000 krocích"},
+                                                  " zastavena po " + VTisicich(NejvicKroku) +
+                                                  " krocích"},
                             true};
         ++m_kroky;
     }
 
     void pracuj(int radek, std::size_t kolik = 1) {
         if (m_operace + kolik > NejvicOperaci)
-            chybaBehu(radek, "výpočet zastaven po 50 000 000 operacích");
+            chybaBehu(radek, "výpočet zastaven po " + VTisicich(NejvicOperaci) + " operacích");
         m_operace += kolik;
     }
 

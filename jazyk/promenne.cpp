@@ -30,7 +30,7 @@ std::size_t velikost(const Promenna& p) {
 
 void pridej(Stav& s, std::size_t kolik, int radek) {
     if (kolik > NejvicPameti || s.pametPromennych + kolik > NejvicPameti)
-        throw ChybaBehu{{radek, "proměnné skriptu by zabraly víc než 64 MB paměti"}};
+        chybaBehu(radek, "proměnné skriptu by zabraly " + VicNezPamet());
     s.pametPromennych += kolik;
 }
 

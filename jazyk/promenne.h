@@ -16,9 +16,6 @@ struct Misto {
     std::size_t i = 0, j = 0;
 };
 
-// The engine's limit for an array index; larger ones would only eat memory.
-inline constexpr double NejvetsiIndex = 32000;
-
 // "a[3]" or "a" as the author names a variable in the preview window; nullopt for a name that
 // is neither.
 Misto MistoZeJmena(const std::string& jmeno);

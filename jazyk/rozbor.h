@@ -13,6 +13,7 @@
 // nesting deeper than NejvetsiHloubka is refused, and long chains of operators and of
 // else-ifs are no nesting.
 
+#include "jazyk/meze.h"
 #include "jazyk/strom.h"
 #include "jazyk/tokeny.h"
 
@@ -20,9 +21,6 @@
 #include <vector>
 
 namespace nahled {
-
-inline constexpr int NejvetsiHloubka = 200;
-inline constexpr std::size_t NejvicChyb = 100;
 
 struct Rozbor {
     Program program;

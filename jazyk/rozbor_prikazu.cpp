@@ -1,18 +1,10 @@
 #include "jazyk/konstanty.h"
+#include "jazyk/operatory.h"
 #include "jazyk/parser.h"
 
 #include <algorithm>
-#include <iterator>
 
 namespace nahled {
-
-namespace {
-
-bool jeOperatorSlovem(std::string_view s) {
-    return s == "and" || s == "or" || s == "not" || s == "xor" || s == "div" || s == "mod";
-}
-
-} // namespace
 
 Prikaz Parser::jednoduchy() {
     Prikaz pr;
@@ -67,7 +59,7 @@ Prikaz Parser::jednoduchy() {
             chyba("'until' bez 'do'");
         if (s == "case" || s == "default")
             chyba(vUvozovkach(s) + " mimo 'switch'");
-        if (jeOperatorSlovem(s))
+        if (JeOperatorSlovem(s))
             chyba(vUvozovkach(s) + " je operátor, příkaz jím začínat nemůže");
     }
     return prosty(true);
@@ -213,18 +205,16 @@ Prikaz Parser::prosty(bool sStrednikem) {
         pr.druh = Prikaz::Druh::Vyraz;
         pr.vyrazy = uloz(cil);
     } else {
-        static constexpr std::pair<std::string_view, Op> prirazeni[]{
-            {"=", Op::Zadny},    {":=", Op::Zadny}, {"+=", Op::Plus},
-            {"-=", Op::Minus},   {"*=", Op::Krat},  {"/=", Op::Deleno},
-            {"|=", Op::BitNebo}, {"&=", Op::BitA},  {"^=", Op::BitXor}};
-        const auto op = std::ranges::find_if(prirazeni, [&](const auto& p) {
-            return ted().druh == Token::Druh::Symbol && ted().text == p.first;
-        });
-        if (op == std::end(prirazeni))
+        // "=" and ":=" write the value; the compound ones compute it with the old one first.
+        const bool zapis = jeSymbol("=") || jeSymbol(":=");
+        const Operator* slozene = !zapis && ted().druh == Token::Druh::Symbol
+                                      ? NajdiOperator(ted().text, Operator::Druh::Slozeny)
+                                      : nullptr;
+        if (!zapis && !slozene)
             chyba("za '" + jmeno(cil) + "' čekám '=' nebo '(', stojí tu " + popis(ted()));
         posun();
         pr.druh = Prikaz::Druh::Prirazeni;
-        pr.op = op->second;
+        pr.op = slozene ? slozene->op : Op::Zadny;
         Vyraz obe[]{cil, vyraz()};
         // What the room lists as an action it did not run: the statement as written.
         if (cil.druh == Vyraz::Druh::Cizi)

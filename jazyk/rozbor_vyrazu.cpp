@@ -1,4 +1,5 @@
 #include "jazyk/konstanty.h"
+#include "jazyk/operatory.h"
 #include "jazyk/parser.h"
 #include "jazyk/tabulka_jmen.h"
 #include "jazyk/vestavene.h"
@@ -87,9 +88,10 @@ std::string Parser::popis(const Token& t) {
     case Token::Druh::Konec:
         return "konec skriptu";
     case Token::Druh::Text:
-        return "text \"" + std::string(t.text.substr(0, 40)) + (t.text.size() > 40 ? "…\"" : "\"");
+        return "text \"" + std::string(t.text.substr(0, NejdelsiUkazka)) +
+               (t.text.size() > NejdelsiUkazka ? "…\"" : "\"");
     case Token::Druh::Cislo:
-        return "číslo " + std::string(t.text.substr(0, 40));
+        return "číslo " + std::string(t.text.substr(0, NejdelsiUkazka));
     default:
         break;
     }
@@ -116,9 +118,10 @@ Vyraz Parser::vyraz() {
         v.deti = uloz(m_operandy.data() + o.od, m_operandy.size() - o.od);
         m_operandy.resize(o.od);
     };
-    while (ted().uroven != Token::Zadne) {
-        const std::uint8_t u = ted().uroven;
-        const Op op = ted().op;
+    while (ted().operace) {
+        const Operator& o = OperatorTokenu(ted().operace);
+        const std::uint8_t u = o.uroven;
+        const Op op = o.op;
         posun();
         while (m_retezy.size() > retezu && m_retezy.back().uroven > u)
             zavri();
@@ -143,23 +146,15 @@ Vyraz Parser::unarni() {
         (ted().druh == Token::Druh::Jmeno && !jeSlovo("not")))
         return primarni();
     const Token t = ted();
-    Op op = Op::Zadny;
-    if (jeSymbol("-"))
-        op = Op::Minus;
-    else if (jeSymbol("+"))
-        op = Op::Plus;
-    else if (jeSymbol("!") || jeSlovo("not"))
-        op = Op::Ne;
-    else if (jeSymbol("~"))
-        op = Op::BitNe;
-    if (op == Op::Zadny)
+    const Operator* o = NajdiOperator(t.text, Operator::Druh::Unarni);
+    if (!o)
         return primarni();
     Hloubka h(*this);
     posun();
     Vyraz v;
     v.druh = Vyraz::Druh::Unarni;
     v.radek = t.radek;
-    v.op = op;
+    v.op = o->op;
     v.deti = uloz(unarni());
     return v;
 }

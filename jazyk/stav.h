@@ -6,6 +6,7 @@
 #include "generators/udalost.h"
 #include "jazyk/hodnota.h"
 #include "jazyk/konstanty.h"
+#include "jazyk/meze.h"
 #include "jazyk/tokeny.h"
 
 #include <cstdint>
@@ -57,11 +58,6 @@ struct Zprava {
 // Rows of cells: a[i] is a[0, i], as in the engine.
 using Pole = std::vector<std::vector<std::optional<Hodnota>>>;
 using Promenna = std::variant<Hodnota, Pole>;
-
-// What one script may hold at once in its variables, and in the texts of one step's drawing.
-inline constexpr std::size_t NejvicPameti = 64u << 20;
-// Pending messages beyond this are dropped, with one message that says so.
-inline constexpr std::size_t NejvicZprav = 1000;
 
 struct Stav {
     Stav();

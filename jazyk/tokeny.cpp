@@ -1,9 +1,11 @@
 #include "jazyk/tokeny.h"
 
 #include "jazyk/hodnota.h"
+#include "jazyk/operatory.h"
 #include "jazyk/znaky.h"
 
 #include <algorithm>
+#include <array>
 
 namespace nahled {
 
@@ -11,88 +13,71 @@ namespace {
 
 using namespace znaky;
 
-constexpr unsigned dva(char a, char b) {
-    return static_cast<unsigned char>(a) << 8 | static_cast<unsigned char>(b);
+// Which symbols and short words are binary operators, taken from the operators' table at
+// compile time: a symbol of one character by itself, one of two by a slot that no two of them
+// share, a word by a scan of the few words.
+constexpr std::size_t slot(char a, char b) {
+    return (static_cast<unsigned char>(a) * 2u + static_cast<unsigned char>(b)) & 127u;
 }
 
-// A binary operator's precedence, loosest 0, and what it does: the parser reads each level as
-// one flat chain. Words among them are operators only where an operator may stand.
+constexpr bool jeSymbolovy(const Operator& o) {
+    return o.druh == Operator::Druh::Binarni && !jePismeno(o.text[0]);
+}
+
+constexpr auto jednoznakove = [] {
+    std::array<std::uint8_t, 256> a{};
+    for (std::size_t i = 0; i < std::size(Operatory); ++i)
+        if (jeSymbolovy(Operatory[i]) && Operatory[i].text.size() == 1)
+            a[static_cast<unsigned char>(Operatory[i].text[0])] = static_cast<std::uint8_t>(i + 1);
+    return a;
+}();
+
+constexpr auto dvojznakove = [] {
+    std::array<std::uint8_t, 128> a{};
+    for (std::size_t i = 0; i < std::size(Operatory); ++i)
+        if (jeSymbolovy(Operatory[i]) && Operatory[i].text.size() == 2)
+            a[slot(Operatory[i].text[0], Operatory[i].text[1])] = static_cast<std::uint8_t>(i + 1);
+    return a;
+}();
+
+static_assert(
+    [] {
+        for (std::size_t i = 0; i < std::size(Operatory); ++i)
+            if (jeSymbolovy(Operatory[i]) && Operatory[i].text.size() == 2 &&
+                dvojznakove[slot(Operatory[i].text[0], Operatory[i].text[1])] != i + 1)
+                return false;
+        return true;
+    }(),
+    "two operators of two characters share a slot: change slot()");
+
+constexpr auto slova = [] {
+    std::array<std::uint8_t, std::size(Operatory) + 1> a{};
+    std::size_t n = 0;
+    for (std::size_t i = 0; i < std::size(Operatory); ++i)
+        if (Operatory[i].druh == Operator::Druh::Binarni && jePismeno(Operatory[i].text[0]))
+            a[n++] = static_cast<std::uint8_t>(i + 1);
+    return a;
+}();
+
+// Marks a binary operator; the parser takes its precedence from the table. Words are
+// operators only where an operator may stand.
 void zarad(Token& t) {
-    const auto je = [&t](std::uint8_t uroven, Op op, Odmitnuty odmitnuty = Odmitnuty::Zadny) {
-        t.uroven = uroven;
-        t.op = op;
-        t.odmitnuty = odmitnuty;
-    };
     const std::string_view s = t.text;
+    std::uint8_t radek = 0;
     if (s.size() == 1) {
-        switch (s[0]) {
-        case '=':
-            return je(3, Op::Rovno);
-        case '<':
-            return je(4, Op::Mensi);
-        case '>':
-            return je(4, Op::Vetsi);
-        case '|':
-            return je(5, Op::BitNebo);
-        case '^':
-            return je(6, Op::BitXor);
-        case '&':
-            return je(7, Op::BitA);
-        case '+':
-            return je(9, Op::Plus);
-        case '-':
-            return je(9, Op::Minus);
-        case '*':
-            return je(10, Op::Krat);
-        case '/':
-            return je(10, Op::Deleno);
-        case '%':
-            return je(10, Op::Mod, Odmitnuty::Zbytek);
-        case '?':
-            return je(0, Op::Zadny, Odmitnuty::Podminka);
-        default:
-            return;
-        }
+        radek = jednoznakove[static_cast<unsigned char>(s[0])];
+    } else if (s.size() == 2 && !jePismeno(s[0])) {
+        radek = dvojznakove[slot(s[0], s[1])];
+        if (radek && OperatorTokenu(radek).text != s)
+            radek = 0;
+    } else {
+        for (std::size_t i = 0; slova[i] && !radek; ++i)
+            if (OperatorTokenu(slova[i]).text == s)
+                radek = slova[i];
     }
-    if (s.size() == 2) {
-        switch (dva(s[0], s[1])) {
-        case dva('|', '|'):
-        case dva('o', 'r'):
-            return je(0, Op::Nebo);
-        case dva('^', '^'):
-            return je(1, Op::Xor);
-        case dva('&', '&'):
-            return je(2, Op::A);
-        case dva('=', '='):
-            return je(3, Op::Rovno);
-        case dva('!', '='):
-        case dva('<', '>'):
-            return je(3, Op::Nerovno);
-        case dva('<', '='):
-            return je(4, Op::MensiRovno);
-        case dva('>', '='):
-            return je(4, Op::VetsiRovno);
-        case dva('<', '<'):
-            return je(8, Op::Vlevo);
-        case dva('>', '>'):
-            return je(8, Op::Vpravo);
-        // Operators where they stand, so that the statement reads to them and is refused whole.
-        case dva('+', '+'):
-            return je(9, Op::Plus, Odmitnuty::Pricteni);
-        case dva('-', '-'):
-            return je(9, Op::Minus, Odmitnuty::Odecteni);
-        default:
-            return;
-        }
-    }
-    if (s == "xor")
-        je(1, Op::Xor);
-    else if (s == "and")
-        je(2, Op::A);
-    else if (s == "div")
-        je(10, Op::Div);
-    else if (s == "mod")
-        je(10, Op::Mod);
+    t.operace = radek;
+    if (radek)
+        t.odmitnuty = OperatorTokenu(radek).odmitnuty;
 }
 
 // The whole character at i, so that a letter with a diacritic shows as itself.
@@ -121,8 +106,7 @@ void Lexer::chyba(Token& t, std::size_t od, int radek, std::string zprava) {
     t.konec = static_cast<std::uint32_t>(m_i);
     t.cislo = 0;
     t.text = m_zprava;
-    t.uroven = Token::Zadne;
-    t.op = Op::Zadny;
+    t.operace = 0;
     t.odmitnuty = Odmitnuty::Zadny;
 }
 
@@ -142,8 +126,7 @@ void Lexer::dalsi(Token& t) {
             t.konec = static_cast<std::uint32_t>(i);
             t.cislo = cislo;
             t.text = obsah;
-            t.uroven = Token::Zadne;
-            t.op = Op::Zadny;
+            t.operace = 0;
             t.odmitnuty = Odmitnuty::Zadny;
         };
         // Names and blanks, the commonest by far, first.
@@ -169,7 +152,7 @@ void Lexer::dalsi(Token& t) {
             t.radek = m_radek;
             t.zacatek = t.konec = static_cast<std::uint32_t>(n);
             t.text = {};
-            t.uroven = Token::Zadne;
+            t.operace = 0;
             t.odmitnuty = Odmitnuty::Zadny;
             return;
         }

@@ -269,7 +269,7 @@ void TestNahledJazyk::chybyBehu_data() {
     const std::string zdvojovani =
         "a = \"xy\"\n" + QStringLiteral("a = a + a\n").repeated(20).toStdString();
     radek("text zdvojovaný bez konce", zdvojovani.c_str(),
-          "Draw, řádek 20: běh zastaven: text by byl delší než milion znaků");
+          "Draw, řádek 20: běh zastaven: text by byl delší než 1 000 000 znaků");
     radek("zápis do konstanty", "c_red = 1",
           "Draw, řádek 1: běh zastaven: c_red je konstanta, nelze do ní zapsat");
     radek("záporný index", "a[-1] = 0",
