@@ -135,9 +135,7 @@ public:
             }
         if (pole && jedno)
             return {u, c.radek, m_slova.jmeno(*pole, text(u, r, *pole)) + ": " + c.zprava, pole};
-        return {u, c.radek,
-                NazevUdalosti(u) + ", řádek " + std::to_string(c.radek) + ": " + jak + c.zprava,
-                pole};
+        return {u, c.radek, MistoVUdalosti(NazevUdalosti(u), c.radek) + jak + c.zprava, pole};
     }
 
 private:

@@ -16,8 +16,8 @@ Mistnost::Mistnost(const Skripty& skripty, const ZadaneHodnoty& zadane, Prectene
                        : Rozeber(text);
         for (const ChybaSkriptu& c : r.chyby)
             m_stav.pridejZpravu(Zprava::Druh::Chyba,
-                                NazevUdalosti(udalost) + ", řádek " + std::to_string(c.radek) +
-                                    ": nelze přečíst: " + c.zprava,
+                                MistoVUdalosti(NazevUdalosti(udalost), c.radek) +
+                                    "nelze přečíst: " + c.zprava,
                                 MistoChyby{udalost, c, true});
         m_programy.emplace(udalost, std::move(r.program));
     }
@@ -59,10 +59,9 @@ void Mistnost::spust(Udalost udalost) {
     if (c) {
         const std::string& zprava = c->chyba.zprava;
         m_stav.pridejZpravu(Zprava::Druh::Chyba,
-                            c->smycka
-                                ? m_stav.udalost + ": " + zprava
-                                : m_stav.udalost + ", řádek " + std::to_string(c->chyba.radek) +
-                                      ": běh zastaven: " + zprava,
+                            c->smycka ? m_stav.udalost + ": " + zprava
+                                      : MistoVUdalosti(m_stav.udalost, c->chyba.radek) +
+                                            "běh zastaven: " + zprava,
                             MistoChyby{udalost, c->chyba, false});
         m_programy.erase(it);
     }
