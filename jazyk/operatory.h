@@ -93,6 +93,17 @@ constexpr const Operator* NajdiOperator(std::string_view text, Operator::Druh dr
     return nullptr;
 }
 
+// The rows of one kind written with one character, by that character: where a lookup runs for
+// every token, an index rather than a scan.
+template <Operator::Druh druh>
+inline constexpr auto JednoznakoveOperatory = [] {
+    std::array<std::uint8_t, 256> a{};
+    for (std::size_t i = 0; i < std::size(Operatory); ++i)
+        if (Operatory[i].druh == druh && Operatory[i].text.size() == 1)
+            a[static_cast<unsigned char>(Operatory[i].text[0])] = static_cast<std::uint8_t>(i + 1);
+    return a;
+}();
+
 // How messages write an operation.
 constexpr const char* ZnakOperatoru(Op op) {
     for (const Operator& o : Operatory)

@@ -16,7 +16,7 @@ struct Necitelne {
 
 class Parser {
 public:
-    explicit Parser(const std::string& text) : m_text(text), m_lexer(text) { dalsi(); }
+    explicit Parser(const std::string& text) : m_text(text), m_lexer(text) { posun(); }
     // Fills in the statements of the program whose text the parser was given.
     std::vector<ChybaSkriptu> rozbor(Program& program);
 
@@ -48,18 +48,14 @@ private:
 
     // Tokens.
     const Token& ted() const { return m_ted; }
-    // Takes the current token into the statement: a form the engine refuses refuses it.
     void posun() {
-        if (m_ted.odmitnuty != Odmitnuty::Zadny) [[unlikely]]
-            odmitni();
-        dalsi();
-    }
-    void dalsi() {
         m_predKonec = m_ted.konec;
         m_predRadek = m_ted.radek;
         m_lexer.dalsi(m_ted);
         ++m_pozice;
     }
+    // A form the engine refuses stops the statement where it stands: where an operator or a
+    // number is taken, or wherever the parser stops at it.
     [[noreturn]] void odmitni() const;
     // Symbols are one or two characters long.
     bool jeSymbol(std::string_view s) const {

@@ -67,7 +67,7 @@ void Parser::zotavSe(std::size_t pozice, int radek) {
             if (ted().radek > radek || jeSymbol("}"))
                 return;
             if (jeSymbol(";")) {
-                dalsi();
+                posun();
                 return;
             }
         }
@@ -75,7 +75,7 @@ void Parser::zotavSe(std::size_t pozice, int radek) {
             ++zavorky;
         else if (symbol && (jeSymbol(")") || jeSymbol("]") || jeSymbol("}")))
             zavorky = std::max(0, zavorky - 1);
-        dalsi();
+        posun();
     }
 }
 

@@ -120,6 +120,8 @@ Vyraz Parser::vyraz() {
     };
     while (ted().operace) {
         const Operator& o = OperatorTokenu(ted().operace);
+        if (o.odmitnuty != Odmitnuty::Zadny)
+            odmitni();
         const std::uint8_t u = o.uroven;
         const Op op = o.op;
         posun();
@@ -146,7 +148,13 @@ Vyraz Parser::unarni() {
         (ted().druh == Token::Druh::Jmeno && !jeSlovo("not")))
         return primarni();
     const Token t = ted();
-    const Operator* o = NajdiOperator(t.text, Operator::Druh::Unarni);
+    const std::uint8_t radek =
+        t.druh == Token::Druh::Symbol && t.text.size() == 1
+            ? JednoznakoveOperatory<Operator::Druh::Unarni>[static_cast<unsigned char>(t.text[0])]
+            : 0;
+    const Operator* o = radek            ? &OperatorTokenu(radek)
+                        : jeSlovo("not") ? NajdiOperator("not", Operator::Druh::Unarni)
+                                         : nullptr;
     if (!o)
         return primarni();
     Hloubka h(*this);
@@ -165,6 +173,8 @@ Vyraz Parser::primarni() {
     const Token& t = ted();
     Vyraz v;
     v.radek = t.radek;
+    if (t.odmitnuty != Odmitnuty::Zadny)
+        odmitni();
     if (t.druh == Token::Druh::Cislo || jeSlovo("true") || jeSlovo("false")) {
         v.cislo = t.druh == Token::Druh::Cislo ? t.cislo : (t.text == "true" ? 1 : 0);
         posun();
@@ -230,7 +240,8 @@ Vyraz Parser::cesta(bool objekt) {
         v.znacka = objekt == "global";
         v.text = usek(ted().text);
         posun();
-    } else if (vezmiSymbol(".")) {
+    } else if (jeSymbol(".")) {
+        posun();
         if (ted().druh != Token::Druh::Jmeno || jeVyhrazene(ted().text))
             chyba("za '" + std::string(t.text) + ".' čekám jméno proměnné, stojí tu " +
                   popis(ted()));

@@ -24,14 +24,6 @@ constexpr bool jeSymbolovy(const Operator& o) {
     return o.druh == Operator::Druh::Binarni && !jePismeno(o.text[0]);
 }
 
-constexpr auto jednoznakove = [] {
-    std::array<std::uint8_t, 256> a{};
-    for (std::size_t i = 0; i < std::size(Operatory); ++i)
-        if (jeSymbolovy(Operatory[i]) && Operatory[i].text.size() == 1)
-            a[static_cast<unsigned char>(Operatory[i].text[0])] = static_cast<std::uint8_t>(i + 1);
-    return a;
-}();
-
 constexpr auto dvojznakove = [] {
     std::array<std::uint8_t, 128> a{};
     for (std::size_t i = 0; i < std::size(Operatory); ++i)
@@ -50,6 +42,15 @@ static_assert(
     }(),
     "two operators of two characters share a slot: change slot()");
 
+// The letters the words start with, so that most short names are no word at a glance.
+constexpr auto zacatkySlov = [] {
+    std::array<bool, 256> a{};
+    for (const Operator& o : Operatory)
+        if (o.druh == Operator::Druh::Binarni && jePismeno(o.text[0]))
+            a[static_cast<unsigned char>(o.text[0])] = true;
+    return a;
+}();
+
 constexpr auto slova = [] {
     std::array<std::uint8_t, std::size(Operatory) + 1> a{};
     std::size_t n = 0;
@@ -65,15 +66,20 @@ void zarad(Token& t) {
     const std::string_view s = t.text;
     std::uint8_t radek = 0;
     if (s.size() == 1) {
-        radek = jednoznakove[static_cast<unsigned char>(s[0])];
+        radek = JednoznakoveOperatory<Operator::Druh::Binarni>[static_cast<unsigned char>(s[0])];
     } else if (s.size() == 2 && !jePismeno(s[0])) {
         radek = dvojznakove[slot(s[0], s[1])];
-        if (radek && OperatorTokenu(radek).text != s)
+        if (radek &&
+            (OperatorTokenu(radek).text[0] != s[0] || OperatorTokenu(radek).text[1] != s[1]))
             radek = 0;
-    } else {
-        for (std::size_t i = 0; slova[i] && !radek; ++i)
-            if (OperatorTokenu(slova[i]).text == s)
+    } else if (zacatkySlov[static_cast<unsigned char>(s[0])]) {
+        for (std::size_t i = 0; slova[i] && !radek; ++i) {
+            const std::string_view slovo = OperatorTokenu(slova[i]).text;
+            // Two or three letters: the first, the second and the last are all of them.
+            if (slovo.size() == s.size() && slovo[0] == s[0] && slovo[1] == s[1] &&
+                slovo.back() == s.back())
                 radek = slova[i];
+        }
     }
     t.operace = radek;
     if (radek)
