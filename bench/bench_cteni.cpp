@@ -5,7 +5,7 @@
 
 #include "generators/generuj_nastaveni.h"
 #include "generators/generuj_titulky.h"
-#include "preview/rozbor.h"
+#include "jazyk/rozbor.h"
 
 #include <algorithm>
 #include <chrono>

@@ -31,6 +31,12 @@ if nahled.exists():
     for line in nahled.read_text().splitlines():
         nazev, nase, podlaha = line.split("\t")
         nase, podlaha = float(nase), float(podlaha)
+        # A restart is the check plus Create's run; reading each event a second time would
+        # show as half again the check.
+        if nazev.startswith("restart"):
+            radek(f"preview {nazev} against the check alone", f"{nase:.2f} ms",
+                  f"{podlaha:.2f} ms", nase / podlaha, 1.2)
+            continue
         rozpocet = rozpocty[nazev.split()[0]]
         radek(f"preview {nazev} (budget {rozpocet:.0f} ms)", f"{nase:.2f} ms", f"{podlaha:.2f} ms",
               nase / podlaha, 1.5, nase <= rozpocet)

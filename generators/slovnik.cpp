@@ -44,12 +44,12 @@ const std::array<KonstantaKlavesy, 5>& KonstantyKlaves() {
     return klavesy;
 }
 
-const std::array<std::string_view, 29>& KlicovaSlova() {
-    static constexpr std::array<std::string_view, 29> slova{
-        "if",      "else",  "true",     "false",  "global", "and",  "or",        "not",
-        "while",   "for",   "do",       "until",  "repeat", "with", "switch",    "case",
-        "default", "break", "continue", "return", "exit",   "var",  "globalvar", "mod",
-        "div",     "self",  "other",    "all",    "noone"};
+const std::array<std::string_view, 32>& KlicovaSlova() {
+    static constexpr std::array<std::string_view, 32> slova{
+        "if",      "else",  "true",     "false",  "global", "and",   "or",        "not",
+        "while",   "for",   "do",       "until",  "repeat", "with",  "switch",    "case",
+        "default", "break", "continue", "return", "exit",   "var",   "globalvar", "mod",
+        "div",     "self",  "other",    "all",    "noone",  "begin", "end",       "then"};
     return slova;
 }
 

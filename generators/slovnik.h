@@ -30,6 +30,6 @@ struct KonstantaKlavesy {
 
 const std::array<KonstantaKlavesy, 5>& KonstantyKlaves();
 
-const std::array<std::string_view, 29>& KlicovaSlova();
+const std::array<std::string_view, 32>& KlicovaSlova();
 
 } // namespace generatory

@@ -2,17 +2,15 @@
 
 #include "generators/slovnik.h"
 #include "generators/spoj_radky.h"
-#include "preview/konstanty.h"
+#include "jazyk/konstanty.h"
+#include "jazyk/rozbor.h"
 #include "preview/mistnost.h"
 #include "preview/pocty_nastaveni.h"
-#include "preview/rozbor.h"
 #include "preview/slova_formulare.h"
 
 #include <algorithm>
 #include <map>
-#include <new>
 #include <set>
-#include <stdexcept>
 #include <string_view>
 #include <tuple>
 
@@ -23,22 +21,9 @@ namespace nahled {
 
 namespace {
 
-// What the reader makes of a text. A script too big to read at all is one error, as the room
-// reports it.
-Rozbor precti(const std::string& text) {
-    try {
-        return Rozeber(text);
-    } catch (const std::bad_alloc&) {
-    } catch (const std::length_error&) {
-    }
-    Rozbor r;
-    r.chyby = {{1, "skript je pro náhled příliš velký"}};
-    return r;
-}
-
 // Every place the reader cannot read, in line order.
 std::vector<ChybaSkriptu> chybyCteni(const std::string& text) {
-    return precti(text).chyby;
+    return Rozeber(text).chyby;
 }
 
 bool prazdny(const std::string& text) {
@@ -183,7 +168,8 @@ struct Posudek {
 
 class Kontrola {
 public:
-    explicit Kontrola(const Skript& skript) : m_skript(skript), m_slova(skript) {}
+    explicit Kontrola(const Skript& skript, Prectene* prectene = nullptr)
+        : m_skript(skript), m_slova(skript), m_prectene(prectene) {}
 
     std::vector<Nalez> vse() {
         std::vector<Nalez> pocty = ZkontrolujPocty(m_skript, m_slova);
@@ -214,9 +200,7 @@ public:
             }
         if (pole && jedno)
             return {u, c.radek, m_slova.jmeno(*pole, text(u, r, *pole)) + ": " + c.zprava, pole};
-        return {u, c.radek,
-                NazevUdalosti(u) + ", řádek " + std::to_string(c.radek) + ": " + jak + c.zprava,
-                pole};
+        return {u, c.radek, MistoVUdalosti(NazevUdalosti(u), c.radek) + jak + c.zprava, pole};
     }
 
 private:
@@ -226,7 +210,10 @@ private:
 
     void udalost(Udalost u) {
         const auto& radky = m_skript.radky(u);
-        const std::vector<ChybaSkriptu> chyby = chybyCteni(generatory::SpojRadky(radky));
+        Rozbor precteno = Rozeber(generatory::SpojRadky(radky));
+        const std::vector<ChybaSkriptu> chyby = precteno.chyby;
+        if (m_prectene)
+            (*m_prectene)[u] = std::move(precteno);
         const auto& puvod = m_skript.puvodRadku(u);
         for (std::size_t r = 0; r < puvod.size(); ++r)
             for (const Vlozeni& v : puvod[r])
@@ -319,7 +306,7 @@ private:
         // wrong even where it reads; a settings value may well have nothing to do.
         if (prazdny(text))
             return Posudek{m_slova.jePrazdne(v, text), !nastaveni};
-        const Rozbor r = precti("if(a)" + text);
+        const Rozbor r = Rozeber("if(a)" + text);
         const auto& c = r.chyby;
         // The item's test stands before its action without braces, so it holds only the
         // action's first statement; the rest would run on every Enter.
@@ -362,6 +349,7 @@ private:
 
     const Skript& m_skript;
     SlovaFormulare m_slova;
+    Prectene* m_prectene;
     std::vector<Nalez> m_nalezy;
     std::map<std::tuple<generatory::Pole, std::size_t, std::size_t>, std::optional<Posudek>>
         m_posudky;
@@ -373,8 +361,8 @@ private:
 
 } // namespace
 
-std::vector<Nalez> Zkontroluj(const Skript& skript) {
-    return Kontrola(skript).vse();
+std::vector<Nalez> Zkontroluj(const Skript& skript, Prectene* prectene) {
+    return Kontrola(skript, prectene).vse();
 }
 
 Nalez PopisChyby(const Skript& skript, Udalost udalost, const ChybaSkriptu& chyba) {

@@ -5,7 +5,8 @@
 // own message with its pane and line.
 
 #include "generators/skript.h"
-#include "preview/tokeny.h"
+#include "jazyk/tokeny.h"
+#include "preview/mistnost.h"
 
 #include <optional>
 #include <string>
@@ -24,8 +25,9 @@ struct Nalez {
 
 // Every line of the script that cannot be read, or that a field broke, in the order of the form:
 // the fields above its rows, the rows from the first, the options below them; what no field
-// wrote comes last, in the order of the events and their lines.
-std::vector<Nalez> Zkontroluj(const generatory::Skript& skript);
+// wrote comes last, in the order of the events and their lines. Into `prectene`, if given, what
+// the reader made of each event, for the room to run.
+std::vector<Nalez> Zkontroluj(const generatory::Skript& skript, Prectene* prectene = nullptr);
 
 // An error the running script met at a line of an event.
 Nalez PopisChyby(const generatory::Skript& skript, generatory::Udalost udalost,

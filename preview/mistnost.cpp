@@ -1,8 +1,6 @@
 #include "preview/mistnost.h"
 
 #include <algorithm>
-#include <new>
-#include <stdexcept>
 
 namespace nahled {
 
@@ -10,27 +8,16 @@ std::string NazevUdalosti(Udalost udalost) {
     return std::string(generatory::TitulekUdalosti(udalost));
 }
 
-namespace {
-
-Rozbor precti(const std::string& text) {
-    try {
-        return Rozeber(text);
-    } catch (const std::bad_alloc&) {
-        return {{}, {{1, "skript je pro náhled příliš velký"}}};
-    } catch (const std::length_error&) {
-        return {{}, {{1, "skript je pro náhled příliš velký"}}};
-    }
-}
-
-} // namespace
-
-Mistnost::Mistnost(const Skripty& skripty, const ZadaneHodnoty& zadane) {
+Mistnost::Mistnost(const Skripty& skripty, const ZadaneHodnoty& zadane, Prectene prectene) {
     for (const auto& [udalost, text] : skripty) {
-        Rozbor r = precti(text);
+        const auto hotovy = prectene.find(udalost);
+        Rozbor r = hotovy != prectene.end() && hotovy->second.program.text == text
+                       ? std::move(hotovy->second)
+                       : Rozeber(text);
         for (const ChybaSkriptu& c : r.chyby)
             m_stav.pridejZpravu(Zprava::Druh::Chyba,
-                                NazevUdalosti(udalost) + ", řádek " + std::to_string(c.radek) +
-                                    ": nelze přečíst: " + c.zprava,
+                                MistoVUdalosti(NazevUdalosti(udalost), c.radek) +
+                                    "nelze přečíst: " + c.zprava,
                                 MistoChyby{udalost, c, true});
         m_programy.emplace(udalost, std::move(r.program));
     }
@@ -72,10 +59,9 @@ void Mistnost::spust(Udalost udalost) {
     if (c) {
         const std::string& zprava = c->chyba.zprava;
         m_stav.pridejZpravu(Zprava::Druh::Chyba,
-                            c->smycka
-                                ? m_stav.udalost + ": " + zprava
-                                : m_stav.udalost + ", řádek " + std::to_string(c->chyba.radek) +
-                                      ": běh zastaven: " + zprava,
+                            c->smycka ? m_stav.udalost + ": " + zprava
+                                      : MistoVUdalosti(m_stav.udalost, c->chyba.radek) +
+                                            "běh zastaven: " + zprava,
                             MistoChyby{udalost, c->chyba, false});
         m_programy.erase(it);
     }

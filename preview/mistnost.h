@@ -6,7 +6,7 @@
 // out from then on, and the others keep running.
 
 #include "generators/udalost.h"
-#include "preview/interpret.h"
+#include "jazyk/interpret.h"
 
 #include <map>
 #include <set>
@@ -21,6 +21,8 @@ std::string NazevUdalosti(Udalost udalost);
 
 using Skripty = std::map<Udalost, std::string>;
 using ZadaneHodnoty = std::vector<std::pair<std::string, Hodnota>>;
+// What the reader made of each event's text, kept so that a restart reads each event once.
+using Prectene = std::map<Udalost, Rozbor>;
 
 class Mistnost {
 public:
@@ -28,8 +30,10 @@ public:
     static constexpr int Vyska = 480;
     static constexpr int KrokuZaSekundu = 30;
 
-    // Reads the scripts, sets the values the author gave, and runs Create.
-    explicit Mistnost(const Skripty& skripty, const ZadaneHodnoty& zadane = {});
+    // Reads the scripts, sets the values the author gave, and runs Create. An event whose very
+    // text `prectene` holds read already runs from there.
+    explicit Mistnost(const Skripty& skripty, const ZadaneHodnoty& zadane = {},
+                      Prectene prectene = {});
 
     // One step: Step with these keys pressed, the alarm countdown, then Draw.
     void krok(const std::set<int>& stisknute = {});

@@ -138,12 +138,14 @@ void OknoNahledu::ZnovuClick() {
             return skript.second.find_first_not_of(" \t\r\n") == std::string::npos;
         }))
         pridejZpravu(QStringLiteral("Panely jsou prázdné: nejdřív stiskněte „Vygenerovat kód“."));
-    // What cannot be read is named as the tab's check named it after generating.
+    // What cannot be read is named as the tab's check named it after generating; the room runs
+    // what the check read.
     m_skript = m_puvod ? m_puvod() : nullptr;
+    nahled::Prectene prectene;
     if (m_skript)
-        for (const nahled::Nalez& n : nahled::Zkontroluj(*m_skript))
+        for (const nahled::Nalez& n : nahled::Zkontroluj(*m_skript, &prectene))
             pridejZpravu(QString::fromStdString(n.zprava), true);
-    m_mistnost = std::make_unique<nahled::Mistnost>(skripty, zadaneHodnoty());
+    m_mistnost = std::make_unique<nahled::Mistnost>(skripty, zadaneHodnoty(), std::move(prectene));
     m_prectenoPromennych = 0;
     const auto draw = skripty.find(nahled::Udalost::Draw);
     m_tazeni->nactiPuvod(draw == skripty.end() ? std::string() : draw->second);

@@ -5,7 +5,7 @@
 // Enter for the script, and lets the mouse take a text that may be placed by dragging and drop it
 // elsewhere.
 
-#include "preview/stav.h"
+#include "jazyk/stav.h"
 
 #include <QWidget>
 

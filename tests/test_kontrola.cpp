@@ -140,6 +140,27 @@ void TestKontrola::zpravy_data() {
         r[0].x = "";
     }) << QStringList{"Položka 1: Pozice x je prázdná", "Položka 2: Akce je prázdná"};
 
+    // Forms the engine refuses, named in the form's words with what it takes instead.
+    QTest::addRow("menu, %% in x") << menuS([](auto& r) { r[0].x = "room_width % 3"; })
+                                   << QStringList{"Položka 1: Pozice x: jazyk hry nezná '%': "
+                                                  "zbytek po dělení se píše mod"};
+    QTest::addRow("menu, ++ in an action")
+        << menuS([](auto& r) { r[0].akce = "global.skore++"; })
+        << QStringList{"Položka 1: Akce: jazyk hry nezná '++': pište += 1"};
+    QTest::addRow("menu, 0x in y") << menuS([](auto& r) { r[1].y = "0xB4"; })
+                                   << QStringList{"Položka 2: Pozice y: jazyk hry nezná 0xB4: "
+                                                  "šestnáctkové číslo se píše $B4"};
+    QTest::addRow("menu, a # colour in an action")
+        << menuS([](auto& r) { r[0].akce = "draw_set_color(#FF8000)"; })
+        << QStringList{"Položka 1: Akce: jazyk hry nezná barvu #FF8000: pište $0080FF nebo "
+                       "make_color_rgb(255, 128, 0)"};
+    QTest::addRow("menu, ?: in x") << menuS([](auto& r) { r[0].x = "global.vlevo ? 100 : 250"; })
+                                   << QStringList{"Položka 1: Pozice x: jazyk hry nezná podmínku "
+                                                  "'a ? b : c': pište if … else"};
+    QTest::addRow("menu, an exponent in y")
+        << menuS([](auto& r) { r[1].y = "1.8e2"; })
+        << QStringList{"Položka 2: Pozice y: jazyk hry nezná exponent 1.8e2: pište 180"};
+
     QTest::addRow("settings, own semicolon")
         << nastaveniS([](PolozkaNastaveni& p) { p.Akce = "if(global.zvuk) a = 1; else a = 2"; })
         << QStringList{"Položka č. 1 „Zvuk“: Akce č. 2: středník odděluje akce jednotlivých "

@@ -46,11 +46,11 @@ void TestNahledOdolnost::skript_data() {
     radek("300 000 bitových nebo", "a = " + opakuj("1", 300'000, "|"), "", "1");
     radek("střídané úrovně", "a = " + opakuj("2*1", 300'000, "+") + " - 1", "", "599999");
     radek("text delší než milion", "a = " + opakuj("\"ab\"", 600'000, "+"),
-          "Step, řádek 1: běh zastaven: text by byl delší než milion znaků");
+          "Step, řádek 1: běh zastaven: text by byl delší než 1 000 000 znaků");
     radek("text zdvojovaný ve smyčce", "s = \"ab\"\nrepeat (100) s += s",
-          "Step, řádek 2: běh zastaven: text by byl delší než milion znaků");
+          "Step, řádek 2: běh zastaven: text by byl delší než 1 000 000 znaků");
     radek("obří string_repeat", "a = string_repeat(\"ab\", 1000000000000)",
-          "Step, řádek 1: běh zastaven: string_repeat: text by byl delší než milion znaků");
+          "Step, řádek 1: běh zastaven: string_repeat: text by byl delší než 1 000 000 znaků");
     radek("index NaN", "global.p[" + obri + " - " + obri + "] = 1",
           "Step, řádek 1: běh zastaven: index pole není konečné číslo");
     radek("index nekonečno", "a = p[" + obri + "]",
@@ -59,6 +59,9 @@ void TestNahledOdolnost::skript_data() {
           "Step, řádek 1: běh zastaven: index pole 100000000 je mimo rozsah 0 až 31999");
     radek("2-D pole přes paměť",
           "s = string_repeat(\"x\", 1000000)\nfor (i = 0; i < 100; i += 1)\n  t[i, 5] = s",
+          "Step, řádek 3: běh zastaven: proměnné skriptu by zabraly víc než 64 MB paměti");
+    radek("hodnota přes paměť zůstane nenastavená",
+          "s = string_repeat(\"x\", 1000000)\nfor (i = 0; i < 66; i += 1) t[i] = s\na = s",
           "Step, řádek 3: běh zastaven: proměnné skriptu by zabraly víc než 64 MB paměti");
     radek("nekonečný while", "n = 1\nwhile (true) { n += 1 }",
           "Step: smyčka na řádku 2 zastavena po 1 000 000 krocích");

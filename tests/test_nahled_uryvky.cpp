@@ -217,8 +217,8 @@ void TestNahledUryvky::uryvek_data() {
     r("menu akce :=", MenuAkce, "global.zvuk := 1", {"Hra 250,150 #ffff00", "global.zvuk=1"},
       {"global.zvuk"});
     r("menu akce ++", MenuAkce, "global.pokus++",
-      {"Step, řádek 12: proměnná global.pokus není nastavená, čtu ji jako 0", "Hra 250,150 #ffff00",
-       "global.pokus=1"},
+      {"Step, řádek 12: nelze přečíst: jazyk hry nezná '++': pište += 1", "Hra 250,150 #ffff00",
+       "global.pokus=?"},
       {"global.pokus"});
     r("menu akce switch", MenuAkce,
       "switch (global.jazyk) { case 0: global.text = 'Hra' break default: global.text = 'Game' }",
@@ -409,8 +409,8 @@ void TestNahledUryvky::uryvek_data() {
     r("titulky barva prázdná", TitulkyBarva, "",
       {"Draw, řádek 1: nelze přečíst: čekám výraz, stojí tu ','", "Jan 250,660 #ffffff"});
     r("menu akce ++ v indexu", MenuAkce, "global.body[global.i++] = 5",
-      {"Step, řádek 12: proměnná global.i není nastavená, čtu ji jako 0", "Hra 250,150 #ffff00",
-       "global.body[0]=5", "global.i=1"},
+      {"Step, řádek 12: nelze přečíst: jazyk hry nezná '++': pište += 1", "Hra 250,150 #ffff00",
+       "global.body[0]=?", "global.i=?"},
       {"global.body[0]", "global.i"});
 }
 

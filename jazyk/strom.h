@@ -65,20 +65,30 @@ private:
 };
 
 struct Vyraz {
-    enum class Druh : std::uint8_t { Cislo, Text, Promenna, Prvek, Volani, Unarni, Retez, Krok };
+    enum class Druh : std::uint8_t {
+        Cislo,
+        Text,
+        Promenna,
+        Prvek,
+        Cizi, // another object's variable, which the room does not hold
+        Volani,
+        Unarni,
+        Retez
+    };
     Druh druh = Druh::Cislo;
-    // Unarni: its operator. Krok (++/--): Plus or Minus.
+    // Unarni: its operator.
     Op op = Op::Zadny;
     // An operand of a Retez after the first: the operator that joins it to what precedes.
     Op spojka = Op::Zadny;
     // Volani: the built-in's place in its table plus one; 0 for a function the preview does not
-    // run. Krok: 1 when written before its variable. Promenna and Prvek: 1 for "global.".
+    // run. Promenna and Prvek: 1 for "global.".
     std::uint8_t znacka = 0;
     int radek = 1;
     union {
         double cislo = 0;
         // A text literal's inside, a variable's name ("global.", "self." or "other." left
-        // out), or the whole call as written.
+        // out), or the whole call, or another object's variable, as written; an assignment to
+        // another object's variable holds the whole statement.
         Usek text;
     };
     // Operands, the indices of an element, or the arguments of a call.

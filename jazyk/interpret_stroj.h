@@ -2,18 +2,14 @@
 
 // The interpreter's inner workings, shared by its statement and expression halves.
 
-#include "preview/interpret.h"
-#include "preview/promenne.h"
+#include "jazyk/interpret.h"
+#include "jazyk/promenne.h"
 
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace nahled {
-
-[[noreturn]] inline void chybaBehu(int radek, std::string zprava) {
-    throw ChybaBehu{{radek, std::move(zprava)}};
-}
 
 // How a statement ends: on to the next, or out of a loop, to its next round, or out of the
 // script.
@@ -34,14 +30,15 @@ private:
             return;
         if (m_kroky == NejvicKroku)
             throw ChybaBehu{{m_smycky.back(), "smyčka na řádku " + std::to_string(m_smycky.back()) +
-                                                  " zastavena po 1 000 000 krocích"},
+                                                  " zastavena po " + VTisicich(NejvicKroku) +
+                                                  " krocích"},
                             true};
         ++m_kroky;
     }
 
     void pracuj(int radek, std::size_t kolik = 1) {
         if (m_operace + kolik > NejvicOperaci)
-            chybaBehu(radek, "výpočet zastaven po 50 000 000 operacích");
+            chybaBehu(radek, "výpočet zastaven po " + VTisicich(NejvicOperaci) + " operacích");
         m_operace += kolik;
     }
 
@@ -68,7 +65,6 @@ private:
     Hodnota precti(const Misto& m, int radek);
     void zapis(const Vyraz& cil, const Misto& m, Hodnota h);
     void prirad(const Prikaz& p);
-    Hodnota krok(const Vyraz& v);
     Hodnota volej(const Vyraz& v, bool hodnotaPouzita);
 
     const Program& m_p;

@@ -5,16 +5,13 @@
 // script, a run ends: a loop stops after NejvicKroku statements, any script after
 // NejvicOperaci operations, and no exception leaves Spust.
 
-#include "preview/rozbor.h"
-#include "preview/stav.h"
-#include "preview/vestavene.h"
+#include "jazyk/rozbor.h"
+#include "jazyk/stav.h"
+#include "jazyk/vestavene.h"
 
 #include <optional>
 
 namespace nahled {
-
-inline constexpr std::uint64_t NejvicKroku = 1'000'000;
-inline constexpr std::uint64_t NejvicOperaci = 50'000'000;
 
 // The statements run inside loops by the last Spust, for tests that every run keeps its budget.
 struct Pocitadla {

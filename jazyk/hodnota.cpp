@@ -1,4 +1,4 @@
-#include "preview/hodnota.h"
+#include "jazyk/hodnota.h"
 
 #include <charconv>
 #include <cmath>

@@ -1,6 +1,6 @@
-#include "preview/vypocet.h"
+#include "jazyk/vypocet.h"
 
-#include "preview/vestavene.h"
+#include "jazyk/vestavene.h"
 
 #include <cmath>
 #include <cstdint>
@@ -10,7 +10,7 @@ namespace nahled {
 namespace {
 
 [[noreturn]] void chyba(int radek, std::string zprava) {
-    throw ChybaBehu{{radek, std::move(zprava)}};
+    chybaBehu(radek, std::move(zprava));
 }
 
 const char* druh(const Hodnota& h) {
@@ -34,58 +34,6 @@ double posun(std::int64_t x, std::int64_t o, bool vlevo) {
 }
 
 } // namespace
-
-const char* ZnakOperatoru(Op op) {
-    switch (op) {
-    case Op::Plus:
-        return "+";
-    case Op::Minus:
-        return "-";
-    case Op::Krat:
-        return "*";
-    case Op::Deleno:
-        return "/";
-    case Op::Div:
-        return "div";
-    case Op::Mod:
-        return "mod";
-    case Op::A:
-        return "&&";
-    case Op::Nebo:
-        return "||";
-    case Op::Xor:
-        return "^^";
-    case Op::BitA:
-        return "&";
-    case Op::BitNebo:
-        return "|";
-    case Op::BitXor:
-        return "^";
-    case Op::Vlevo:
-        return "<<";
-    case Op::Vpravo:
-        return ">>";
-    case Op::Rovno:
-        return "==";
-    case Op::Nerovno:
-        return "!=";
-    case Op::Mensi:
-        return "<";
-    case Op::Vetsi:
-        return ">";
-    case Op::MensiRovno:
-        return "<=";
-    case Op::VetsiRovno:
-        return ">=";
-    case Op::Ne:
-        return "!";
-    case Op::BitNe:
-        return "~";
-    case Op::Zadny:
-        break;
-    }
-    return "=";
-}
 
 void Spocti(Op op, Hodnota& a, const Hodnota& b, int radek) {
     if (JeText(a) != JeText(b))
@@ -113,7 +61,7 @@ void Spocti(Op op, Hodnota& a, const Hodnota& b, int radek) {
             chyba(radek, std::string("'") + ZnakOperatoru(op) + "' nelze použít na text");
         const std::string& pravy = std::get<std::string>(b);
         if (levy->size() + pravy.size() > NejdelsiText)
-            chyba(radek, "text by byl delší než milion znaků");
+            chyba(radek, PrilisDlouhyText());
         *levy += pravy;
         return;
     }

@@ -3,7 +3,7 @@
 // Where the script's variables and array cells live, and what they cost: every write is
 // counted against NejvicPameti.
 
-#include "preview/stav.h"
+#include "jazyk/stav.h"
 
 #include <optional>
 
@@ -15,9 +15,6 @@ struct Misto {
     bool prvek = false;
     std::size_t i = 0, j = 0;
 };
-
-// The engine's limit for an array index; larger ones would only eat memory.
-inline constexpr double NejvetsiIndex = 32000;
 
 // "a[3]" or "a" as the author names a variable in the preview window; nullopt for a name that
 // is neither.

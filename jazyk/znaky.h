@@ -12,7 +12,7 @@ namespace nahled::znaky {
 // test nothing else.
 enum Trida : std::uint8_t { Pismeno = 1, Cislice = 2, Hex = 4, Symbol = 8 };
 
-inline constexpr std::string_view jednoznaky = "+-*/%<>=!~&|^(){}[],;.:";
+inline constexpr std::string_view jednoznaky = "+-*/%<>=!~&|^(){}[],;.:?";
 
 inline constexpr std::array<std::uint8_t, 256> tridy = [] {
     std::array<std::uint8_t, 256> t{};
@@ -32,25 +32,25 @@ inline constexpr std::array<std::uint8_t, 256> tridy = [] {
     return t;
 }();
 
-inline bool je(char c, std::uint8_t trida) {
+constexpr bool je(char c, std::uint8_t trida) {
     return (tridy[static_cast<unsigned char>(c)] & trida) != 0;
 }
-inline bool jePismeno(char c) {
+constexpr bool jePismeno(char c) {
     return je(c, Pismeno);
 }
-inline bool jeCislice(char c) {
+constexpr bool jeCislice(char c) {
     return je(c, Cislice);
 }
-inline bool jeHex(char c) {
+constexpr bool jeHex(char c) {
     return je(c, Hex);
 }
-inline bool jeSymbol(char c) {
+constexpr bool jeSymbol(char c) {
     return je(c, Symbol);
 }
 
 // Whether a and b make one of the two-character symbols: == != <= >= && || ^^ += -= *= /= |=
 // &= ^= <> := ++ -- << >>.
-inline bool jeDvojznak(char a, char b) {
+constexpr bool jeDvojznak(char a, char b) {
     switch (b) {
     case '=':
         return a == '=' || a == '!' || a == '<' || a == '>' || a == '+' || a == '-' || a == '*' ||

@@ -4,9 +4,10 @@
 // pressed for this step, its fonts, what Draw drew, and the messages for the author.
 
 #include "generators/udalost.h"
-#include "preview/hodnota.h"
-#include "preview/konstanty.h"
-#include "preview/tokeny.h"
+#include "jazyk/hodnota.h"
+#include "jazyk/konstanty.h"
+#include "jazyk/meze.h"
+#include "jazyk/tokeny.h"
 
 #include <cstdint>
 #include <optional>
@@ -58,11 +59,6 @@ struct Zprava {
 using Pole = std::vector<std::vector<std::optional<Hodnota>>>;
 using Promenna = std::variant<Hodnota, Pole>;
 
-// What one script may hold at once in its variables, and in the texts of one step's drawing.
-inline constexpr std::size_t NejvicPameti = 64u << 20;
-// Pending messages beyond this are dropped, with one message that says so.
-inline constexpr std::size_t NejvicZprav = 1000;
-
 struct Stav {
     Stav();
 
@@ -78,7 +74,8 @@ struct Stav {
     std::vector<Kresba> kresby;
     std::vector<Zprava> zpravy;
     std::unordered_set<std::string> nahlasene;
-    // Calls whose value the preview does not have and already said so.
+    // Calls and other objects' variables whose value the preview does not have and already said
+    // so.
     std::unordered_set<const void*> nahlasenaVolani;
     // Names "globalvar" declared: they stand for "global.<name>".
     std::unordered_set<std::string> globalni;

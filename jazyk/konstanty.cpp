@@ -1,6 +1,6 @@
-#include "preview/konstanty.h"
+#include "jazyk/konstanty.h"
 
-#include "preview/tabulka_jmen.h"
+#include "jazyk/tabulka_jmen.h"
 
 #include <cmath>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "preview/strom.h"
+#include "jazyk/strom.h"
 
 #include <algorithm>
 #include <memory>

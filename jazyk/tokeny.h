@@ -4,19 +4,15 @@
 // A token's text points into the script; a character it cannot read becomes a Chyba token with
 // its message, and reading goes on after it.
 
-#include "preview/strom.h"
+#include "jazyk/chyby.h"
+#include "jazyk/odmitnute.h"
+#include "jazyk/strom.h"
 
 #include <cstdint>
 #include <string>
 #include <string_view>
 
 namespace nahled {
-
-struct ChybaSkriptu {
-    int radek;
-    std::string zprava;
-    bool operator==(const ChybaSkriptu&) const = default;
-};
 
 struct Token {
     enum class Druh : std::uint8_t { Cislo, Text, Jmeno, Symbol, Chyba, Konec };
@@ -26,11 +22,10 @@ struct Token {
     double cislo = 0;
     // The symbol, the name, the inside of a string literal, or for Chyba the message.
     std::string_view text;
-    // A binary operator: its precedence, loosest 0, and what it does; Zadne for any other token.
-    std::uint8_t uroven = Zadne;
-    Op op = Op::Zadny;
-
-    static constexpr std::uint8_t Zadne = 0xFF;
+    // A binary operator's row in Operatory plus one; 0 for any other token.
+    std::uint8_t operace = 0;
+    // A form the engine refuses: the token reads, and the parser refuses its statement.
+    Odmitnuty odmitnuty = Odmitnuty::Zadny;
 };
 
 class Lexer {

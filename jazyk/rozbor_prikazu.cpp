@@ -1,18 +1,10 @@
-#include "preview/konstanty.h"
-#include "preview/parser.h"
+#include "jazyk/konstanty.h"
+#include "jazyk/operatory.h"
+#include "jazyk/parser.h"
 
 #include <algorithm>
-#include <iterator>
 
 namespace nahled {
-
-namespace {
-
-bool jeOperatorSlovem(std::string_view s) {
-    return s == "and" || s == "or" || s == "not" || s == "xor" || s == "div" || s == "mod";
-}
-
-} // namespace
 
 Prikaz Parser::jednoduchy() {
     Prikaz pr;
@@ -67,7 +59,7 @@ Prikaz Parser::jednoduchy() {
             chyba("'until' bez 'do'");
         if (s == "case" || s == "default")
             chyba(vUvozovkach(s) + " mimo 'switch'");
-        if (jeOperatorSlovem(s))
+        if (JeOperatorSlovem(s))
             chyba(vUvozovkach(s) + " je operátor, příkaz jím začínat nemůže");
     }
     return prosty(true);
@@ -86,6 +78,9 @@ Prikaz Parser::smycka(Prikaz::Druh druh) {
         vyraz();
     else if (druh != Prikaz::Druh::DelejAz)
         pr.vyrazy = uloz(vyraz());
+    // "while (…) do" and "with (…) do": here the word starts no do…until.
+    if ((druh == Prikaz::Druh::Dokud || druh == Prikaz::Druh::S) && jeSlovo("do"))
+        posun();
     pr.deti.push_back(telo(za, pr.radek));
     if (druh == Prikaz::Druh::DelejAz) {
         if (!jeSlovo("until"))
@@ -148,11 +143,12 @@ Prikaz Parser::prepni() {
             continue;
         }
         const std::size_t pozice = m_pozice;
+        const int radek = ted().radek;
         try {
             Prikaz p = prikaz();
             pr.deti.push_back(std::move(p));
         } catch (const Necitelne& n) {
-            zaznamenej(n, pozice);
+            zaznamenej(n, pozice, radek);
         }
     }
     return pr;
@@ -194,45 +190,36 @@ Prikaz Parser::promenne(bool globalni) {
     return pr;
 }
 
-// An assignment, a call, or ++/-- of a variable.
+// An assignment or a call.
 Prikaz Parser::prosty(bool sStrednikem) {
     Prikaz pr;
     pr.radek = ted().radek;
-    if (jeSymbol("++") || jeSymbol("--")) {
+    if (ted().druh != Token::Druh::Jmeno)
+        chyba("příkaz nemůže začínat: " + popis(ted()));
+    const std::string_view prvni = ted().text;
+    const std::uint32_t zacatek = ted().zacatek;
+    Vyraz cil = cesta();
+    if (cil.druh == Vyraz::Druh::Cislo)
+        chyba(vUvozovkach(prvni) + " je konstanta, nelze do ní zapsat");
+    if (cil.druh == Vyraz::Druh::Volani) {
         pr.druh = Prikaz::Druh::Vyraz;
-        pr.vyrazy = uloz(unarni());
+        pr.vyrazy = uloz(cil);
     } else {
-        if (ted().druh != Token::Druh::Jmeno)
-            chyba("příkaz nemůže začínat: " + popis(ted()));
-        Vyraz cil = cesta();
-        if (cil.druh == Vyraz::Druh::Volani) {
-            pr.druh = Prikaz::Druh::Vyraz;
-            pr.vyrazy = uloz(cil);
-        } else if (jeSymbol("++") || jeSymbol("--")) {
-            pr.druh = Prikaz::Druh::Vyraz;
-            Vyraz krok;
-            krok.druh = Vyraz::Druh::Krok;
-            krok.radek = pr.radek;
-            krok.op = jeSymbol("++") ? Op::Plus : Op::Minus;
-            krok.deti = uloz(cil);
-            pr.vyrazy = uloz(krok);
-            posun();
-        } else {
-            static constexpr std::pair<std::string_view, Op> prirazeni[]{
-                {"=", Op::Zadny},    {":=", Op::Zadny}, {"+=", Op::Plus},
-                {"-=", Op::Minus},   {"*=", Op::Krat},  {"/=", Op::Deleno},
-                {"|=", Op::BitNebo}, {"&=", Op::BitA},  {"^=", Op::BitXor}};
-            const auto op = std::ranges::find_if(prirazeni, [&](const auto& p) {
-                return ted().druh == Token::Druh::Symbol && ted().text == p.first;
-            });
-            if (op == std::end(prirazeni))
-                chyba("za '" + jmeno(cil) + "' čekám '=' nebo '(', stojí tu " + popis(ted()));
-            posun();
-            pr.druh = Prikaz::Druh::Prirazeni;
-            pr.op = op->second;
-            const Vyraz obe[]{cil, vyraz()};
-            pr.vyrazy = uloz(obe, 2);
-        }
+        // "=" and ":=" write the value; the compound ones compute it with the old one first.
+        const bool zapis = jeSymbol("=") || jeSymbol(":=");
+        const Operator* slozene = !zapis && ted().druh == Token::Druh::Symbol
+                                      ? NajdiOperator(ted().text, Operator::Druh::Slozeny)
+                                      : nullptr;
+        if (!zapis && !slozene)
+            chyba("za '" + jmeno(cil) + "' čekám '=' nebo '(', stojí tu " + popis(ted()));
+        posun();
+        pr.druh = Prikaz::Druh::Prirazeni;
+        pr.op = slozene ? slozene->op : Op::Zadny;
+        Vyraz obe[]{cil, vyraz()};
+        // What the room lists as an action it did not run: the statement as written.
+        if (cil.druh == Vyraz::Druh::Cizi)
+            obe[0].text = {zacatek, m_predKonec - zacatek};
+        pr.vyrazy = uloz(obe, 2);
     }
     if (sStrednikem)
         vezmiSymbol(";");

@@ -2,8 +2,8 @@
 
 // The parser's inner workings, shared by its statement and expression halves.
 
-#include "preview/rozbor.h"
-#include "preview/uklid.h"
+#include "jazyk/rozbor.h"
+#include "jazyk/uklid.h"
 
 #include <string>
 
@@ -23,7 +23,8 @@ public:
 private:
     // Statements (rozbor.cpp).
     void seznam(std::vector<Prikaz>& cil, bool vBloku);
-    void zaznamenej(const Necitelne& n, std::size_t pozice);
+    // `pozice` and `radek`: where the statement that could not be read began.
+    void zaznamenej(const Necitelne& n, std::size_t pozice, int radek);
     void zotavSe(std::size_t pozice, int radek);
     Prikaz prikaz();
     Prikaz jednoduchy();
@@ -49,9 +50,13 @@ private:
     const Token& ted() const { return m_ted; }
     void posun() {
         m_predKonec = m_ted.konec;
+        m_predRadek = m_ted.radek;
         m_lexer.dalsi(m_ted);
         ++m_pozice;
     }
+    // A form the engine refuses stops the statement where it stands: where an operator or a
+    // number is taken, or wherever the parser stops at it.
+    [[noreturn]] void odmitni() const;
     // Symbols are one or two characters long.
     bool jeSymbol(std::string_view s) const {
         return m_ted.druh == Token::Druh::Symbol && m_ted.text.size() == s.size() &&
@@ -110,6 +115,7 @@ private:
     Lexer m_lexer;
     Token m_ted;
     std::uint32_t m_predKonec = 0;
+    int m_predRadek = 1;      // the line of the last token read
     std::size_t m_pozice = 0; // tokens read so far
     int m_hloubka = 0;
     std::vector<ChybaSkriptu> m_chyby;

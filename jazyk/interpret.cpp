@@ -1,4 +1,4 @@
-#include "preview/interpret_stroj.h"
+#include "jazyk/interpret_stroj.h"
 
 #include <cmath>
 #include <new>

@@ -1,4 +1,4 @@
-#include "preview/stav.h"
+#include "jazyk/stav.h"
 
 #include <utility>
 

@@ -1,6 +1,8 @@
-#include "preview/parser.h"
+#include "jazyk/parser.h"
 
 #include <algorithm>
+#include <new>
+#include <stdexcept>
 
 namespace nahled {
 
@@ -25,11 +27,14 @@ std::vector<ChybaSkriptu> Parser::rozbor(Program& program) {
     return std::move(m_chyby);
 }
 
-void Parser::zaznamenej(const Necitelne& n, std::size_t pozice) {
+// The error names the line of the token that broke the statement, which may be the next
+// statement's first; the recovery stops at the end of the line read last, so that the next
+// statement is kept.
+void Parser::zaznamenej(const Necitelne& n, std::size_t pozice, int radek) {
     m_chyby.push_back(n.chyba);
     if (m_chyby.size() >= NejvicChyb)
         throw DostChyb{};
-    zotavSe(pozice, n.chyba.radek);
+    zotavSe(pozice, std::max(radek, m_predRadek));
 }
 
 // The statements of the script or of a block, each read on its own so that one that cannot be
@@ -39,6 +44,7 @@ void Parser::seznam(std::vector<Prikaz>& cil, bool vBloku) {
         if (ted().druh == Token::Druh::Konec || (vBloku && jeSymbol("}")))
             return;
         const std::size_t pozice = m_pozice;
+        const int radek = ted().radek;
         try {
             if (jeSymbol("}"))
                 chyba("nečekaná '}' bez otevírací '{'");
@@ -46,13 +52,13 @@ void Parser::seznam(std::vector<Prikaz>& cil, bool vBloku) {
             if (p.druh != Prikaz::Druh::Blok || !p.deti.empty())
                 cil.push_back(std::move(p));
         } catch (const Necitelne& n) {
-            zaznamenej(n, pozice);
+            zaznamenej(n, pozice, radek);
         }
     }
 }
 
 // Skips to the end of the statement that could not be read: past the next ';', or to the end
-// of the line, or to the '}' that closes the block, whichever comes first outside brackets.
+// of the line `radek`, or to the '}' that closes the block, whichever comes first outside brackets.
 void Parser::zotavSe(std::size_t pozice, int radek) {
     int zavorky = 0;
     while (ted().druh != Token::Druh::Konec) {
@@ -97,6 +103,8 @@ Prikaz Parser::prikaz() {
             posun();
             Vyraz podminka = vyraz();
             m_kdyze.back().kdyz.vyrazy = uloz(podminka);
+            if (jeSlovo("then"))
+                posun();
             vyzadujPrikaz("za podmínkou 'if'", m_kdyze.back().kdyz.radek);
             continue;
         }
@@ -119,16 +127,26 @@ Prikaz Parser::prikaz() {
     }
 }
 
+// Memory running out while reading is caught here, once: the script is then one error, as a
+// script too big to read at all.
 Rozbor Rozeber(std::string_view text) {
-    Rozbor r;
-    if (text.size() >= std::uint32_t(-1)) {
+    const auto velky = [] {
+        Rozbor r;
         r.chyby.push_back({1, "skript je pro náhled příliš velký"});
         return r;
+    };
+    if (text.size() >= std::uint32_t(-1))
+        return velky();
+    try {
+        Rozbor r;
+        r.program.text = text;
+        Parser parser(r.program.text);
+        r.chyby = parser.rozbor(r.program);
+        return r;
+    } catch (const std::bad_alloc&) {
+    } catch (const std::length_error&) {
     }
-    r.program.text = text;
-    Parser parser(r.program.text);
-    r.chyby = parser.rozbor(r.program);
-    return r;
+    return velky();
 }
 
 } // namespace nahled

@@ -1,6 +1,6 @@
-#include "preview/interpret_stroj.h"
-#include "preview/uklid.h"
-#include "preview/vypocet.h"
+#include "jazyk/interpret_stroj.h"
+#include "jazyk/uklid.h"
+#include "jazyk/vypocet.h"
 
 #include <cmath>
 #include <span>
@@ -19,10 +19,9 @@ std::string kratce(std::string_view t, const Vyraz& volani) {
 
 // A long call as written is cut, on a character boundary.
 std::string zkrat(std::string_view t) {
-    constexpr std::size_t nejvic = 200;
-    if (t.size() <= nejvic)
+    if (t.size() <= NejdelsiCitace)
         return std::string(t);
-    std::size_t konec = nejvic;
+    std::size_t konec = NejdelsiCitace;
     while (konec > 0 && (static_cast<unsigned char>(t[konec]) & 0xC0) == 0x80)
         --konec;
     return std::string(t.substr(0, konec)) + "…";
@@ -41,6 +40,12 @@ Hodnota Interpret::vyraz(const Vyraz& v, bool hodnotaPouzita) {
     case Vyraz::Druh::Promenna:
     case Vyraz::Druh::Prvek:
         return precti(misto(v), v.radek);
+    case Vyraz::Druh::Cizi:
+        if (m_s.nahlasenaVolani.insert(&v).second)
+            m_s.pridejZpravu(Zprava::Druh::Nenastavena, MistoVUdalosti(m_s.udalost, v.radek) +
+                                                            "hodnota " + zkrat(m_p.usek(v.text)) +
+                                                            " v náhledu není, počítám s 0");
+        return 0.0;
     case Vyraz::Druh::Volani:
         return volej(v, hodnotaPouzita);
     case Vyraz::Druh::Unarni:
@@ -49,8 +54,6 @@ Hodnota Interpret::vyraz(const Vyraz& v, bool hodnotaPouzita) {
             v.radek);
     case Vyraz::Druh::Retez:
         return retez(v);
-    case Vyraz::Druh::Krok:
-        return krok(v);
     }
     return 0.0;
 }
@@ -103,7 +106,8 @@ std::size_t Interpret::index(const Vyraz& v) {
     if (!std::isfinite(i))
         chybaBehu(v.radek, "index pole není konečné číslo");
     if (i < 0 || i >= NejvetsiIndex)
-        chybaBehu(v.radek, "index pole " + NaText(i) + " je mimo rozsah 0 až 31999");
+        chybaBehu(v.radek,
+                  "index pole " + NaText(i) + " je mimo rozsah 0 až " + NaText(NejvetsiIndex - 1));
     return static_cast<std::size_t>(i);
 }
 
@@ -116,9 +120,9 @@ Hodnota Interpret::precti(const Misto& m, int radek) {
     const std::string jmeno = Popis(m);
     if (m_s.nahlasene.insert(jmeno).second) {
         m_s.nenastavene.push_back(jmeno);
-        m_s.pridejZpravu(Zprava::Druh::Nenastavena, m_s.udalost + ", řádek " +
-                                                        std::to_string(radek) + ": proměnná " +
-                                                        jmeno + " není nastavená, čtu ji jako 0");
+        m_s.pridejZpravu(Zprava::Druh::Nenastavena, MistoVUdalosti(m_s.udalost, radek) +
+                                                        "proměnná " + jmeno +
+                                                        " není nastavená, čtu ji jako 0");
     }
     return 0.0;
 }
@@ -131,6 +135,11 @@ void Interpret::zapis(const Vyraz& cil, const Misto& m, Hodnota h) {
 
 void Interpret::prirad(const Prikaz& p) {
     const Vyraz& cil = p.vyrazy[0];
+    if (cil.druh == Vyraz::Druh::Cizi) {
+        vyraz(p.vyrazy[1]);
+        m_s.pridejZpravu(Zprava::Druh::Akce, "akce: " + zkrat(m_p.usek(cil.text)));
+        return;
+    }
     const Misto m = misto(cil);
     Hodnota h = vyraz(p.vyrazy[1]);
     if (p.op != Op::Zadny) {
@@ -141,26 +150,13 @@ void Interpret::prirad(const Prikaz& p) {
     zapis(cil, m, std::move(h));
 }
 
-Hodnota Interpret::krok(const Vyraz& v) {
-    const Vyraz& cil = v.deti[0];
-    const Misto m = misto(cil);
-    const Hodnota puvodni = precti(m, v.radek);
-    if (JeText(puvodni))
-        chybaBehu(v.radek,
-                  std::string("'") + (v.op == Op::Plus ? "++" : "--") + "' nelze použít na text");
-    const double nova = std::get<double>(puvodni) + (v.op == Op::Plus ? 1 : -1);
-    zapis(cil, m, nova);
-    return v.znacka ? Hodnota{nova} : puvodni;
-}
-
 Hodnota Interpret::volej(const Vyraz& v, bool hodnotaPouzita) {
     if (!v.znacka) {
         const std::string_view zdroj = m_p.usek(v.text);
         m_s.pridejZpravu(Zprava::Druh::Akce, "akce: " + zkrat(zdroj));
         if (hodnotaPouzita && m_s.nahlasenaVolani.insert(&v).second)
-            m_s.pridejZpravu(Zprava::Druh::Nenastavena, m_s.udalost + ", řádek " +
-                                                            std::to_string(v.radek) +
-                                                            ": hodnota volání " + kratce(zdroj, v) +
+            m_s.pridejZpravu(Zprava::Druh::Nenastavena, MistoVUdalosti(m_s.udalost, v.radek) +
+                                                            "hodnota volání " + kratce(zdroj, v) +
                                                             " v náhledu není, počítám s 0");
         return 0.0;
     }
@@ -181,8 +177,7 @@ Hodnota Interpret::volej(const Vyraz& v, bool hodnotaPouzita) {
         if (const std::string* t = std::get_if<std::string>(&h))
             textu += t->size();
         if (textu > NejvicPameti)
-            chybaBehu(v.radek,
-                      std::string(f.jmeno) + ": argumenty by zabraly víc než 64 MB paměti");
+            chybaBehu(v.radek, std::string(f.jmeno) + ": argumenty by zabraly " + VicNezPamet());
         m_argumenty.push_back(std::move(h));
     }
     return f.funkce(

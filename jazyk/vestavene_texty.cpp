@@ -1,4 +1,4 @@
-#include "preview/vestavene.h"
+#include "jazyk/vestavene.h"
 
 #include <algorithm>
 #include <vector>
@@ -25,7 +25,7 @@ std::size_t misto(const Argumenty& a, std::size_t i, std::size_t pocet) {
 
 std::string ohlidej(const Argumenty& a, std::string s) {
     if (s.size() > NejdelsiText)
-        a.chyba("text by byl delší než milion znaků");
+        a.chyba(PrilisDlouhyText());
     return s;
 }
 
@@ -114,7 +114,7 @@ std::string nahrad(const Argumenty& a, bool vse) {
         vysledek.append(s, od, p - od).append(cim);
         od = p + co.size();
         if (vysledek.size() > NejdelsiText)
-            a.chyba("text by byl delší než milion znaků");
+            a.chyba(PrilisDlouhyText());
         if (!vse)
             break;
     }
@@ -143,7 +143,7 @@ Hodnota opakuj(const Argumenty& a) {
     const std::string& s = a.text(0);
     const long long n = std::max(0LL, a.cele(1));
     if (!s.empty() && static_cast<double>(n) * static_cast<double>(s.size()) > NejdelsiText)
-        a.chyba("text by byl delší než milion znaků");
+        a.chyba(PrilisDlouhyText());
     std::string vysledek;
     for (long long i = 0; i < n && !s.empty(); ++i)
         vysledek += s;

@@ -3,24 +3,16 @@
 // The built-in functions the preview runs itself. Each group keeps its own table in its own file
 // (keys and drawing, math, texts, random numbers and colours); only names the engine has.
 
-#include "preview/stav.h"
-#include "preview/tokeny.h"
+#include "jazyk/chyby.h"
+#include "jazyk/meze.h"
+#include "jazyk/stav.h"
+#include "jazyk/tokeny.h"
 
 #include <cstdint>
 #include <span>
 #include <string_view>
 
 namespace nahled {
-
-// Thrown inside the interpreter only; Spust turns it into a returned error. A runaway loop's
-// error is worded on its own.
-struct ChybaBehu {
-    ChybaSkriptu chyba;
-    bool smycka = false;
-};
-
-// The longest text a script may build.
-inline constexpr std::size_t NejdelsiText = 1'000'000;
 
 // One call's arguments, already evaluated, with what a function needs to read them.
 struct Argumenty {

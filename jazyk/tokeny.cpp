@@ -1,9 +1,11 @@
-#include "preview/tokeny.h"
+#include "jazyk/tokeny.h"
 
-#include "preview/hodnota.h"
-#include "preview/znaky.h"
+#include "jazyk/hodnota.h"
+#include "jazyk/operatory.h"
+#include "jazyk/znaky.h"
 
 #include <algorithm>
+#include <array>
 
 namespace nahled {
 
@@ -11,80 +13,77 @@ namespace {
 
 using namespace znaky;
 
-constexpr unsigned dva(char a, char b) {
-    return static_cast<unsigned char>(a) << 8 | static_cast<unsigned char>(b);
+// Which symbols and short words are binary operators, taken from the operators' table at
+// compile time: a symbol of one character by itself, one of two by a slot that no two of them
+// share, a word by a scan of the few words.
+constexpr std::size_t slot(char a, char b) {
+    return (static_cast<unsigned char>(a) * 2u + static_cast<unsigned char>(b)) & 127u;
 }
 
-// A binary operator's precedence, loosest 0, and what it does: the parser reads each level as
-// one flat chain. Words among them are operators only where an operator may stand.
+constexpr bool jeSymbolovy(const Operator& o) {
+    return o.druh == Operator::Druh::Binarni && !jePismeno(o.text[0]);
+}
+
+constexpr auto dvojznakove = [] {
+    std::array<std::uint8_t, 128> a{};
+    for (std::size_t i = 0; i < std::size(Operatory); ++i)
+        if (jeSymbolovy(Operatory[i]) && Operatory[i].text.size() == 2)
+            a[slot(Operatory[i].text[0], Operatory[i].text[1])] = static_cast<std::uint8_t>(i + 1);
+    return a;
+}();
+
+static_assert(
+    [] {
+        for (std::size_t i = 0; i < std::size(Operatory); ++i)
+            if (jeSymbolovy(Operatory[i]) && Operatory[i].text.size() == 2 &&
+                dvojznakove[slot(Operatory[i].text[0], Operatory[i].text[1])] != i + 1)
+                return false;
+        return true;
+    }(),
+    "two operators of two characters share a slot: change slot()");
+
+// The letters the words start with, so that most short names are no word at a glance.
+constexpr auto zacatkySlov = [] {
+    std::array<bool, 256> a{};
+    for (const Operator& o : Operatory)
+        if (o.druh == Operator::Druh::Binarni && jePismeno(o.text[0]))
+            a[static_cast<unsigned char>(o.text[0])] = true;
+    return a;
+}();
+
+constexpr auto slova = [] {
+    std::array<std::uint8_t, std::size(Operatory) + 1> a{};
+    std::size_t n = 0;
+    for (std::size_t i = 0; i < std::size(Operatory); ++i)
+        if (Operatory[i].druh == Operator::Druh::Binarni && jePismeno(Operatory[i].text[0]))
+            a[n++] = static_cast<std::uint8_t>(i + 1);
+    return a;
+}();
+
+// Marks a binary operator; the parser takes its precedence from the table. Words are
+// operators only where an operator may stand.
 void zarad(Token& t) {
-    const auto je = [&t](std::uint8_t uroven, Op op) {
-        t.uroven = uroven;
-        t.op = op;
-    };
     const std::string_view s = t.text;
+    std::uint8_t radek = 0;
     if (s.size() == 1) {
-        switch (s[0]) {
-        case '=':
-            return je(3, Op::Rovno);
-        case '<':
-            return je(4, Op::Mensi);
-        case '>':
-            return je(4, Op::Vetsi);
-        case '|':
-            return je(5, Op::BitNebo);
-        case '^':
-            return je(6, Op::BitXor);
-        case '&':
-            return je(7, Op::BitA);
-        case '+':
-            return je(9, Op::Plus);
-        case '-':
-            return je(9, Op::Minus);
-        case '*':
-            return je(10, Op::Krat);
-        case '/':
-            return je(10, Op::Deleno);
-        case '%':
-            return je(10, Op::Mod);
-        default:
-            return;
+        radek = JednoznakoveOperatory<Operator::Druh::Binarni>[static_cast<unsigned char>(s[0])];
+    } else if (s.size() == 2 && !jePismeno(s[0])) {
+        radek = dvojznakove[slot(s[0], s[1])];
+        if (radek &&
+            (OperatorTokenu(radek).text[0] != s[0] || OperatorTokenu(radek).text[1] != s[1]))
+            radek = 0;
+    } else if (zacatkySlov[static_cast<unsigned char>(s[0])]) {
+        for (std::size_t i = 0; slova[i] && !radek; ++i) {
+            const std::string_view slovo = OperatorTokenu(slova[i]).text;
+            // Two or three letters: the first, the second and the last are all of them.
+            if (slovo.size() == s.size() && slovo[0] == s[0] && slovo[1] == s[1] &&
+                slovo.back() == s.back())
+                radek = slova[i];
         }
     }
-    if (s.size() == 2) {
-        switch (dva(s[0], s[1])) {
-        case dva('|', '|'):
-        case dva('o', 'r'):
-            return je(0, Op::Nebo);
-        case dva('^', '^'):
-            return je(1, Op::Xor);
-        case dva('&', '&'):
-            return je(2, Op::A);
-        case dva('=', '='):
-            return je(3, Op::Rovno);
-        case dva('!', '='):
-        case dva('<', '>'):
-            return je(3, Op::Nerovno);
-        case dva('<', '='):
-            return je(4, Op::MensiRovno);
-        case dva('>', '='):
-            return je(4, Op::VetsiRovno);
-        case dva('<', '<'):
-            return je(8, Op::Vlevo);
-        case dva('>', '>'):
-            return je(8, Op::Vpravo);
-        default:
-            return;
-        }
-    }
-    if (s == "xor")
-        je(1, Op::Xor);
-    else if (s == "and")
-        je(2, Op::A);
-    else if (s == "div")
-        je(10, Op::Div);
-    else if (s == "mod")
-        je(10, Op::Mod);
+    t.operace = radek;
+    if (radek)
+        t.odmitnuty = OperatorTokenu(radek).odmitnuty;
 }
 
 // The whole character at i, so that a letter with a diacritic shows as itself.
@@ -113,8 +112,8 @@ void Lexer::chyba(Token& t, std::size_t od, int radek, std::string zprava) {
     t.konec = static_cast<std::uint32_t>(m_i);
     t.cislo = 0;
     t.text = m_zprava;
-    t.uroven = Token::Zadne;
-    t.op = Op::Zadny;
+    t.operace = 0;
+    t.odmitnuty = Odmitnuty::Zadny;
 }
 
 // Fills in the token where the parser keeps it: building it aside and copying it costs more
@@ -133,8 +132,8 @@ void Lexer::dalsi(Token& t) {
             t.konec = static_cast<std::uint32_t>(i);
             t.cislo = cislo;
             t.text = obsah;
-            t.uroven = Token::Zadne;
-            t.op = Op::Zadny;
+            t.operace = 0;
+            t.odmitnuty = Odmitnuty::Zadny;
         };
         // Names and blanks, the commonest by far, first.
         if (jePismeno(p[i])) {
@@ -143,6 +142,11 @@ void Lexer::dalsi(Token& t) {
             token(Token::Druh::Jmeno, text.substr(od, i - od));
             if (i - od <= 3)
                 zarad(t);
+            // The words are the braces, so that every rule about a block holds for both.
+            if (i - od == 5 && t.text == "begin")
+                t = {Token::Druh::Symbol, t.radek, t.zacatek, t.konec, 0, "{"};
+            else if (i - od == 3 && t.text == "end")
+                t = {Token::Druh::Symbol, t.radek, t.zacatek, t.konec, 0, "}"};
             return;
         }
         if (p[i] == ' ') {
@@ -154,7 +158,8 @@ void Lexer::dalsi(Token& t) {
             t.radek = m_radek;
             t.zacatek = t.konec = static_cast<std::uint32_t>(n);
             t.text = {};
-            t.uroven = Token::Zadne;
+            t.operace = 0;
+            t.odmitnuty = Odmitnuty::Zadny;
             return;
         }
         const char c = p[i];
@@ -196,6 +201,7 @@ void Lexer::dalsi(Token& t) {
                     ++i;
                 token(Token::Druh::Cislo, text.substr(od, i - od),
                       hex(text.substr(od + 2, i - od - 2)));
+                t.odmitnuty = Odmitnuty::Hex0x;
                 return;
             }
             bool tecka = false;
@@ -203,6 +209,15 @@ void Lexer::dalsi(Token& t) {
             for (; jeCislice(p[i]) || (p[i] == '.' && !tecka); ++i) {
                 tecka = tecka || text[i] == '.';
                 cele = cele * 10 + (text[i] - '0');
+            }
+            if ((p[i] | 0x20) == 'e' &&
+                (jeCislice(p[i + 1]) ||
+                 ((p[i + 1] == '+' || p[i + 1] == '-') && jeCislice(p[i + 2])))) {
+                for (i += 2; jeCislice(p[i]);)
+                    ++i;
+                token(Token::Druh::Cislo, text.substr(od, i - od));
+                t.odmitnuty = Odmitnuty::Exponent;
+                return;
             }
             // Whole numbers of up to 15 digits are exact as read; the rest take the library's
             // rounding.
@@ -219,6 +234,12 @@ void Lexer::dalsi(Token& t) {
                 ++i;
             token(Token::Druh::Cislo, text.substr(od, i - od),
                   hex(text.substr(od + 1, i - od - 1)));
+            return;
+        } else if (c == '#' && jeHex(p[i + 1])) {
+            for (++i; jeHex(p[i]);)
+                ++i;
+            token(Token::Druh::Cislo, text.substr(od, i - od));
+            t.odmitnuty = Odmitnuty::Mrizka;
             return;
         } else {
             std::string_view symbol;

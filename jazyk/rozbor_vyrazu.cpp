@@ -1,7 +1,8 @@
-#include "preview/konstanty.h"
-#include "preview/parser.h"
-#include "preview/tabulka_jmen.h"
-#include "preview/vestavene.h"
+#include "jazyk/konstanty.h"
+#include "jazyk/operatory.h"
+#include "jazyk/parser.h"
+#include "jazyk/tabulka_jmen.h"
+#include "jazyk/vestavene.h"
 
 #include <optional>
 #include <vector>
@@ -21,8 +22,16 @@ struct Slovo {
 const Slovo* slovo(std::string_view jmeno) {
     static const TabulkaJmen<Slovo> slova = [] {
         std::vector<std::pair<std::string_view, Slovo>> s;
-        for (std::string_view k : KlicovaSlova())
-            s.emplace_back(k, Slovo{true, k == "global" || k == "self" || k == "other", {}});
+        // The instances a value may name: the engine's own numbers for them.
+        constexpr std::pair<std::string_view, double> instance[]{
+            {"self", -1}, {"other", -2}, {"all", -3}, {"noone", -4}};
+        for (std::string_view k : KlicovaSlova()) {
+            std::optional<double> hodnota;
+            for (const auto& [jmeno, cislo] : instance)
+                if (k == jmeno)
+                    hodnota = cislo;
+            s.emplace_back(k, Slovo{true, k == "global" || k == "self" || k == "other", hodnota});
+        }
         s.emplace_back("xor", Slovo{true, false, {}});
         for (const Konstanta& k : Konstanty())
             s.emplace_back(k.jmeno, Slovo{false, false, k.hodnota});
@@ -60,11 +69,18 @@ void Parser::ocekavej(std::string_view symbol) {
         chyba("čekám '" + std::string(symbol) + "', stojí tu " + popis(ted()));
 }
 
-// An unreadable character is the first thing wrong wherever the parser stopped at it.
+// An unreadable character, or a form the engine refuses, is the first thing wrong wherever the
+// parser stopped at it.
 void Parser::chyba(int radek, std::string zprava) const {
     if (m_ted.druh == Token::Druh::Chyba)
         throw Necitelne{{m_ted.radek, std::string(m_ted.text)}};
+    if (m_ted.odmitnuty != Odmitnuty::Zadny)
+        odmitni();
     throw Necitelne{{radek, std::move(zprava)}};
+}
+
+void Parser::odmitni() const {
+    throw Necitelne{{m_ted.radek, ZpravaOdmitnuteho(m_ted.odmitnuty, m_ted.text)}};
 }
 
 std::string Parser::popis(const Token& t) {
@@ -72,9 +88,10 @@ std::string Parser::popis(const Token& t) {
     case Token::Druh::Konec:
         return "konec skriptu";
     case Token::Druh::Text:
-        return "text \"" + std::string(t.text.substr(0, 40)) + (t.text.size() > 40 ? "…\"" : "\"");
+        return "text \"" + std::string(t.text.substr(0, NejdelsiUkazka)) +
+               (t.text.size() > NejdelsiUkazka ? "…\"" : "\"");
     case Token::Druh::Cislo:
-        return "číslo " + std::string(t.text.substr(0, 40));
+        return "číslo " + std::string(t.text.substr(0, NejdelsiUkazka));
     default:
         break;
     }
@@ -101,9 +118,12 @@ Vyraz Parser::vyraz() {
         v.deti = uloz(m_operandy.data() + o.od, m_operandy.size() - o.od);
         m_operandy.resize(o.od);
     };
-    while (ted().uroven != Token::Zadne) {
-        const std::uint8_t u = ted().uroven;
-        const Op op = ted().op;
+    while (ted().operace) {
+        const Operator& o = OperatorTokenu(ted().operace);
+        if (o.odmitnuty != Odmitnuty::Zadny)
+            odmitni();
+        const std::uint8_t u = o.uroven;
+        const Op op = o.op;
         posun();
         while (m_retezy.size() > retezu && m_retezy.back().uroven > u)
             zavri();
@@ -128,38 +148,21 @@ Vyraz Parser::unarni() {
         (ted().druh == Token::Druh::Jmeno && !jeSlovo("not")))
         return primarni();
     const Token t = ted();
-    Op op = Op::Zadny;
-    if (jeSymbol("-"))
-        op = Op::Minus;
-    else if (jeSymbol("+"))
-        op = Op::Plus;
-    else if (jeSymbol("!") || jeSlovo("not"))
-        op = Op::Ne;
-    else if (jeSymbol("~"))
-        op = Op::BitNe;
-    else if (jeSymbol("++") || jeSymbol("--")) {
-        posun();
-        Vyraz v;
-        v.druh = Vyraz::Druh::Krok;
-        v.radek = t.radek;
-        v.op = t.text == "++" ? Op::Plus : Op::Minus;
-        v.znacka = 1;
-        if (ted().druh != Token::Druh::Jmeno || (jeVyhrazene(ted().text) && !jeObjekt(ted().text)))
-            chyba("za '" + std::string(t.text) + "' čekám proměnnou, stojí tu " + popis(ted()));
-        const Vyraz cil = cesta();
-        if (cil.druh == Vyraz::Druh::Volani)
-            chyba(vUvozovkach(t.text) + " patří k proměnné, ne k volání funkce");
-        v.deti = uloz(cil);
-        return v;
-    }
-    if (op == Op::Zadny)
+    const std::uint8_t radek =
+        t.druh == Token::Druh::Symbol && t.text.size() == 1
+            ? JednoznakoveOperatory<Operator::Druh::Unarni>[static_cast<unsigned char>(t.text[0])]
+            : 0;
+    const Operator* o = radek            ? &OperatorTokenu(radek)
+                        : jeSlovo("not") ? NajdiOperator("not", Operator::Druh::Unarni)
+                                         : nullptr;
+    if (!o)
         return primarni();
     Hloubka h(*this);
     posun();
     Vyraz v;
     v.druh = Vyraz::Druh::Unarni;
     v.radek = t.radek;
-    v.op = op;
+    v.op = o->op;
     v.deti = uloz(unarni());
     return v;
 }
@@ -170,6 +173,8 @@ Vyraz Parser::primarni() {
     const Token& t = ted();
     Vyraz v;
     v.radek = t.radek;
+    if (t.odmitnuty != Odmitnuty::Zadny)
+        odmitni();
     if (t.druh == Token::Druh::Cislo || jeSlovo("true") || jeSlovo("false")) {
         v.cislo = t.druh == Token::Druh::Cislo ? t.cislo : (t.text == "true" ? 1 : 0);
         posun();
@@ -187,9 +192,13 @@ Vyraz Parser::primarni() {
         return v;
     }
     const Slovo* s = t.druh == Token::Druh::Jmeno ? slovo(t.text) : nullptr;
+    if (s && s->vyhrazene && !s->objekt && s->konstanta) {
+        v.cislo = *s->konstanta;
+        posun();
+        return v;
+    }
     if (t.druh == Token::Druh::Jmeno && (!s || !s->vyhrazene || s->objekt)) {
         const std::uint32_t zacatek = t.zacatek;
-        const int radek = t.radek;
         v = cesta(s && s->objekt);
         if (v.druh == Vyraz::Druh::Promenna && !v.znacka) {
             // After "self." or "other." the variable's own name decides.
@@ -199,17 +208,6 @@ Vyraz Parser::primarni() {
                 v.druh = Vyraz::Druh::Cislo;
                 v.cislo = *k->konstanta;
             }
-        }
-        if (jeSymbol("++") || jeSymbol("--")) {
-            if (v.druh != Vyraz::Druh::Promenna && v.druh != Vyraz::Druh::Prvek)
-                chyba("'" + std::string(ted().text) + "' patří k proměnné");
-            Vyraz krok;
-            krok.druh = Vyraz::Druh::Krok;
-            krok.radek = radek;
-            krok.op = jeSymbol("++") ? Op::Plus : Op::Minus;
-            krok.deti = uloz(v);
-            posun();
-            return krok;
         }
         return v;
     }
@@ -231,6 +229,11 @@ Vyraz Parser::cesta(bool objekt) {
     v.text = usek(t.text);
     if (objekt) {
         const std::string objekt(t.text);
+        if (!jeSymbol(".") && objekt != "global") {
+            v.druh = Vyraz::Druh::Cislo;
+            v.cislo = *slovo(objekt)->konstanta;
+            return v;
+        }
         ocekavej(".");
         if (ted().druh != Token::Druh::Jmeno || jeVyhrazene(ted().text))
             chyba("za '" + objekt + ".' čekám jméno proměnné, stojí tu " + popis(ted()));
@@ -238,8 +241,20 @@ Vyraz Parser::cesta(bool objekt) {
         v.text = usek(ted().text);
         posun();
     } else if (jeSymbol(".")) {
-        chyba("náhled zná jen proměnné 'global.', 'self.' a 'other.', ne '" + std::string(t.text) +
-              ".'");
+        posun();
+        if (ted().druh != Token::Druh::Jmeno || jeVyhrazene(ted().text))
+            chyba("za '" + std::string(t.text) + ".' čekám jméno proměnné, stojí tu " +
+                  popis(ted()));
+        posun();
+        v.druh = Vyraz::Druh::Cizi;
+        if (vezmiSymbol("[")) {
+            vyraz();
+            if (vezmiSymbol(","))
+                vyraz();
+            ocekavej("]");
+        }
+        v.text = {t.zacatek, m_predKonec - t.zacatek};
+        return v;
     } else if (jeSymbol("(")) {
         return volani(t);
     }

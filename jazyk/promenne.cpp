@@ -1,6 +1,6 @@
-#include "preview/promenne.h"
+#include "jazyk/promenne.h"
 
-#include "preview/vestavene.h"
+#include "jazyk/vestavene.h"
 
 #include <algorithm>
 
@@ -30,7 +30,7 @@ std::size_t velikost(const Promenna& p) {
 
 void pridej(Stav& s, std::size_t kolik, int radek) {
     if (kolik > NejvicPameti || s.pametPromennych + kolik > NejvicPameti)
-        throw ChybaBehu{{radek, "proměnné skriptu by zabraly víc než 64 MB paměti"}};
+        chybaBehu(radek, "proměnné skriptu by zabraly " + VicNezPamet());
     s.pametPromennych += kolik;
 }
 
@@ -73,30 +73,38 @@ const Hodnota* Najdi(const Stav& stav, const Misto& m, int radek) {
     return &*(*pole)[m.i][m.j];
 }
 
+// The whole cost is checked before anything is written, so that a refused value leaves the
+// variable as it was, unset included.
 void Zapis(Stav& stav, const Misto& m, Hodnota h, int radek) {
-    Promenna& p = stav.promenne[m.jmeno];
+    const auto it = stav.promenne.find(m.jmeno);
+    Promenna* p = it == stav.promenne.end() ? nullptr : &it->second;
     if (!m.prvek) {
-        zmen(stav, velikost(p), velikost(h), radek);
-        p = std::move(h);
+        zmen(stav, p ? velikost(*p) : 0, velikost(h), radek);
+        if (p)
+            *p = std::move(h);
+        else
+            stav.promenne.emplace(m.jmeno, std::move(h));
         return;
     }
-    if (!std::holds_alternative<Pole>(p)) {
-        stav.pametPromennych -= std::min(stav.pametPromennych, velikost(p));
-        p = Pole{};
-    }
-    Pole& pole = std::get<Pole>(p);
-    if (m.i >= pole.size()) {
-        pridej(stav, (m.i + 1 - pole.size()) * sizeof(Radek), radek);
-        pole.resize(m.i + 1);
-    }
-    Radek& r = pole[m.i];
-    if (m.j >= r.size()) {
-        pridej(stav, (m.j + 1 - r.size()) * sizeof(Bunka), radek);
+    Pole* pole = p ? std::get_if<Pole>(p) : nullptr;
+    const std::size_t radku = pole ? pole->size() : 0;
+    const std::size_t bunek = m.i < radku ? (*pole)[m.i].size() : 0;
+    const Bunka* stara = m.j < bunek ? &(*pole)[m.i][m.j] : nullptr;
+    const std::size_t uvolneno =
+        (p && !pole ? velikost(*p) : 0) + (stara && *stara ? velikost(**stara) : 0);
+    const std::size_t pribude = (m.i >= radku ? (m.i + 1 - radku) * sizeof(Radek) : 0) +
+                                (m.j >= bunek ? (m.j + 1 - bunek) * sizeof(Bunka) : 0) +
+                                velikost(h);
+    zmen(stav, uvolneno, pribude, radek);
+    if (!pole)
+        pole = &std::get<Pole>(p ? (*p = Pole{})
+                                 : stav.promenne.emplace(m.jmeno, Pole{}).first->second);
+    if (m.i >= pole->size())
+        pole->resize(m.i + 1);
+    Radek& r = (*pole)[m.i];
+    if (m.j >= r.size())
         r.resize(m.j + 1);
-    }
-    Bunka& b = r[m.j];
-    zmen(stav, b ? velikost(*b) : 0, velikost(h), radek);
-    b = std::move(h);
+    r[m.j] = std::move(h);
 }
 
 std::string Popis(const Misto& m) {

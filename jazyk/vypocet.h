@@ -2,13 +2,11 @@
 
 // What the operators do with values: numbers with numbers, texts with texts.
 
-#include "preview/hodnota.h"
-#include "preview/strom.h"
+#include "jazyk/hodnota.h"
+#include "jazyk/operatory.h"
+#include "jazyk/strom.h"
 
 namespace nahled {
-
-// As written in messages.
-const char* ZnakOperatoru(Op op);
 
 // a op b, computed into a: a text grows in place, so a long chain of "+" stays linear.
 // Throws ChybaBehu on text mixed with a number, dividing by zero and the like.

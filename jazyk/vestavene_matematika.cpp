@@ -1,4 +1,4 @@
-#include "preview/vestavene.h"
+#include "jazyk/vestavene.h"
 
 #include <algorithm>
 #include <cmath>

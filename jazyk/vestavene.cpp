@@ -1,6 +1,6 @@
-#include "preview/vestavene.h"
+#include "jazyk/vestavene.h"
 
-#include "preview/tabulka_jmen.h"
+#include "jazyk/tabulka_jmen.h"
 
 #include <cmath>
 #include <vector>
@@ -26,7 +26,7 @@ void nakresli(const Argumenty& a, std::string text, double barva) {
     Stav& s = a.stav;
     s.pametKreseb += sizeof(Kresba) + text.size();
     if (s.pametKreseb > NejvicPameti)
-        a.chyba("kresby jednoho kroku by zabraly víc než 64 MB paměti");
+        a.chyba("kresby jednoho kroku by zabraly " + VicNezPamet());
     k.text = std::move(text);
     if (s.pismo >= 0)
         k.pismo = s.pisma[static_cast<std::size_t>(s.pismo)];
@@ -57,8 +57,8 @@ Hodnota nastavPismo(const Argumenty& a) {
 }
 
 Hodnota pridejPismo(const Argumenty& a) {
-    if (a.stav.pisma.size() >= 10'000)
-        a.chyba("písem je víc než 10 000");
+    if (a.stav.pisma.size() >= NejvicPisem)
+        a.chyba("písem je víc než " + VTisicich(NejvicPisem));
     a.stav.pisma.push_back({a.text(0), a.cislo(1), a.cislo(2) != 0, a.cislo(3) != 0});
     return static_cast<double>(a.stav.pisma.size() - 1);
 }
