@@ -2,7 +2,6 @@
 
 #include <map>
 
-using generatory::Pole;
 using generatory::Skript;
 using generatory::Udalost;
 using generatory::Vlozeni;
@@ -20,7 +19,7 @@ struct Kus {
 // The entries' values or actions, each piece where it first stands in the event.
 using KusyPolozek = std::map<std::size_t, std::map<std::size_t, Kus>>;
 
-KusyPolozek kusy(const Skript& skript, Udalost udalost, Pole pole) {
+KusyPolozek kusy(const Skript& skript, Udalost udalost, generatory::Pole pole) {
     KusyPolozek vysledek;
     const auto& radky = skript.radky(udalost);
     const auto& puvod = skript.puvodRadku(udalost);
@@ -42,8 +41,8 @@ std::vector<Nalez> ZkontrolujPocty(const Skript& skript, const SlovaFormulare& s
     // A stopped generator drew no values past its stop, so the count of values is unknown.
     if (skript.chyba)
         return {};
-    const KusyPolozek hodnoty = kusy(skript, Udalost::Draw, Pole::NastaveniHodnota);
-    const KusyPolozek akce = kusy(skript, Udalost::Step, Pole::NastaveniAkce);
+    const KusyPolozek hodnoty = kusy(skript, Udalost::Draw, generatory::Pole::NastaveniHodnota);
+    const KusyPolozek akce = kusy(skript, Udalost::Step, generatory::Pole::NastaveniAkce);
     const std::map<std::size_t, Kus> zadne;
     std::vector<Nalez> nalezy;
     for (const auto& [vstup, akcePolozky] : akce) {

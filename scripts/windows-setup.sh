@@ -32,14 +32,16 @@ sestavQtProWindows() {
     zdroj=$(find "$prace" -maxdepth 1 -type d -name "qt6-base-*" | head -n1)
     [ -n "$zdroj" ] || { echo "Qt's source did not arrive from Debian's archive." >&2; return 1; }
 
-    # The installed toolchain file chain-loads this copy, which outlives any work tree.
+    # The installed toolchain file chain-loads this copy, which outlives any work tree. OpenGL
+    # goes off as a whole (INPUT_opengl): off as a feature alone, it leaves Windows' dynamic
+    # OpenGL on, and the platform plugin then does not compile.
     cp "$top/cmake/mingw-w64.cmake" "$qtCache/mingw-w64.cmake"
     cmake -S "$zdroj" -B "$prace/build" -G Ninja \
         -DCMAKE_TOOLCHAIN_FILE="$qtCache/mingw-w64.cmake" \
         -DCMAKE_INSTALL_PREFIX="$qtPrefix" -DCMAKE_BUILD_TYPE=Release \
         -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
         -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF \
-        -DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_dbus=OFF -DFEATURE_opengl=OFF \
+        -DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_dbus=OFF -DINPUT_opengl=no \
         -DFEATURE_printsupport=OFF -DFEATURE_xml=OFF -DFEATURE_vulkan=OFF -DFEATURE_icu=OFF \
         -DFEATURE_tabletevent=OFF -DFEATURE_direct2d=OFF -DFEATURE_directwrite3=OFF \
         >"$prace/konfigurace.log"
