@@ -52,7 +52,7 @@ TazeniTextu::TazeniTextu(PlatnoNahledu* platno, QWidget* okno)
     znovu->setObjectName(QStringLiteral("ZnovuPresun"));
     // Both keys a person may know answer on every system, whichever one the system itself uses.
     QList<QKeySequence> klavesyZnovu = QKeySequence::keyBindings(QKeySequence::Redo);
-    for (const QKeySequence klavesa :
+    for (const QKeySequence& klavesa :
          {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)})
         if (!klavesyZnovu.contains(klavesa))
             klavesyZnovu.append(klavesa);
