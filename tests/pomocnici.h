@@ -13,6 +13,15 @@
 #include <QPlainTextEdit>
 #include <QTest>
 #include <QTimer>
+
+// Pixel metrics of text and the exact Czech order of the function list are pinned to the Linux
+// build, which lays text out with fontconfig and sorts with ICU. The Windows build lays out
+// offscreen with FreeType alone, and wine's collation keys do not agree with its own comparison.
+#ifdef Q_OS_WIN
+#define JEN_NA_LINUXU() QSKIP("pinned to the Linux font and collation stack")
+#else
+#define JEN_NA_LINUXU()
+#endif
 #include <QWidget>
 
 #include <functional>

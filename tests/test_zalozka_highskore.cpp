@@ -102,6 +102,7 @@ void TestZalozkaHighskore::model_prochaziTesterem() {
 }
 
 void TestZalozkaHighskore::seznam_sloupceAMenu() {
+    JEN_NA_LINUXU();
     THlavni okno;
     QTreeView* v = seznam(&okno);
     QCOMPARE(v->selectionBehavior(), QAbstractItemView::SelectRows);
@@ -117,8 +118,8 @@ void TestZalozkaHighskore::seznam_sloupceAMenu() {
     for (QAction* a : najdi<QMenu>(&okno, "PopupMenu5")->actions())
         menu << (a->isSeparator() ? QStringLiteral("-") : a->objectName() + ':' + a->text());
     QCOMPARE(menu,
-             QStringList({"Pidatpoloku2:&Přidat položku", "-", "Upravitpoloku2:&Upravit položku", "-",
-                          "Smazapoloku1:&Smazat položku"}));
+             QStringList({"Pidatpoloku2:&Přidat položku", "-", "Upravitpoloku2:&Upravit položku",
+                          "-", "Smazapoloku1:&Smazat položku"}));
 }
 
 void TestZalozkaHighskore::dialog_vzhledAPrvniRadek() {
