@@ -50,7 +50,8 @@ void TestZalozkaTitulky::startovniStav() {
     QStringList menu;
     for (QAction* a : najdi<QMenu>(&okno, "PopupMenu6")->actions())
         menu << (a->isSeparator() ? QStringLiteral("-") : a->text());
-    QCOMPARE(menu, (QStringList{"Přidat &pozici", "Přidat &osobu", "-", "&Upravit", "-", "&Smazat"}));
+    QCOMPARE(menu,
+             (QStringList{"Přidat &pozici", "Přidat &osobu", "-", "&Upravit", "-", "&Smazat"}));
 
     QCOMPARE(najdi<QComboBox>(&okno, "sComboBox2")->currentText(), QStringLiteral("nahoru"));
     QCOMPARE(najdi<QComboBox>(&okno, "sComboBox2")->currentIndex(), -1);
