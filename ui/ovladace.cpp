@@ -18,7 +18,10 @@ public:
 
 protected:
     bool eventFilter(QObject* objekt, QEvent* udalost) override {
-        auto* pole = static_cast<QLineEdit*>(objekt);
+        // A field gives up the focus while it is destroyed, when it is a QLineEdit no longer.
+        auto* pole = qobject_cast<QLineEdit*>(objekt);
+        if (!pole)
+            return QObject::eventFilter(objekt, udalost);
         if (udalost->type() == QEvent::FocusOut) {
             const Qt::FocusReason proc = static_cast<QFocusEvent*>(udalost)->reason();
             if (proc != Qt::ActiveWindowFocusReason && proc != Qt::PopupFocusReason)

@@ -23,7 +23,13 @@ PosuvnaPlocha::PosuvnaPlocha(QWidget* formular, QWidget* rodic) : QScrollArea(ro
     // background of its own over the tab's.
     formular->setAutoFillBackground(false);
     viewport()->setAutoFillBackground(false);
-    connect(qApp, &QApplication::focusChanged, this, &PosuvnaPlocha::ukaz);
+    m_fokus = connect(qApp, &QApplication::focusChanged, this, &PosuvnaPlocha::ukaz);
+}
+
+// The form's fields give up the focus while the base classes destroy them, when this part of
+// the area is gone already.
+PosuvnaPlocha::~PosuvnaPlocha() {
+    disconnect(m_fokus);
 }
 
 // The whole control, not only a field's text cursor; one larger than the view from its top left

@@ -12,10 +12,13 @@ class PosuvnaPlocha : public QScrollArea {
 public:
     // The form's least size is what its controls span when it is handed over, shown or not.
     PosuvnaPlocha(QWidget* formular, QWidget* rodic);
+    ~PosuvnaPlocha() override;
 
 protected:
     bool focusNextPrevChild(bool dalsi) override;
 
 private:
     void ukaz(QWidget* predtim, QWidget* prvek);
+
+    QMetaObject::Connection m_fokus;
 };
