@@ -31,22 +31,28 @@ cekejNaOkno() {
 
 # Generates the Menu tab's start values and copies the Create pane, by the mouse: the button
 # sits at its designed place under the menu and tab bars, the panes' tabs and the pane at the
-# bottom of the window. Prints what the clipboard holds then.
+# bottom of the window. A program under wine may show its window a while before it answers
+# clicks, so an empty clipboard means another try. Prints what the clipboard holds then.
 vygenerujAZkopiruj() {
     cekejNaOkno || selhani "no window titled Kodovar from $1"
-    sleep 2
-    xdotool windowactivate --sync "$okno"
-    eval "$(xdotool getwindowgeometry --shell "$okno")"
-    printf '' | xclip -selection clipboard
-    xdotool mousemove --window "$okno" 504 345 click 1
-    sleep 2
-    xdotool mousemove --window "$okno" 32 $((HEIGHT - 187)) click 1
-    sleep 1
-    xdotool mousemove --window "$okno" 500 $((HEIGHT - 100)) click 3
-    sleep 1
-    xdotool key Down Down Return
-    sleep 1
-    xclip -o -selection clipboard
+    local schranka=
+    for pokus in 1 2 3 4 5; do
+        sleep $((pokus * 2))
+        xdotool windowactivate --sync "$okno"
+        eval "$(xdotool getwindowgeometry --shell "$okno")"
+        printf '' | xclip -selection clipboard
+        xdotool mousemove --window "$okno" 504 345 click 1
+        sleep 2
+        xdotool mousemove --window "$okno" 32 $((HEIGHT - 187)) click 1
+        sleep 1
+        xdotool mousemove --window "$okno" 500 $((HEIGHT - 100)) click 3
+        sleep 1
+        xdotool key Down Down Return
+        sleep 1
+        schranka=$(xclip -o -selection clipboard; echo x)
+        [ "$schranka" != x ] && break
+    done
+    printf '%s' "${schranka%x}"
 }
 
 zavri() {
